@@ -1,0 +1,53 @@
+// The calculation state: every figure of one calculation, read and written in place by the
+// windows' handlers and the computations. The program holds exactly one instance for its
+// run (the Session owns it); tests make their own fresh instance.
+#pragma once
+
+#include <string>
+
+#include "core/Int16.h"
+#include "core/OneBasedArray.h"
+
+namespace tubewise {
+
+inline constexpr int kCurveSize = 10010;  // LambdaGrid / LikelihoodGrid upper bound
+
+struct Module1 {
+    // The series as loaded from the grid, one element per dilution (1..DilutionCount).
+    OneBasedArray<double> SampleVolume;     // mL of sample per tube
+    OneBasedArray<double> PoissonExponent;  // -SampleVolume(j) * candidate density
+    OneBasedArray<Int16> PositiveTubes;
+    OneBasedArray<Int16> NegativeTubes;
+    OneBasedArray<double> DilutionTerm;    // factor of dilution j; 2..n end as partial products
+    OneBasedArray<double> RunningProduct;  // partial products of the factors
+
+    Int16 DilutionCount = 0;  // grid rows in use, 1..5 once entered
+
+    // The likelihood curve, 1..kCurveSize; entries past 10001 stay 0.
+    OneBasedArray<double> LikelihoodGrid;
+    OneBasedArray<double> LambdaGrid;  // candidate densities, organisms per mL
+
+    double MaxLikelihood = 0;  // largest likelihood of the last search
+    double MpnPerMl = 0;       // density at which it was found
+    double MpnPer100Ml = 0;    // MpnPerMl * 100, set when results are shown
+
+    Flag GridValid = kFalse;
+    Flag CountEntered = kFalse;
+
+    // Thomas formula sums, volumes in mL.
+    double NegativeVolume = 0;
+    double NegativeVolumePrev = 0;
+    double ThomasMpn = 0;  // per 100 mL; meaningful only while ThomasDefined
+    Flag ThomasDefined = kFalse;
+
+    std::string MpnTitleText;  // MPN figure of the chart title (UTF-8)
+
+    double PositiveVolume = 0;
+    double PositiveVolumePrev = 0;
+    double TotalVolume = 0;
+    Int16 PositiveTotal = 0;
+    Int16 PositiveTotalPrev = 0;
+    double ThomasDenominator = 0;
+};
+
+}  // namespace tubewise
