@@ -1,0 +1,28 @@
+// The few places where the program waits on the user or the desktop: message boxes, the
+// save dialog, the web browser and ending the program. Tests replace them with answers.
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+class QWidget;
+
+namespace tubewise {
+
+struct Seams {
+    // Modal information box with a single OK button.
+    std::function<void(QWidget* parent, const QString& prompt, const QString& title)> message;
+    // Modal save dialog; returns the chosen path, or an empty string when cancelled.
+    std::function<QString(QWidget* parent, const QString& filter, const QString& lastName)>
+        saveFileName;
+    // Hands an address to the desktop's browser; the result is not reported to the user.
+    std::function<bool(const QUrl& url)> openUrl;
+    // Ends the program at once.
+    std::function<void()> quit;
+
+    // Real message boxes, file dialog, QDesktopServices and QCoreApplication::quit.
+    static Seams Desktop();
+};
+
+}  // namespace tubewise

@@ -1,0 +1,61 @@
+// One run of the program: the calculation state, the seams and the seven windows, each built
+// on first reference (running its load handler, not shown) and built afresh after it closed.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <typeindex>
+#include <unordered_map>
+
+#include "core/Module1.h"
+#include "core/NumberText.h"
+#include "shell/Seams.h"
+
+namespace tubewise {
+
+class Form;
+
+class Session : public QObject {
+    Q_OBJECT
+public:
+    explicit Session(Seams seams = Seams::Desktop());
+    ~Session() override;
+
+    Module1& state() { return state_; }
+    const Seams& seams() const { return seams_; }
+    Seams& seams() { return seams_; }
+    // Decimal separator of the user's locale.
+    NumberLocale numberLocale() const;
+
+    // The window of class F (frmabout, frmdel, frmmpn, frmresult, frmgraph, frmContact,
+    // frmdarbare): built on first reference, with its load handler run, and not shown.
+    template <class F>
+    F& form() {
+        QPointer<QWidget>& slot = forms_[std::type_index(typeid(F))];
+        if (!slot) {
+            F* built = new F(*this);
+            slot = built;
+            built->Load();
+        }
+        return *static_cast<F*>(slot.data());
+    }
+
+    template <class F>
+    bool isBuilt() const {
+        auto it = forms_.find(std::type_index(typeid(F)));
+        return it != forms_.end() && !it->second.isNull();
+    }
+
+    // Ends the program at once: every window closes, no further handler runs, nothing is asked.
+    void EndProgram();
+    bool ending() const { return ending_; }
+
+private:
+    Module1 state_;
+    Seams seams_;
+    std::unordered_map<std::type_index, QPointer<QWidget>> forms_;
+    bool ending_ = false;
+};
+
+}  // namespace tubewise
