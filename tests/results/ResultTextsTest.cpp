@@ -1,0 +1,126 @@
+// The results texts composed from hand-made calculation states: figures, forms, marks, advice.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "results/ResultTexts.h"
+#include "tests/results/ExpectedTexts.h"
+
+namespace tubewise {
+namespace {
+
+struct StateRow {
+    const char* name;
+    Int16 dilutions;
+    double maxLikelihood;
+    double mpnPerMl;
+    Flag thomasDefined;
+    double thomasMpn;
+    std::string likelihood;
+    std::string perMl;
+    std::string per100Ml;
+    std::string thomas;
+    AdviceColour poisson;
+    AdviceColour thomasColour;
+};
+
+Module1 StateOf(const StateRow& row) {
+    Module1 state;
+    state.DilutionCount = row.dilutions;
+    state.MaxLikelihood = row.maxLikelihood;
+    state.MpnPerMl = row.mpnPerMl;
+    state.ThomasDefined = row.thomasDefined;
+    state.ThomasMpn = row.thomasMpn;
+    return state;
+}
+
+const NumberLocale kPoint{"."};
+
+class ResultTextsByState : public ::testing::TestWithParam<StateRow> {};
+
+TEST_P(ResultTextsByState, FiguresMarksAndAdvice) {
+    const StateRow& row = GetParam();
+    const ResultTexts texts = ComposeResultTexts(StateOf(row), kPoint);
+    EXPECT_EQ(texts.likelihood, row.likelihood);
+    EXPECT_EQ(texts.mpnPerMl, row.perMl);
+    EXPECT_EQ(texts.mpnPer100Ml, row.per100Ml);
+    EXPECT_EQ(texts.thomas, row.thomas);
+    EXPECT_EQ(texts.poissonAdviceColour, row.poisson);
+    EXPECT_EQ(texts.poissonAdvice,
+              row.poisson == AdviceColour::Red ? expected::kPoissonRed : expected::kPoissonGreen);
+    EXPECT_EQ(texts.thomasAdviceColour, row.thomasColour);
+    EXPECT_EQ(texts.thomasAdvice, row.thomasColour == AdviceColour::Red ? expected::kThomasRed
+                                                                        : expected::kThomasGreen);
+}
+
+// Figures as the search and the Thomas formula leave them for the named series.
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ResultTextsByState,
+    ::testing::Values(
+        StateRow{"worked_example_5_3_0", 3, 0.0225640617980848, 0.7920000000000006, kTrue,
+                 800 / std::sqrt(138.75), "0.0225640617980848", "0.792", "79.2", "67.916",
+                 AdviceColour::Green, AdviceColour::Green},
+        // The last candidate is just below 10: rounded it reads 10 and is a lower bound.
+        StateRow{"every_tube_positive", 3, 0.100925, 9.999999999999897, kFalse, 67.9, "0.100925",
+                 " 10  <", " 1000  <", expected::kUndefined, AdviceColour::Red, AdviceColour::Red},
+        StateRow{"every_tube_negative", 3, 0.946, 0.001, kTrue, 0, "0.946", "0.001", "0.1", "0",
+                 AdviceColour::Green, AdviceColour::Green},
+        // The bound is strict: 9.99999 itself is an ordinary figure.
+        StateRow{"exactly_at_the_bound", 1, 0.5, 9.99999, kTrue, 1, "0.5", "10", "999.999", "1",
+                 AdviceColour::Green, AdviceColour::Green},
+        // Halves go to the even neighbour (12.3125 and 0.0625 are exact binary halves).
+        StateRow{"halves_to_even", 2, 1e-5, 0.5, kTrue, 12.3125, "1E-05", "0.5", "50", "12.312",
+                 AdviceColour::Green, AdviceColour::Green},
+        StateRow{"half_rounds_up_to_even", 2, 0.25, 0.0625, kTrue, 0.0625, "0.25", "0.062", "6.25",
+                 "0.062", AdviceColour::Green, AdviceColour::Green},
+        // A Thomas fault leaves ThomasDefined false and an old ThomasMpn that must not show.
+        StateRow{"thomas_fault_keeps_stale_figure_hidden", 1, 2.6e-20, 3.52, kFalse, 94.868,
+                 "2.6E-20", "3.52", "352", expected::kUndefined, AdviceColour::Green,
+                 AdviceColour::Red},
+        // A search that faulted at the first load leaves zeros.
+        StateRow{"zeros", 5, 0, 0, kTrue, 0, "0", "0", "0", "0", AdviceColour::Green,
+                 AdviceColour::Green}),
+    [](const ::testing::TestParamInfo<StateRow>& info) { return std::string(info.param.name); });
+
+TEST(ResultTextsHeadings, CarryTheDilutionCountInTheSignedForm) {
+    for (Int16 count = 1; count <= 5; ++count) {
+        Module1 state;
+        state.DilutionCount = count;
+        const ResultTexts texts = ComposeResultTexts(state, kPoint);
+        EXPECT_EQ(texts.probabilityHeading,
+                  expected::kHeadStart + " " + std::to_string(count) + expected::kHeadEnd);
+        EXPECT_EQ(texts.densityPerMlHeading, expected::kPerMl);
+        EXPECT_EQ(texts.densityPer100MlHeading, expected::kPer100Ml);
+        EXPECT_EQ(texts.thomasHeading, expected::kPer100Ml);
+    }
+}
+
+TEST(ResultTextsLocale, GeneralFormUsesTheLocaleSeparatorButLowerBoundsKeepThePoint) {
+    const NumberLocale comma{","};
+    Module1 state;
+    state.DilutionCount = 3;
+    state.MaxLikelihood = 0.0225640617980848;
+    state.MpnPerMl = 0.7920000000000006;
+    state.ThomasDefined = kTrue;
+    state.ThomasMpn = 67.9157;
+    ResultTexts texts = ComposeResultTexts(state, comma);
+    EXPECT_EQ(texts.likelihood, "0,0225640617980848");
+    EXPECT_EQ(texts.mpnPerMl, "0,792");
+    EXPECT_EQ(texts.mpnPer100Ml, "79,2");
+    EXPECT_EQ(texts.thomas, "67,916");
+
+    state.MpnPerMl = 10.5;  // any figure above the bound, not only the last candidate
+    texts = ComposeResultTexts(state, comma);
+    EXPECT_EQ(texts.mpnPerMl, " 10.5  <");
+    EXPECT_EQ(texts.mpnPer100Ml, " 1050  <");
+}
+
+TEST(AdviceColours, AreDarkRedAndDarkGreen) {
+    EXPECT_EQ(RgbOf(AdviceColour::Red), (Rgb{192, 0, 0}));
+    EXPECT_EQ(RgbOf(AdviceColour::Green), (Rgb{0, 128, 0}));
+    EXPECT_STREQ(ColourName(AdviceColour::Red), "red");
+    EXPECT_STREQ(ColourName(AdviceColour::Green), "green");
+}
+
+}  // namespace
+}  // namespace tubewise
