@@ -31,21 +31,9 @@ inline constexpr char kWrongInputTitle[] = "ورودي اشتباه";
 
 enum class AdviceColour { Red, Green };
 
-struct Rgb {
-    int red;
-    int green;
-    int blue;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-// Packed as blue * 65536 + green * 256 + red: red is 192, green 0x8000.
+// Packed as blue * 65536 + green * 256 + red: red is 192 (192, 0, 0), green 0x8000 (0, 128, 0).
 constexpr int PackedColour(AdviceColour colour) {
     return colour == AdviceColour::Red ? 192 : 0x8000;
-}
-
-constexpr Rgb RgbOf(AdviceColour colour) {
-    const int packed = PackedColour(colour);
-    return Rgb{packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF};
 }
 
 // "red" or "green", as the command line reports it.

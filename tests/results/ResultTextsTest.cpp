@@ -116,8 +116,8 @@ TEST(ResultTextsLocale, GeneralFormUsesTheLocaleSeparatorButLowerBoundsKeepThePo
 }
 
 TEST(AdviceColours, AreDarkRedAndDarkGreen) {
-    EXPECT_EQ(RgbOf(AdviceColour::Red), (Rgb{192, 0, 0}));
-    EXPECT_EQ(RgbOf(AdviceColour::Green), (Rgb{0, 128, 0}));
+    EXPECT_EQ(PackedColour(AdviceColour::Red), 192);
+    EXPECT_EQ(PackedColour(AdviceColour::Green), 0x8000);
     EXPECT_STREQ(ColourName(AdviceColour::Red), "red");
     EXPECT_STREQ(ColourName(AdviceColour::Green), "green");
 }
