@@ -1,0 +1,117 @@
+// Computes the probability chart's data, captions and scale from the calculation state.
+#include "chart/ChartDescription.h"
+
+#include <cmath>
+#include <optional>
+
+#include "core/NumberText.h"
+
+namespace tubewise {
+
+namespace {
+
+// Poisson distribution for the analysed sample.
+constexpr const char* kTitleTail = " توزيع پوآسون براي نمونه آناليز شده ";
+
+constexpr double kScaleThreshold = 1e-50;
+constexpr double kScaleNumerator = 1e50;
+constexpr double kTitleLowerBound = 999.999999;  // per 100 mL; above it the MPN is "> 1000"
+
+// A probability rounded to three significant digits the way the chart shows it: rendered
+// with "0.00E-" and read back. Non-finite figures cannot be rendered.
+std::optional<double> ThreeDigits(double p) {
+    if (!std::isfinite(p)) return std::nullopt;
+    return TextToFloat(FormatScientific2(p), NumberLocale{});
+}
+
+bool BuildPlotData(const Module1& state, ChartDescription& chart) {
+    const int last = kChartColumns * kChartStride;
+    if (state.LambdaGrid.UpperBound() < last || state.LikelihoodGrid.UpperBound() < last) {
+        return false;  // no calculation yet: the curve has no elements
+    }
+    std::vector<double> densities, probabilities;
+    for (int i = 1; i <= kChartColumns; ++i) {
+        const double density = RoundHalfEven(state.LambdaGrid(kChartStride * i), 2);
+        const std::optional<double> p = ThreeDigits(state.LikelihoodGrid(kChartStride * i));
+        if (!std::isfinite(density) || !p) return false;
+        densities.push_back(density);
+        probabilities.push_back(*p);
+    }
+    chart.densities = std::move(densities);
+    chart.probabilities = std::move(probabilities);
+    return true;
+}
+
+// Tiny curves are lifted by 10^50 / LikelihoodGrid(50) so the columns can be seen. Fails,
+// leaving the probabilities alone, on a division by zero or an overflow.
+bool ScaleTinyCurve(const Module1& state, ChartDescription& chart) {
+    const double reference = state.LikelihoodGrid(50);
+    if (!(kScaleThreshold > reference)) return true;
+    if (reference == 0) return false;
+    const double factor = kScaleNumerator / reference;
+    if (!std::isfinite(factor)) return false;
+    std::vector<double> scaled;
+    for (double p : chart.probabilities) {
+        const std::optional<double> shown = ThreeDigits(p);
+        if (!shown) return false;
+        const double product = *shown * factor;
+        if (!std::isfinite(product)) return false;
+        scaled.push_back(product);
+    }
+    chart.probabilities = std::move(scaled);
+    chart.scaled = true;
+    chart.scaleFactor = factor;
+    return true;
+}
+
+// A curve that a search over a valid grid filled. Only then does a reference likelihood
+// too small to scale by mean "draw it unscaled" rather than "nothing to draw": a failed
+// validation or a search that ended before the first plotted density leaves no curve.
+bool IsSearchedCurve(const Module1& state, const ChartDescription& chart) {
+    if (state.GridValid != kTrue) return false;
+    for (double d : chart.densities) {
+        if (d != 0) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+ChartDescription DescribeProbabilityChart(Module1& state) {
+    ChartDescription chart;
+    // The first seven steps only set up the empty chart and its colours.
+    chart.reached = ChartStep::SeriesDetailSet;
+
+    if (!BuildPlotData(state, chart)) return chart;
+    chart.reached = ChartStep::DataBuilt;
+
+    if (!ScaleTinyCurve(state, chart)) {
+        if (!IsSearchedCurve(state, chart)) return chart;
+        chart.scaleSkipped = true;
+    }
+    chart.reached = ChartStep::ScaleTested;
+
+    chart.reached = ChartStep::TitleFormatted;
+
+    const double rounded = RoundHalfEven(state.MpnPer100Ml, 2);
+    if (!std::isfinite(rounded)) return chart;
+    state.MpnTitleText = FormatSigned(rounded);
+    chart.title = std::string(state.MpnPer100Ml > kTitleLowerBound ? "(MPN >" : "(MPN =") +
+                  state.MpnTitleText + ")" + kTitleTail;
+    chart.reached = ChartStep::TitleCaptioned;
+
+    chart.reached = ChartStep::DataShown;
+    chart.reached = ChartStep::ValueAxisFormatted;
+
+    chart.valueAxisTitle =
+        chart.scaled ? "Probability / " + FormatScaleFactor(*chart.scaleFactor) : "Probability";
+    chart.reached = ChartStep::ValueAxisCaptioned;
+
+    chart.categoryAxisTitle = std::string("Coliform Density , ") + "Number/mL";
+    chart.reached = ChartStep::CategoryAxisDone;
+
+    chart.reached = ChartStep::Finished;
+    return chart;
+}
+
+}  // namespace tubewise

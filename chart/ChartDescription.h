@@ -1,0 +1,79 @@
+// The probability chart as plain data: what one drawing sets up, computed from the
+// calculation state, and how far the drawing got before an error ended it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Module1.h"
+
+namespace tubewise {
+
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+struct ChartFont {
+    std::string face;  // as the chart asks for it; the renderer picks the nearest installed face
+    double pointSize = 0;
+    bool bold = false;
+    Rgb colour;
+};
+
+// The drawing's steps in order; a description has completed every step up to `reached`.
+enum class ChartStep {
+    None = 0,
+    Redrawn,             // chart space asked to redraw
+    ChartsRemoved,       // every earlier chart removed
+    LayoutSet,           // chart layout 0
+    ChartAdded,          // one new, empty chart
+    PlotAreaFilled,      // plot area light cyan
+    SeriesAdded,         // one series, light green
+    SeriesDetailSet,     // series sub-object set
+    DataBuilt,           // densities and probabilities computed (not yet shown)
+    ScaleTested,         // probabilities scaled when tiny
+    TitleFormatted,      // title switched on with its font
+    TitleCaptioned,      // title caption set (MpnTitleText written)
+    DataShown,           // categories and values handed to the series
+    ValueAxisFormatted,  // tick format, title font, tick size of the probability axis
+    ValueAxisCaptioned,  // probability axis caption
+    CategoryAxisDone,    // density axis title, font and tick size
+    Finished,            // the whole drawing ran
+};
+
+inline constexpr int kChartColumns = 50;
+inline constexpr int kChartStride = 200;  // every 200th candidate density is plotted
+
+struct ChartDescription {
+    ChartStep reached = ChartStep::None;
+    bool has(ChartStep step) const { return reached >= step; }
+
+    std::vector<double> densities;      // kChartColumns entries once DataBuilt, per mL
+    std::vector<double> probabilities;  // kChartColumns entries once DataBuilt, after scaling
+    bool scaled = false;
+    std::optional<double> scaleFactor;  // set only when scaled
+    // A valid curve whose reference likelihood was too small to scale by was drawn unscaled.
+    bool scaleSkipped = false;
+
+    std::string title;              // UTF-8; empty until TitleCaptioned
+    std::string valueAxisTitle;     // empty until ValueAxisCaptioned
+    std::string categoryAxisTitle;  // empty until CategoryAxisDone
+
+    Rgb plotAreaColour{192, 255, 255};  // light cyan
+    Rgb seriesColour{128, 255, 128};    // light green
+    ChartFont titleFont{"B titr", 12, true, {0, 0, 192}};
+    ChartFont axisTitleFont{"Times new roman", 10, true, {0, 0, 0}};
+    double valueTickPointSize = 6;
+    double categoryTickPointSize = 5;
+};
+
+// Draws the probability chart of the last calculation as data. Reads LambdaGrid and
+// LikelihoodGrid (every 200th entry and entry 50) and MpnPer100Ml; writes MpnTitleText.
+// Never throws: an error ends the description at the step where it happened.
+ChartDescription DescribeProbabilityChart(Module1& state);
+
+}  // namespace tubewise

@@ -1,0 +1,141 @@
+// Qt Charts rendering of the probability chart and its fixed-size picture.
+#include "chart/ChartRenderer.h"
+
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QPainter>
+#include <QtCharts/QBarCategoryAxis>
+#include <QtCharts/QBarSeries>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QChart>
+#include <QtCharts/QLegend>
+#include <QtCharts/QValueAxis>
+#include <algorithm>
+
+#include "core/NumberText.h"
+
+namespace tubewise {
+
+namespace {
+
+constexpr qreal kColumnWidth = 0.4;       // gap width 150 % of a column
+constexpr int kDotsPerMeter96Dpi = 3780;  // picture fonts sized as on a 96 dpi screen
+
+QColor ToColor(const Rgb& c) {
+    return QColor(c.red, c.green, c.blue);
+}
+
+QFont TickFont(double pointSize) {
+    QFont font;
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+void ApplyTitleFont(QAbstractAxis& axis, const ChartFont& font) {
+    axis.setTitleFont(NearestFont(font));
+    axis.setTitleBrush(ToColor(font.colour));
+}
+
+}  // namespace
+
+QFont NearestFont(const ChartFont& chartFont) {
+    QFont font;
+    const QString face = QString::fromStdString(chartFont.face);
+    QStringList families{face};
+    if (face.compare(QLatin1String("B titr"), Qt::CaseInsensitive) == 0) {
+        families << QStringLiteral("Titr") << QStringLiteral("Nazli");
+    } else if (face.compare(QLatin1String("Times new roman"), Qt::CaseInsensitive) == 0) {
+        families << QStringLiteral("Liberation Serif") << QStringLiteral("DejaVu Serif");
+    }
+    font.setFamilies(families);
+    font.setPointSizeF(chartFont.pointSize);
+    font.setBold(chartFont.bold);
+    return font;
+}
+
+std::unique_ptr<QChart> RenderChart(const ChartDescription& d) {
+    auto chart = std::make_unique<QChart>();
+    chart->legend()->hide();
+    chart->setBackgroundRoundness(0);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    if (!d.has(ChartStep::PlotAreaFilled)) return chart;
+
+    chart->setPlotAreaBackgroundBrush(ToColor(d.plotAreaColour));
+    chart->setPlotAreaBackgroundVisible(true);
+    if (!d.has(ChartStep::SeriesAdded)) return chart;
+
+    auto* series = new QBarSeries;
+    series->setBarWidth(kColumnWidth);
+    auto* set = new QBarSet(QString());
+    set->setColor(ToColor(d.seriesColour));
+    set->setBorderColor(Qt::black);
+    series->append(set);
+    chart->addSeries(series);
+
+    if (d.has(ChartStep::TitleFormatted)) {
+        chart->setTitleFont(NearestFont(d.titleFont));
+        chart->setTitleBrush(ToColor(d.titleFont.colour));
+    }
+    if (d.has(ChartStep::TitleCaptioned)) chart->setTitle(QString::fromStdString(d.title));
+    if (!d.has(ChartStep::DataShown)) return chart;
+
+    auto* categories = new QBarCategoryAxis;
+    for (double density : d.densities) {
+        categories->append(QString::fromStdString(FormatGeneral(density, NumberLocale{})));
+    }
+    for (double p : d.probabilities) set->append(p);
+    auto* values = new QValueAxis;
+    const double top = d.probabilities.empty()
+                           ? 0.0
+                           : *std::max_element(d.probabilities.begin(), d.probabilities.end());
+    values->setRange(0, top > 0 ? top : 1);
+    values->applyNiceNumbers();
+    values->setGridLineVisible(true);
+    categories->setGridLineVisible(false);
+    categories->setLabelsAngle(-90);
+    categories->setTruncateLabels(false);
+    chart->addAxis(categories, Qt::AlignBottom);
+    chart->addAxis(values, Qt::AlignLeft);
+    series->attachAxis(categories);
+    series->attachAxis(values);
+
+    if (d.has(ChartStep::ValueAxisFormatted)) {
+        values->setLabelFormat(QStringLiteral("%.2E"));
+        ApplyTitleFont(*values, d.axisTitleFont);
+        values->setLabelsFont(TickFont(d.valueTickPointSize));
+    }
+    if (d.has(ChartStep::ValueAxisCaptioned)) {
+        values->setTitleText(QString::fromStdString(d.valueAxisTitle));
+    }
+    if (d.has(ChartStep::CategoryAxisDone)) {
+        ApplyTitleFont(*categories, d.axisTitleFont);
+        categories->setTitleText(QString::fromStdString(d.categoryAxisTitle));
+        categories->setLabelsFont(TickFont(d.categoryTickPointSize));
+    }
+    return chart;
+}
+
+QImage RenderChartPicture(const ChartDescription& description, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.setDevicePixelRatio(1);
+    image.setDotsPerMeterX(kDotsPerMeter96Dpi);
+    image.setDotsPerMeterY(kDotsPerMeter96Dpi);
+    image.fill(Qt::white);
+
+    QGraphicsScene scene;
+    QChart* chart = RenderChart(description).release();
+    scene.addItem(chart);  // the scene owns it from here
+    const QRectF area(QPointF(0, 0), QSizeF(size));
+    scene.setSceneRect(area);
+    chart->setGeometry(area);
+    if (chart->layout()) chart->layout()->activate();
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    scene.render(&painter, area, area);
+    painter.end();
+    return image;
+}
+
+}  // namespace tubewise
