@@ -15,7 +15,22 @@ enum class SearchEnd {
                   // the state holds what was written up to that point
 };
 
+// Candidates evaluated by one search; LambdaGrid(kCandidateCount + 1) is formed as well.
+inline constexpr int kCandidateCount = 10000;
+
+// Where a search that ended on a fault stopped.
+struct SearchStop {
+    int candidate = 0;  // index i of the candidate being evaluated
+    int row = 0;        // grid row being loaded or whose factor was formed; 0 in the products
+};
+
+// DilutionCount must be 1..kGridRows; any other count re-creates the arrays, leaves GridValid
+// false without a message and ends as a Fault. `tell` may be empty (no messages wanted).
 SearchEnd EstimateMpn(Module1& state, const GridTexts& grid, const NumberLocale& locale,
                       const MessageSink& tell);
+
+// The same search; on a Fault, *stop (when given) says where it happened.
+SearchEnd EstimateMpn(Module1& state, const GridTexts& grid, const NumberLocale& locale,
+                      const MessageSink& tell, SearchStop* stop);
 
 }  // namespace tubewise
