@@ -205,7 +205,10 @@ def save_ico_24bit(img, path):
 
 def large_backdrop(size=(698, 519)):
     """Welcome, contact and about windows: ivory paper turning to pale water, faint tubes in a
-    bath at the lower left, bubbles rising at the right."""
+    bath at the lower left, bubbles rising at the right.
+
+    The about dialog shows only x 24..470, y 40..295 at natural size, all of it under text, so
+    the motifs keep out of that window: nothing there but paper."""
     w, h = size
     glow = field(size, lambda u, v: smoothstep(0.15 + 0.55 * (u * 0.55 + v * 0.45) ** 1.1))
     img = blend(size, IVORY, PALE_AQUA, glow)
@@ -222,7 +225,7 @@ def large_backdrop(size=(698, 519)):
     # A rack with a wire shelf, standing in the bath.
     tubes.line([(40, 470), (40, 360), (200, 360), (200, 470)], rgba(SLATE, 26), 2)
     for i, (x, level) in enumerate([(60, 0.42), (100, 0.58), (140, 0.34)]):
-        test_tube(tubes, x, 286 + 8 * (i % 2), 24, 168, rgba(SLATE, 48), (255, 255, 255, 46),
+        test_tube(tubes, x, 304 + 8 * (i % 2), 24, 160, rgba(SLATE, 48), (255, 255, 255, 46),
                   liquid=rgba((186, 200, 140), 44), level=level)
     tubes.line([(36, 360), (204, 360)], rgba(SLATE, 34), 3)
     img = tubes.onto(img)
