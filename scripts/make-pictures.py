@@ -80,7 +80,8 @@ class Layer:
         self.draw.polygon(self._pts(pts), fill=fill)
 
     def line(self, pts, fill, width):
-        self.draw.line(self._pts(pts), fill=fill, width=max(1, round(width * self.s)), joint="curve")
+        width = max(1, round(width * self.s))
+        self.draw.line(self._pts(pts), fill=fill, width=width, joint="curve")
 
     def ellipse(self, box, fill=None, outline=None, width=1.0):
         self.draw.ellipse(
@@ -247,8 +248,10 @@ def small_texture(size=(336, 211)):
     """Grid, results, chart strip and count dialog: mint graph paper with a low tide line. It
     is stretched to very different shapes, so it holds no round motif that would distort."""
     w, h = size
-    img = blend(size, PALE_MINT, PALE_AQUA, field(size, lambda u, v: smoothstep(v * 0.9 + u * 0.2)))
-    img = Image.alpha_composite(img.convert("RGBA"), graph_paper(size, 8, 40, 12, 24, offset=(4, 4)))
+    img = blend(size, PALE_MINT, PALE_AQUA,
+                field(size, lambda u, v: smoothstep(v * 0.9 + u * 0.2)))
+    grid = graph_paper(size, 8, 40, 12, 24, offset=(4, 4))
+    img = Image.alpha_composite(img.convert("RGBA"), grid)
     water = Layer(size)
     water.polygon(wave_points(w, h * 0.84, 2.5, 150, 1.0, h), rgba(WATER, 30))
     water.line(wave_points(w, h * 0.84, 2.5, 150, 1.0, h)[1:-1], rgba((255, 255, 255), 80), 0.8)
@@ -259,8 +262,12 @@ def button_texture(size=(100, 64)):
     """A pale pearl button face. Buttons are smaller than this picture and may show only its
     middle, so the gradient alone carries the look and the bevel is a bonus at the edges."""
     w, h = size
-    shade = field(size, lambda u, v: smoothstep(v) * 0.8 + (0.2 if v > 0.5 else 0.0) * smoothstep((v - 0.5) * 4))
-    img = blend(size, (252, 252, 248), (214, 226, 232), shade)
+
+    def darkening(_, v):
+        # Light at the top, and a little darker again below the middle, like a lit cylinder.
+        return 0.8 * smoothstep(v) + 0.2 * smoothstep((v - 0.5) * 4)
+
+    img = blend(size, (252, 252, 248), (214, 226, 232), field(size, darkening))
     d = ImageDraw.Draw(img)
     d.line([(0, 0), (w - 1, 0)], fill=(255, 255, 255))
     d.line([(0, 0), (0, h - 1)], fill=(255, 255, 255))
@@ -276,7 +283,7 @@ def portrait(size=(478, 611)):
     """A neutral head-and-shoulders silhouette on a plain studio background."""
     w, h = size
     img = blend(size, (232, 236, 240), (204, 212, 220),
-                field(size, lambda u, v: smoothstep(0.1 + 0.9 * math.hypot(u - 0.5, v - 0.38) * 1.4)))
+                field(size, lambda u, v: smoothstep(0.1 + 1.26 * math.hypot(u - 0.5, v - 0.38))))
     figure = Layer(size)
     body = (118, 128, 142, 255)
     cx = w / 2
@@ -314,7 +321,8 @@ def icon(size=96, corner=18):
     tile = Layer(s)
     tile.rounded(box, corner, fill=(255, 255, 255, 255))
     mask = tile.reduced().getchannel("A")
-    grad = blend(s, (226, 240, 247), (164, 204, 226), field(s, lambda u, v: smoothstep(v * 0.9 + u * 0.15)))
+    grad = blend(s, (226, 240, 247), (164, 204, 226),
+                 field(s, lambda u, v: smoothstep(v * 0.9 + u * 0.15)))
     img = Image.new("RGBA", s, (0, 0, 0, 0))
     img.paste(grad, (0, 0), mask)
 
@@ -338,7 +346,8 @@ def icon(size=96, corner=18):
 
 
 def main():
-    out = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).resolve().parent.parent / "shell" / "assets"
+    default = Path(__file__).resolve().parent.parent / "shell" / "assets"
+    out = Path(sys.argv[1]) if len(sys.argv) > 1 else default
     out.mkdir(parents=True, exist_ok=True)
     save_ico_24bit(icon(corner=0), out / "icon.ico")
     icon().save(out / "tubewise.png", "PNG", optimize=False)
