@@ -18,7 +18,7 @@ class Form;
 
 class Session : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit Session(Seams seams = Seams::Desktop());
     ~Session() override;
 
@@ -51,7 +51,11 @@ public:
     void EndProgram();
     bool ending() const { return ending_; }
 
-private:
+    // Forgets a window that the user closed, so that the next reference builds it afresh
+    // even before the closed one has been deleted.
+    void discard(QWidget* form);
+
+  private:
     Module1 state_;
     Seams seams_;
     std::unordered_map<std::type_index, QPointer<QWidget>> forms_;

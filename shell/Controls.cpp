@@ -1,0 +1,207 @@
+// Painting and keyboard handling of the table-built widget kinds.
+#include "shell/Controls.h"
+
+#include <qdrawutil.h>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTextLayout>
+
+namespace tubewise {
+
+QPixmap LoadPicture(Picture picture) {
+    const char* path = nullptr;
+    switch (picture) {
+        case Picture::None:
+            return {};
+        case Picture::Icon:
+            path = ":/pictures/icon.ico";
+            break;
+        case Picture::ButtonTexture:
+            path = ":/pictures/button.jpg";
+            break;
+        case Picture::LargeBackdrop:
+            path = ":/pictures/backdrop.jpg";
+            break;
+        case Picture::SmallTexture:
+            path = ":/pictures/small.jpg";
+            break;
+        case Picture::Portrait:
+            path = ":/pictures/portrait.jpg";
+            break;
+    }
+    return QPixmap(QString::fromLatin1(path));
+}
+
+namespace {
+
+int TrailingBlanks(const QString& text, int end) {
+    int n = 0;
+    while (end - n > 0 && text.at(end - n - 1) == QLatin1Char(' ')) ++n;
+    return n;
+}
+
+// Lays `display` out in `width` as a left-to-right paragraph and places each line by
+// `alignment`; returns the layout ready to draw at the top-left of the text area.
+void LayOutLines(QTextLayout& layout, const QString& display, qreal width, Qt::Alignment alignment,
+                 bool wrap, const QFontMetricsF& metrics) {
+    QTextOption option;
+    option.setTextDirection(Qt::LeftToRight);
+    option.setAlignment(Qt::AlignLeft);
+    option.setWrapMode(wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal y = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        int end = line.textStart() + line.textLength();
+        bool hardEnd = end >= display.size();
+        if (end > 0 && display.at(end - 1) == QChar::LineSeparator) {
+            --end;
+            hardEnd = true;
+        }
+        // Blanks before the end of a paragraph stand at its right end and count towards the
+        // text's width; blanks where a line was wrapped do not. Blanks that would push the
+        // text past the left edge wrap away instead.
+        qreal used = line.naturalTextWidth();
+        if (hardEnd) {
+            const int blanks = TrailingBlanks(display, end);
+            if (blanks > 0)
+                used = std::min(width, used + metrics.horizontalAdvance(QString(blanks, u' ')));
+        }
+        qreal x = 0;
+        if (alignment & Qt::AlignRight)
+            x = width - used;
+        else if (alignment & Qt::AlignHCenter)
+            x = (width - used) / 2;
+        line.setPosition(QPointF(x, y));
+        y += line.height();
+    }
+    layout.endLayout();
+}
+
+}  // namespace
+
+TextLabel::TextLabel(QWidget* parent) : QLabel(parent) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAutoFillBackground(false);
+    setWordWrap(true);
+    setTextFormat(Qt::PlainText);
+}
+
+QString TextLabel::DisplayText(const QString& stored) {
+    QString display = stored;
+    display.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
+    display.replace(QLatin1Char('\r'), QChar::LineSeparator);
+    display.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    return display;
+}
+
+void TextLabel::paintEvent(QPaintEvent*) {
+    const QString display = DisplayText(text());
+    if (display.isEmpty()) return;
+    QPainter painter(this);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    QTextLayout layout(display, font(), this);
+    const QRect area = contentsRect();
+    LayOutLines(layout, display, area.width(), alignment(), wordWrap(),
+                QFontMetricsF(font(), this));
+    painter.setClipRect(area);
+    layout.draw(&painter, area.topLeft());
+}
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    // QLineEdit guesses the direction from the text until it is told of a layout direction
+    // change; telling it pins the paragraph to the widget's own left-to-right direction.
+    setLayoutDirection(Qt::LeftToRight);
+    QEvent change(QEvent::LayoutDirectionChange);
+    QCoreApplication::sendEvent(this, &change);
+}
+
+PictureButton::PictureButton(QWidget* parent) : QPushButton(parent) {
+    setAutoDefault(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureButton::setFace(const QPixmap& face, const QPixmap& disabledFace) {
+    face_ = face;
+    disabledFace_ = disabledFace;
+    update();
+}
+
+void PictureButton::setFaceColour(const QColor& colour) {
+    faceColour_ = colour;
+    update();
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect r = rect();
+    const bool pressed = isDown() || isChecked();
+    painter.fillRect(r, faceColour_.isValid() ? faceColour_ : palette().color(QPalette::Button));
+    const QPixmap& face = (!isEnabled() && !disabledFace_.isNull()) ? disabledFace_ : face_;
+    const QPoint shift = pressed ? QPoint(1, 1) : QPoint(0, 0);
+    if (!face.isNull()) {
+        painter.save();
+        painter.setClipRect(r.adjusted(2, 2, -2, -2));
+        painter.drawPixmap(
+            QPoint((r.width() - face.width()) / 2, (r.height() - face.height()) / 2) + shift, face);
+        painter.restore();
+    }
+    qDrawWinButton(&painter, r, palette(), pressed, nullptr);
+
+    QTextOption option(Qt::AlignCenter);
+    option.setTextDirection(Qt::LeftToRight);
+    option.setWrapMode(QTextOption::WordWrap);
+    const QRectF textArea = QRectF(r.adjusted(3, 2, -3, -2)).translated(shift);
+    painter.setFont(font());
+    if (isEnabled()) {
+        painter.setPen(palette().color(QPalette::Active, QPalette::ButtonText));
+    } else {
+        // The engraved look of a disabled caption: a light copy one pixel down-right.
+        painter.setPen(palette().color(QPalette::Active, QPalette::Light));
+        painter.drawText(textArea.translated(1, 1), text(), option);
+        painter.setPen(palette().color(QPalette::Disabled, QPalette::ButtonText));
+    }
+    painter.drawText(textArea, text(), option);
+
+    if (hasFocus()) {
+        QPen dotted(palette().color(QPalette::Active, QPalette::ButtonText), 1, Qt::DotLine);
+        painter.setPen(dotted);
+        painter.drawRect(r.adjusted(3, 3, -4, -4));
+    }
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+PictureView::PictureView(QWidget* parent, const QPixmap& picture, bool stretch)
+    : QWidget(parent), picture_(picture), stretch_(stretch) {}
+
+void PictureView::paintEvent(QPaintEvent*) {
+    if (picture_.isNull()) return;
+    QPainter painter(this);
+    if (stretch_) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), picture_);
+    } else {
+        painter.drawPixmap(0, 0, picture_);
+    }
+}
+
+ShapeView::ShapeView(QWidget* parent, const QColor& fill) : QWidget(parent), fill_(fill) {}
+
+void ShapeView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), fill_);
+}
+
+}  // namespace tubewise

@@ -1,0 +1,193 @@
+// Window base: control lookup, first focus, hover focus, modal showing and closing.
+#include "shell/Form.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QPointer>
+#include <stdexcept>
+
+#include "shell/FormBuilder.h"
+#include "shell/Session.h"
+
+namespace tubewise {
+namespace {
+
+template <class W>
+W* Typed(QWidget* widget, const std::string& name, int index) {
+    if (auto* w = qobject_cast<W*>(widget)) return w;
+    throw std::out_of_range("no control " + name + "(" + std::to_string(index) + ") of that kind");
+}
+
+}  // namespace
+
+Form::Form(Session& session, const WindowSpec& layout) : session_(session), layout_(layout) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    BuildForm(*this, layout_);
+}
+
+Form::~Form() = default;
+
+void Form::registerControl(const std::string& name, int index, QWidget* widget) {
+    controls_[{name, index}] = widget;
+}
+
+QWidget* Form::control(const std::string& name, int index) const {
+    auto it = controls_.find({name, index});
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+TextLabel* Form::label(const std::string& name, int index) const {
+    return Typed<TextLabel>(control(name, index), name, index);
+}
+TextBox* Form::textBox(const std::string& name, int index) const {
+    return Typed<TextBox>(control(name, index), name, index);
+}
+PictureButton* Form::button(const std::string& name, int index) const {
+    return Typed<PictureButton>(control(name, index), name, index);
+}
+PictureView* Form::image(const std::string& name, int index) const {
+    return Typed<PictureView>(control(name, index), name, index);
+}
+ShapeView* Form::shape(const std::string& name, int index) const {
+    return Typed<ShapeView>(control(name, index), name, index);
+}
+QWidget* Form::chart(const std::string& name) const {
+    QWidget* w = control(name);
+    if (!w) throw std::out_of_range("no chart control " + name);
+    return w;
+}
+
+void Form::SetText(QWidget* control, const QString& text) {
+    if (auto* l = qobject_cast<QLabel*>(control))
+        l->setText(text);
+    else if (auto* e = qobject_cast<QLineEdit*>(control))
+        e->setText(text);
+    else if (auto* b = qobject_cast<QAbstractButton*>(control))
+        b->setText(text);
+    else if (control)
+        control->setWindowTitle(text);
+}
+
+QString Form::Text(const QWidget* control) {
+    if (auto* l = qobject_cast<const QLabel*>(control)) return l->text();
+    if (auto* e = qobject_cast<const QLineEdit*>(control)) return e->text();
+    if (auto* b = qobject_cast<const QAbstractButton*>(control)) return b->text();
+    return control ? control->windowTitle() : QString();
+}
+
+void Form::SetForeColour(QWidget* control, const QColor& colour) {
+    QPalette p = control->palette();
+    if (qobject_cast<QLineEdit*>(control))
+        p.setColor(QPalette::Text, colour);
+    else if (qobject_cast<QAbstractButton*>(control))
+        p.setColor(QPalette::ButtonText, colour);
+    else
+        p.setColor(QPalette::WindowText, colour);
+    control->setPalette(p);
+    control->update();
+}
+
+void Form::SetBackColour(QWidget* control, const QColor& colour) {
+    if (auto* b = qobject_cast<PictureButton*>(control)) {
+        b->setFaceColour(colour);
+        return;
+    }
+    QPalette p = control->palette();
+    if (qobject_cast<QLineEdit*>(control)) {
+        p.setColor(QPalette::Base, colour);
+    } else {
+        p.setColor(QPalette::Window, colour);
+        control->setAutoFillBackground(true);
+    }
+    control->setPalette(p);
+    control->update();
+}
+
+QColor Form::BackColour(const QWidget* control) {
+    if (qobject_cast<const QLineEdit*>(control)) return control->palette().color(QPalette::Base);
+    return control->palette().color(QPalette::Window);
+}
+
+QColor Form::ForeColour(const QWidget* control) {
+    if (qobject_cast<const QLineEdit*>(control)) return control->palette().color(QPalette::Text);
+    if (qobject_cast<const QAbstractButton*>(control))
+        return control->palette().color(QPalette::ButtonText);
+    return control->palette().color(QPalette::WindowText);
+}
+
+void Form::FocusFirst() {
+    QWidget* first = nullptr;
+    int firstTab = 0;
+    for (const ControlSpec& c : layout_.controls) {
+        if (!c.canHoldFocus() || c.tabIndex < 0) continue;
+        QWidget* w = control(c.name, c.index);
+        if (!w || !w->isEnabledTo(this) || w->isHidden() || w->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (!first || c.tabIndex < firstTab) {
+            first = w;
+            firstTab = c.tabIndex;
+        }
+    }
+    if (first)
+        first->setFocus(Qt::TabFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
+}
+
+void Form::ShowModal() {
+    QPointer<Form> self(this);
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    QEventLoop loop;
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    // The window is hidden before it is discarded; either ends the wait.
+    struct HideWatch : QObject {
+        QEventLoop* loop;
+        explicit HideWatch(QEventLoop* l) : loop(l) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Hide) loop->quit();
+            return false;
+        }
+    } watch(&loop);
+    installEventFilter(&watch);
+    if (isVisible()) loop.exec();
+    if (self) {
+        removeEventFilter(&watch);
+        setWindowModality(Qt::NonModal);
+    }
+}
+
+void Form::setHoverFocus(std::initializer_list<const char*> buttonNames) {
+    for (const char* name : buttonNames)
+        if (QWidget* w = control(name)) w->installEventFilter(this);
+}
+
+void Form::onClick(QAbstractButton* button, std::function<void()> handler) {
+    connect(button, &QAbstractButton::clicked, this, [this, handler = std::move(handler)] {
+        if (!session_.ending()) handler();
+    });
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w && w->isEnabled() && !session_.ending()) w->setFocus(Qt::MouseFocusReason);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form::showEvent(QShowEvent* event) {
+    QWidget* current = focusWidget();
+    if (!current || !current->isEnabled() || current->isHidden()) FocusFirst();
+    QWidget::showEvent(event);
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    event->accept();
+    // The window is discarded: the next reference to it builds it afresh.
+    session_.discard(this);
+    if (!session_.ending()) Unload();
+}
+
+}  // namespace tubewise

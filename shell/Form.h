@@ -1,0 +1,82 @@
+// Base of every window: built from its table by FormBuilder, addressed by control name and
+// index, with the keyboard, hover and close behaviour all windows share.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "shell/Controls.h"
+#include "shell/Layout.h"
+
+class QAbstractButton;
+
+namespace tubewise {
+
+class Session;
+
+class Form : public QWidget {
+    Q_OBJECT
+  public:
+    // Builds the window's controls from `layout`; the window is not shown.
+    Form(Session& session, const WindowSpec& layout);
+    ~Form() override;
+
+    // Load handler, run once right after the window is built.
+    virtual void Load() {}
+    // Unload handler, run when the user closes the window by its close box (or the system's
+    // close command). The window is discarded afterwards.
+    virtual void Unload() {}
+
+    Session& session() const { return session_; }
+    const WindowSpec& layout() const { return layout_; }
+
+    // The control of that name and array index (-1 for a plain control); nullptr if none.
+    QWidget* control(const std::string& name, int index = -1) const;
+    // Typed access; throws std::out_of_range when the control is missing or of another kind,
+    // which is a programming error.
+    TextLabel* label(const std::string& name, int index = -1) const;
+    TextBox* textBox(const std::string& name, int index = -1) const;
+    PictureButton* button(const std::string& name, int index = -1) const;
+    PictureView* image(const std::string& name, int index = -1) const;
+    ShapeView* shape(const std::string& name, int index = -1) const;
+    QWidget* chart(const std::string& name) const;
+
+    // Text and colours as the window's handlers set them.
+    static void SetText(QWidget* control, const QString& text);
+    static QString Text(const QWidget* control);
+    static void SetForeColour(QWidget* control, const QColor& colour);
+    static void SetBackColour(QWidget* control, const QColor& colour);
+    static QColor BackColour(const QWidget* control);
+    static QColor ForeColour(const QWidget* control);
+
+    // Gives the focus to the enabled control with the lowest tab number that can hold it,
+    // or to the window itself when there is none.
+    void FocusFirst();
+    // Shows the window modal: returns when it has been closed (or hidden); meanwhile the
+    // program's other windows take no input.
+    void ShowModal();
+
+    // Used by FormBuilder.
+    void registerControl(const std::string& name, int index, QWidget* widget);
+
+  protected:
+    // Moving the pointer over one of these buttons gives it the keyboard focus.
+    void setHoverFocus(std::initializer_list<const char*> buttonNames);
+    // Connects a button's click to a handler that no longer runs once the program is ending.
+    void onClick(QAbstractButton* button, std::function<void()> handler);
+
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    Session& session_;
+    const WindowSpec& layout_;
+    std::map<std::pair<std::string, int>, QWidget*> controls_;
+};
+
+}  // namespace tubewise

@@ -1,0 +1,92 @@
+// Plain description of a window and its controls, in the units the layouts were drawn in
+// (1/1440 inch, "twips"); FormBuilder turns one into widgets.
+#pragma once
+
+#include <cmath>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tubewise {
+
+// 15 twips make one logical pixel at 96 dpi.
+inline constexpr int kTwipsPerPixel = 15;
+inline int TwipsToPixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+enum class ControlKind { Label, TextBox, Button, Image, PictureBox, Shape, Chart, SaveDialog };
+
+enum class Alignment { Left, Right, Center };
+
+// The pictures compiled into the program.
+enum class Picture { None, Icon, ButtonTexture, LargeBackdrop, SmallTexture, Portrait };
+
+struct FontSpec {
+    std::string face = "Arial";
+    double points = 9.75;
+    bool bold = true;
+    int charset = 178;  // 178 Arabic, 0 Western
+};
+
+struct ControlSpec {
+    std::string name;
+    int index = -1;  // element of a control array, or -1
+    ControlKind kind = ControlKind::Label;
+    std::string text;                              // UTF-8, exactly as the control holds it
+    int left = 0, top = 0, width = 0, height = 0;  // twips, relative to the container
+    std::optional<FontSpec> font;
+    std::optional<Rgb> foreground;
+    std::optional<Rgb> background;
+    int tabIndex = -1;  // -1: the control has no place in the tab order
+    Alignment alignment = Alignment::Left;
+    bool wrap = true;  // every label wraps text longer than its width
+    bool readOnly = false;
+    bool enabled = true;
+    Picture picture = Picture::None;
+    Picture disabledPicture = Picture::None;  // face of a disabled graphical button
+    bool stretch = false;
+    std::string container;  // name of the picture box holding it; empty for the window
+
+    bool windowed() const {
+        return kind == ControlKind::TextBox || kind == ControlKind::Button ||
+               kind == ControlKind::PictureBox || kind == ControlKind::Chart;
+    }
+    bool canHoldFocus() const {
+        return kind == ControlKind::TextBox || kind == ControlKind::Button ||
+               kind == ControlKind::Chart;
+    }
+};
+
+enum class WindowBackground { Default, Colour, MenuText };
+
+struct WindowSpec {
+    std::string name;
+    std::string caption;
+    int width = 0, height = 0;  // client area, twips
+    WindowBackground backgroundKind = WindowBackground::Default;
+    Rgb background;
+    bool minimiseButton = false;
+    Picture icon = Picture::Icon;
+    std::vector<ControlSpec> controls;  // front to back
+
+    const ControlSpec* find(std::string_view control, int index = -1) const {
+        for (const ControlSpec& c : controls)
+            if (c.name == control && c.index == index) return &c;
+        return nullptr;
+    }
+};
+
+// The table of one of the seven windows: frmabout, frmdel, frmmpn, frmresult, frmgraph,
+// frmContact, frmdarbare. An unknown name throws std::out_of_range.
+const WindowSpec& LayoutOf(std::string_view formName);
+
+}  // namespace tubewise
