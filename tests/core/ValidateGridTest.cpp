@@ -1,0 +1,100 @@
+// Grid validation: which row is refused, with which prompt, and what is left untouched.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/ValidateGrid.h"
+
+namespace tubewise {
+namespace {
+
+// The message box texts as the analyst must see them.
+const std::string kTitle = "ورودي اشتباه";
+const std::string kEmptyPrompt = "!  خانه هاي خالي را مقدار دهي کنيد ";
+const std::string kNumbersPrompt = "! فقط عدد وارد شود ";
+
+struct Case {
+    const char* name;
+    int count;
+    GridTexts grid;
+    int faultyRow;              // 0: valid
+    const std::string* prompt;  // nullptr: no message
+};
+
+GridTexts Rows(std::initializer_list<GridRowTexts> rows) {
+    GridTexts g;
+    std::size_t i = 0;
+    for (const auto& r : rows) g[i++] = r;
+    return g;
+}
+
+class Validation : public testing::TestWithParam<Case> {};
+
+TEST_P(Validation, ReportsTheFirstFaultyRowOnce) {
+    const Case& c = GetParam();
+    Module1 state;
+    state.DilutionCount = static_cast<Int16>(c.count);
+    std::vector<Message> told;
+    const int row =
+        ValidateGrid(state, c.grid, NumberLocale{}, [&](const Message& m) { told.push_back(m); });
+    EXPECT_EQ(row, c.faultyRow);
+    EXPECT_EQ(state.GridValid, c.faultyRow == 0 ? kTrue : kFalse);
+    if (c.prompt) {
+        ASSERT_EQ(told.size(), 1u);
+        EXPECT_EQ(told[0].prompt, *c.prompt);
+        EXPECT_EQ(told[0].title, kTitle);
+    } else {
+        EXPECT_TRUE(told.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grids, Validation,
+    testing::Values(
+        Case{"AllNumeric", 3, Rows({{"10", "5", "0"}, {"1", "3", "2"}, {"0.1", "0", "5"}}), 0,
+             nullptr},
+        Case{"NoRangeCheck", 3,
+             Rows({{"-1", "2.5", "0"}, {"0", "-3", "40000"}, {"1e-9", "0", "1"}}), 0, nullptr},
+        Case{"EmptyBeforeLetters", 3, Rows({{"10", "5", "0"}, {"1", "", "2"}, {"0.1", "abc", "5"}}),
+             2, &kEmptyPrompt},
+        Case{"EmptyOutranksLettersInOneRow", 1, Rows({{"", "3", "x"}}), 1, &kEmptyPrompt},
+        Case{"BlanksAreNotEmpty", 2, Rows({{"1", "3", "2"}, {"1", "  ", "2"}}), 2, &kNumbersPrompt},
+        Case{"Letters", 1, Rows({{"1", "3", "two"}}), 1, &kNumbersPrompt},
+        Case{"RowsAboveTheCountAreNotRead", 2,
+             Rows({{"1", "3", "2"}, {"1", "3", "2"}, {"", "x", ""}, {"?", "", ""}}), 0, nullptr},
+        Case{"FiveRows", 5,
+             Rows({{"1", "1", "1"},
+                   {"1", "1", "1"},
+                   {"1", "1", "1"},
+                   {"1", "1", "1"},
+                   {"1", "1", ""}}),
+             5, &kEmptyPrompt},
+        Case{"NoRowsOpen", 0, Rows({{"1", "1", "1"}}), -1, nullptr},
+        Case{"MoreRowsThanTheGrid", 6, Rows({{"1", "1", "1"}}), -1, nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Validation, WorksWithoutAListener) {
+    Module1 state;
+    state.DilutionCount = 1;
+    EXPECT_EQ(ValidateGrid(state, Rows({{"", "", ""}}), NumberLocale{}, {}), 1);
+    EXPECT_EQ(state.GridValid, kFalse);
+}
+
+TEST(Validation, ChangesNothingButTheFlag) {
+    Module1 state;
+    state.DilutionCount = 2;
+    state.MaxLikelihood = 0.5;
+    state.MpnPerMl = 0.25;
+    state.ThomasMpn = 42;
+    state.SampleVolume.Redim(2);
+    ValidateGrid(state, Rows({{"1", "3", "2"}, {"x", "", ""}}), NumberLocale{}, {});
+    EXPECT_EQ(state.MaxLikelihood, 0.5);
+    EXPECT_EQ(state.MpnPerMl, 0.25);
+    EXPECT_EQ(state.ThomasMpn, 42);
+    EXPECT_EQ(state.SampleVolume(1), 0.0);
+    EXPECT_TRUE(state.LambdaGrid.IsEmpty());
+}
+
+}  // namespace
+}  // namespace tubewise
