@@ -284,6 +284,9 @@ std::optional<double> BiasAdjustedMle(std::span<const Dilution> series, const Ml
         third += d.tubes * u * u * r;
     }
     const double bias = third / (2.0 * information * information);
+    // A first-order correction as large as the estimate itself (patterns whose largest
+    // volume is nearly all positive while small volumes are positive) says nothing.
+    if (!(bias < l)) return std::nullopt;
     return (l - bias) / s.largest;
 }
 

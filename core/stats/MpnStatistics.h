@@ -69,7 +69,8 @@ Mle ExactMle(std::span<const Dilution> series);
 
 // First-order bias correction of Salama et al. (1978) as given by Haas (1989):
 // MLE - b(MLE) with b = sum n v^3 w / (2 (sum n v^2 w)^2), w = 1 / (exp(v l) - 1).
-// 0 when every tube is negative; nullopt when the MLE is infinite.
+// 0 when every tube is negative; nullopt when the MLE is infinite, and when the correction is
+// not smaller than the MLE (the first-order expansion has broken down: no positive density).
 std::optional<double> BiasAdjustedMle(std::span<const Dilution> series, const Mle& mle);
 
 struct ConfidenceLimits {

@@ -1,0 +1,184 @@
+// Batch evaluation: reading sample lines, the figures of one sample, threads and CSV records.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/stats/BatchRun.h"
+
+namespace tubewise::stats {
+namespace {
+
+std::vector<BatchSample> ReadAll(const std::vector<std::string>& lines) {
+    BatchLineReader reader;
+    std::vector<BatchSample> out;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (auto s = reader.Read(lines[i], static_cast<int>(i) + 1)) out.push_back(*s);
+    }
+    return out;
+}
+
+TEST(BatchLines, HeaderCommentsAndBlankLinesHoldNoSample) {
+    const auto samples = ReadAll({"\xEF\xBB\xBFid,volume,tubes,positives", "# comment", "   ",
+                                  "a,10,5,5,1,5,3,0.1,5,0", "", "id,1,3,1"});
+    ASSERT_EQ(samples.size(), 2u);
+    EXPECT_EQ(samples[0].line, 4);
+    EXPECT_EQ(samples[0].id, "a");
+    EXPECT_EQ(samples[0].dilutions, 3);
+    EXPECT_TRUE(samples[0].error.empty());
+    // "id" is a header only as the first line with content; later it is a sample's id.
+    EXPECT_EQ(samples[1].line, 6);
+    EXPECT_EQ(samples[1].id, "id");
+    EXPECT_TRUE(samples[1].error.empty());
+}
+
+TEST(BatchLines, SeriesAndGridTextsOfASample) {
+    const auto samples = ReadAll({"\"tank 3, tap\", 10 ,5,5, 1,5,3,0.1,5,0\r"});
+    ASSERT_EQ(samples.size(), 1u);
+    const BatchSample& s = samples[0];
+    EXPECT_EQ(s.id, "tank 3, tap");
+    ASSERT_EQ(s.series.size(), 3u);
+    EXPECT_EQ(s.series[1].volumeMl, 1);
+    EXPECT_EQ(s.series[1].tubes, 5);
+    EXPECT_EQ(s.series[1].positives, 3);
+    // The grid holds positive and negative tubes.
+    EXPECT_EQ(s.grid[1].volume, "1");
+    EXPECT_EQ(s.grid[1].positive, "3");
+    EXPECT_EQ(s.grid[1].negative, "2");
+    EXPECT_EQ(s.grid[2].negative, "5");
+}
+
+TEST(BatchLines, BadLinesSayWhatIsWrong) {
+    struct Row {
+        const char* line;
+        const char* error;
+    };
+    const Row rows[] = {
+        {"s", "found 1 fields"},
+        {"s,10,5", "found 3 fields"},
+        {"s,10,5,5,1,5", "found 6 fields"},
+        {"s,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1", "found 19 fields"},
+        {"s,ten,5,5", "volume of dilution 1"},
+        {"s,10,5,5,0,5,0", "volume of dilution 2"},
+        {"s,10,5,5,-1,5,0", "volume of dilution 2"},
+        {"s,10,5.5,5", "tubes of dilution 1"},
+        {"s,10,-5,0", "tubes of dilution 1"},
+        {"s,10,40000,0", "tubes of dilution 1"},
+        {"s,10,5,6", "positive tubes of dilution 1"},
+        {"s,10,5,,1,5,0,0.1,5,1", "positive tubes of dilution 1"},
+        {"s,10,0,0,1,0,0", "no tubes at all"},
+    };
+    for (const Row& row : rows) {
+        const auto samples = ReadAll({row.line});
+        ASSERT_EQ(samples.size(), 1u) << row.line;
+        EXPECT_NE(samples[0].error.find(row.error), std::string::npos)
+            << row.line << " -> " << samples[0].error;
+    }
+}
+
+TEST(BatchSampleFigures, WorkedExampleGivesGridThomasAndStatistics) {
+    const auto samples = ReadAll({"w,10,5,5,1,5,3,0.1,5,0"});
+    Module1 state;
+    const BatchRecord r = EvaluateSample(samples[0], StatisticsOptions{}, state);
+    ASSERT_TRUE(r.error.empty());
+    EXPECT_EQ(r.searchEnd, SearchEnd::Completed);
+    EXPECT_EQ(r.mpnPerMl, 0.7920000000000006);
+    EXPECT_NEAR(r.maxLikelihood, 0.0225640617980848, 1e-15);
+    ASSERT_TRUE(r.thomasDefined);
+    EXPECT_NEAR(r.thomasPer100Ml, 67.916, 5e-4);
+    EXPECT_NEAR(r.statistics.mle.perMl, 0.792, 5e-4);
+    EXPECT_EQ(r.statistics.method, CiMethod::Jarvis);
+}
+
+TEST(BatchSampleFigures, AllPositiveHasNoFiniteFigures) {
+    const auto samples = ReadAll({"p,10,5,5,1,5,5"});
+    Module1 state;
+    const BatchRecord r = EvaluateSample(samples[0], {CiMethod::LikelihoodRatio, 0.9}, state);
+    EXPECT_FALSE(r.thomasDefined);
+    const std::vector<std::string> fields = SplitCsvLine(FormatRecord(r));
+    const std::vector<std::string> names = SplitCsvLine(BatchHeader());
+    ASSERT_EQ(fields.size(), names.size());
+    const auto field = [&](const std::string& name) {
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            if (names[i] == name) return fields[i];
+        }
+        return std::string("missing column ") + name;
+    };
+    EXPECT_EQ(field("grid_lower_bound"), "true");
+    EXPECT_EQ(field("thomas_per_100ml"), "");
+    EXPECT_EQ(field("mle_per_ml"), "");
+    EXPECT_EQ(field("mle_infinite"), "true");
+    EXPECT_EQ(field("bias_adjusted_per_ml"), "");
+    EXPECT_EQ(field("ci_method"), "lr");
+    EXPECT_EQ(field("ci_level"), "0.9");
+    EXPECT_EQ(field("ci_high_per_ml"), "");
+    EXPECT_NE(field("ci_low_per_ml"), "");
+    EXPECT_EQ(field("rarity_index"), "1");
+    EXPECT_EQ(field("improbable"), "false");
+    EXPECT_EQ(field("error"), "");
+}
+
+TEST(BatchRecords, EveryRecordHasTheHeadersColumns) {
+    const auto samples = ReadAll({"ok,10,5,5,1,5,3,0.1,5,0", "bad \"one\",10,5", "neg,1,3,0"});
+    const std::size_t columns = SplitCsvLine(BatchHeader()).size();
+    Module1 state;
+    for (const BatchSample& s : samples) {
+        const BatchRecord r = EvaluateSample(s, StatisticsOptions{}, state);
+        const std::vector<std::string> fields = SplitCsvLine(FormatRecord(r));
+        ASSERT_EQ(fields.size(), columns) << FormatRecord(r);
+        EXPECT_EQ(fields[0], std::to_string(s.line));
+        EXPECT_EQ(fields[1], s.id);
+        EXPECT_EQ(fields.back(), s.error);
+    }
+}
+
+TEST(BatchRecords, CsvFieldsReadBack) {
+    for (const std::string text : {"plain", "with, comma", "say \"hi\"", "", "\"", "a\nb"}) {
+        const std::string line = CsvField(text) + "," + CsvField("next");
+        const std::vector<std::string> fields = SplitCsvLine(line);
+        ASSERT_EQ(fields.size(), 2u) << line;
+        EXPECT_EQ(fields[0], text);
+        EXPECT_EQ(fields[1], "next");
+    }
+    for (const double x : {0.1, 0.7920000000000006, 1e-300, 123456789.125, 2.0 / 3}) {
+        EXPECT_EQ(std::stod(ShortestText(x)), x);
+    }
+    EXPECT_EQ(ShortestText(0.1), "0.1");
+}
+
+TEST(BatchThreads, TwoThreadsGiveTheSameRecordsInInputOrder) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 40; ++i) {
+        lines.push_back("s" + std::to_string(i) + ",10,5," + std::to_string(i % 6) + ",1,5," +
+                        std::to_string((i / 6) % 6) + ",0.1,5,1");
+    }
+    lines.push_back("broken,1");
+    const auto samples = ReadAll(lines);
+    std::vector<BatchRecord> one(samples.size());
+    std::vector<BatchRecord> two(samples.size());
+    std::atomic<int> doneOne{0};
+    std::atomic<int> doneTwo{0};
+    const std::atomic<bool> go{false};
+    EXPECT_TRUE(EvaluateSamples(samples, one, StatisticsOptions{}, 1, doneOne, go));
+    EXPECT_TRUE(EvaluateSamples(samples, two, StatisticsOptions{}, 2, doneTwo, go));
+    EXPECT_EQ(doneOne.load(), static_cast<int>(samples.size()));
+    EXPECT_EQ(doneTwo.load(), static_cast<int>(samples.size()));
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        EXPECT_EQ(FormatRecord(one[i]), FormatRecord(two[i]));
+        EXPECT_EQ(two[i].line, samples[i].line);
+    }
+}
+
+TEST(BatchThreads, AStopRequestStartsNoFurtherSample) {
+    const auto samples = ReadAll({"a,1,3,1", "b,1,3,2"});
+    std::vector<BatchRecord> out(samples.size());
+    std::atomic<int> done{0};
+    const std::atomic<bool> stop{true};
+    EXPECT_FALSE(EvaluateSamples(samples, out, StatisticsOptions{}, 2, done, stop));
+    EXPECT_EQ(done.load(), 0);
+}
+
+}  // namespace
+}  // namespace tubewise::stats
