@@ -10,18 +10,18 @@
 
 namespace tubewise {
 
-struct Rgb {
+struct ChartColour {
     int red = 0;
     int green = 0;
     int blue = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
+    friend bool operator==(const ChartColour&, const ChartColour&) = default;
 };
 
 struct ChartFont {
     std::string face;  // as the chart asks for it; the renderer picks the nearest installed face
     double pointSize = 0;
     bool bold = false;
-    Rgb colour;
+    ChartColour colour;
 };
 
 // The drawing's steps in order; a description has completed every step up to `reached`.
@@ -63,8 +63,8 @@ struct ChartDescription {
     std::string valueAxisTitle;     // empty until ValueAxisCaptioned
     std::string categoryAxisTitle;  // empty until CategoryAxisDone
 
-    Rgb plotAreaColour{192, 255, 255};  // light cyan
-    Rgb seriesColour{128, 255, 128};    // light green
+    ChartColour plotAreaColour{192, 255, 255};  // light cyan
+    ChartColour seriesColour{128, 255, 128};    // light green
     ChartFont titleFont{"B titr", 12, true, {0, 0, 192}};
     ChartFont axisTitleFont{"Times new roman", 10, true, {0, 0, 0}};
     double valueTickPointSize = 6;

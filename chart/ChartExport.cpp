@@ -9,15 +9,26 @@
 namespace tubewise {
 
 bool SaveChartGif(const ChartDescription& description, const QString& path, QString* reason) {
-    const QImage picture = RenderChartPicture(description, kChartPictureSize);
+    QString error;
+    const QByteArray gif = EncodeGif(RenderChartPicture(description, kChartPictureSize), &error);
+    if (gif.isEmpty()) {
+        if (reason) *reason = error;
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (reason) *reason = file.errorString();
         return false;
     }
-    QString error;
-    if (!WriteGif(picture, file, &error)) {
-        if (reason) *reason = file.error() != QFileDevice::NoError ? file.errorString() : error;
+    // QSaveFile::commit() does not notice a failed flush of its buffer (a full disk then
+    // leaves a truncated file reported as saved), so flush and check the size first.
+    const bool complete =
+        file.write(gif) == gif.size() && file.flush() && file.size() == gif.size();
+    if (!complete) {
+        if (reason) {
+            *reason = file.error() != QFileDevice::NoError ? file.errorString()
+                                                           : QStringLiteral("incomplete write");
+        }
         file.cancelWriting();
         return false;
     }

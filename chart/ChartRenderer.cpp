@@ -21,7 +21,7 @@ namespace {
 constexpr qreal kColumnWidth = 0.4;       // gap width 150 % of a column
 constexpr int kDotsPerMeter96Dpi = 3780;  // picture fonts sized as on a 96 dpi screen
 
-QColor ToColor(const Rgb& c) {
+QColor ToColor(const ChartColour& c) {
     return QColor(c.red, c.green, c.blue);
 }
 

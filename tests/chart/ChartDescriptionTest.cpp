@@ -1,0 +1,213 @@
+// Probability chart as data: captions, plotted figures, scaling and where a drawing stops.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "chart/ChartDescription.h"
+#include "chart/ChartFixtures.h"
+
+namespace tubewise {
+namespace {
+
+using testing::Example530;
+using testing::FailedValidationState;
+using testing::SearchedState;
+
+const std::string kPersianTail = " توزيع پوآسون براي نمونه آناليز شده ";
+
+// --- Title caption -------------------------------------------------------------------------
+
+struct TitleRow {
+    const char* name;
+    double mpnPer100Ml;
+    const char* figure;  // MpnTitleText
+    const char* opening;
+};
+
+class TitleCaption : public ::testing::TestWithParam<TitleRow> {};
+
+TEST_P(TitleCaption, RoundsToTwoPlacesInSignedFormAndMarksLowerBound) {
+    const TitleRow& row = GetParam();
+    Module1 state = Example530();
+    state.MpnPer100Ml = row.mpnPer100Ml;
+    const ChartDescription chart = DescribeProbabilityChart(state);
+    EXPECT_EQ(state.MpnTitleText, row.figure);
+    EXPECT_EQ(chart.title, std::string(row.opening) + row.figure + ")" + kPersianTail);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Figures, TitleCaption,
+    ::testing::Values(TitleRow{"HalfGoesToEven", 12.125, " 12.12", "(MPN ="},
+                      TitleRow{"NoZeroBeforePoint", 0.5, " .5", "(MPN ="},
+                      TitleRow{"Zero", 0, " 0", "(MPN ="},
+                      TitleRow{"NoTrailingZeros", 23.4, " 23.4", "(MPN ="},
+                      TitleRow{"JustAtBoundIsEqual", 999.999999, " 1000", "(MPN ="},
+                      TitleRow{"AboveBoundIsLowerBound", 999.9999999999897, " 1000", "(MPN >"},
+                      TitleRow{"Thousand", 1000, " 1000", "(MPN >"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- Complete drawings ---------------------------------------------------------------------
+
+TEST(ChartDescription, Example530DrawsTheWholeChart) {
+    Module1 state = Example530();
+    const ChartDescription chart = DescribeProbabilityChart(state);
+
+    EXPECT_EQ(chart.reached, ChartStep::Finished);
+    EXPECT_EQ(chart.title, "(MPN = 79.2)" + kPersianTail);
+    EXPECT_EQ(chart.valueAxisTitle, "Probability");
+    EXPECT_EQ(chart.categoryAxisTitle, "Coliform Density , Number/mL");
+    EXPECT_FALSE(chart.scaled);
+    EXPECT_FALSE(chart.scaleFactor.has_value());
+
+    ASSERT_EQ(chart.densities.size(), 50u);
+    ASSERT_EQ(chart.probabilities.size(), 50u);
+    // The accumulated densities drift from multiples of 0.001; rounding brings them back,
+    // and the last one, just below 10, shows as 10.
+    for (int i = 1; i <= 50; ++i) EXPECT_EQ(chart.densities[i - 1], (2.0 * i) / 10.0) << i;
+    // Three significant digits of the likelihood at 0.2, 0.8 and 10 per mL.
+    EXPECT_EQ(chart.probabilities[0], 1.75e-3);
+    EXPECT_EQ(chart.probabilities[3], 2.26e-2);
+    EXPECT_EQ(chart.probabilities[49], 1.39e-11);
+}
+
+TEST(ChartDescription, EveryTubePositiveIsALowerBound) {
+    Module1 state = SearchedState({{10, 5, 0}, {1, 5, 0}, {0.1, 5, 0}});
+    const ChartDescription chart = DescribeProbabilityChart(state);
+    EXPECT_EQ(chart.title.rfind("(MPN > 1000)", 0), 0u) << chart.title;
+    EXPECT_EQ(chart.reached, ChartStep::Finished);
+}
+
+TEST(ChartDescription, ZeroProbabilityStaysZero) {
+    Module1 state = Example530();
+    state.LikelihoodGrid(400) = 0;
+    const ChartDescription chart = DescribeProbabilityChart(state);
+    EXPECT_EQ(chart.probabilities[1], 0.0);
+}
+
+TEST(ChartDescription, DrawingAgainGivesTheSameChart) {
+    Module1 state = Example530();
+    const ChartDescription first = DescribeProbabilityChart(state);
+    const ChartDescription second = DescribeProbabilityChart(state);
+    EXPECT_EQ(first.probabilities, second.probabilities);
+    EXPECT_EQ(first.title, second.title);
+}
+
+// --- Scaling of tiny curves ----------------------------------------------------------------
+
+TEST(ChartScale, ReferenceOfExactly1e50IsNotScaled) {
+    Module1 state = Example530();
+    state.LikelihoodGrid(50) = 1e-50;
+    const ChartDescription chart = DescribeProbabilityChart(state);
+    EXPECT_FALSE(chart.scaled);
+    EXPECT_EQ(chart.valueAxisTitle, "Probability");
+    EXPECT_EQ(chart.probabilities[3], 2.26e-2);
+}
+
+TEST(ChartScale, ReferenceJustBelow1e50ScalesEveryColumn) {
+    Module1 state = Example530();
+    const double reference = std::nextafter(1e-50, 0.0);
+    state.LikelihoodGrid(50) = reference;
+    const ChartDescription chart = DescribeProbabilityChart(state);
+
+    ASSERT_TRUE(chart.scaled);
+    const double factor = 1e50 / reference;
+    EXPECT_EQ(*chart.scaleFactor, factor);
+    EXPECT_EQ(chart.valueAxisTitle, "Probability / 1. E+100");
+    EXPECT_EQ(chart.probabilities[0], 1.75e-3 * factor);
+    EXPECT_EQ(chart.probabilities[3], 2.26e-2 * factor);
+    EXPECT_EQ(chart.probabilities[49], 1.39e-11 * factor);
+    EXPECT_EQ(chart.reached, ChartStep::Finished);
+}
+
+TEST(ChartScale, FactorIsNamedInOneDigitExponentForm) {
+    // Large counts at a small density: the reference likelihood near 0.05 per mL is tiny
+    // but representable.
+    Module1 state = SearchedState({{1, 60, 0}});
+    ASSERT_LT(state.LikelihoodGrid(50), 1e-50);
+    ASSERT_GT(state.LikelihoodGrid(50), 0);
+    const ChartDescription chart = DescribeProbabilityChart(state);
+    ASSERT_TRUE(chart.scaled);
+    // 10^50 / 1.947e-79 = 5.13e128
+    EXPECT_EQ(chart.valueAxisTitle, "Probability / 5. E+128");
+}
+
+// --- Where a drawing stops -----------------------------------------------------------------
+
+TEST(ChartFailure, NoCalculationYetStopsBeforeTheData) {
+    Module1 state;
+    state.MpnTitleText = " 5";
+    const ChartDescription chart = DescribeProbabilityChart(state);
+    EXPECT_EQ(chart.reached, ChartStep::SeriesDetailSet);
+    EXPECT_TRUE(chart.densities.empty());
+    EXPECT_TRUE(chart.title.empty());
+    EXPECT_EQ(state.MpnTitleText, " 5");
+}
+
+TEST(ChartFailure, FailedValidationGivesAnEmptyChart) {
+    Module1 state = FailedValidationState();
+    state.MpnPer100Ml = 79.2;  // the previous calculation's figure survives a failed one
+    state.MpnTitleText = " 79.2";
+    const ChartDescription chart = DescribeProbabilityChart(state);
+    EXPECT_EQ(chart.reached, ChartStep::DataBuilt);
+    EXPECT_FALSE(chart.has(ChartStep::TitleFormatted));
+    EXPECT_TRUE(chart.title.empty());
+    EXPECT_TRUE(chart.valueAxisTitle.empty());
+    EXPECT_TRUE(chart.categoryAxisTitle.empty());
+    EXPECT_EQ(state.MpnTitleText, " 79.2");
+}
+
+TEST(ChartFailure, SearchEndedBeforeAnyPlottedDensityGivesAnEmptyChart) {
+    // A conversion failure at the first load: the grid was valid but only the first
+    // candidate exists.
+    Module1 state = FailedValidationState();
+    state.GridValid = kTrue;
+    state.LambdaGrid(1) = 0.001;
+    EXPECT_EQ(DescribeProbabilityChart(state).reached, ChartStep::DataBuilt);
+}
+
+TEST(ChartFailure, UnvalidatedCurveIsNotDrawnUnscaled) {
+    Module1 state = Example530();
+    state.GridValid = kFalse;
+    state.LikelihoodGrid(50) = 0;
+    EXPECT_EQ(DescribeProbabilityChart(state).reached, ChartStep::DataBuilt);
+}
+
+// A valid series whose reference likelihood underflows, or is so small that the factor
+// would overflow, is drawn in full without scaling.
+struct UnscalableRow {
+    const char* name;
+    double reference;
+};
+
+class UnscalableValidCurve : public ::testing::TestWithParam<UnscalableRow> {};
+
+TEST_P(UnscalableValidCurve, IsDrawnInFullUnscaled) {
+    Module1 state = Example530();
+    state.LikelihoodGrid(50) = GetParam().reference;
+    const ChartDescription chart = DescribeProbabilityChart(state);
+    EXPECT_EQ(chart.reached, ChartStep::Finished);
+    EXPECT_FALSE(chart.scaled);
+    EXPECT_TRUE(chart.scaleSkipped);
+    EXPECT_EQ(chart.valueAxisTitle, "Probability");
+    EXPECT_EQ(chart.title, "(MPN = 79.2)" + kPersianTail);
+    EXPECT_EQ(chart.probabilities[3], 2.26e-2);
+}
+
+INSTANTIATE_TEST_SUITE_P(References, UnscalableValidCurve,
+                         ::testing::Values(UnscalableRow{"Underflow", 0.0},
+                                           UnscalableRow{"FactorOverflows", 1e-300},
+                                           UnscalableRow{"Subnormal", 5e-320}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ChartFailure, ValidSeriesWhoseReferenceUnderflowsIsDrawnUnscaled) {
+    Module1 state = SearchedState({{1, 300, 0}});
+    ASSERT_EQ(state.LikelihoodGrid(50), 0.0);
+    const ChartDescription chart = DescribeProbabilityChart(state);
+    EXPECT_EQ(chart.reached, ChartStep::Finished);
+    EXPECT_FALSE(chart.scaled);
+    EXPECT_EQ(chart.densities.back(), 10.0);
+}
+
+}  // namespace
+}  // namespace tubewise
