@@ -259,8 +259,10 @@ def small_texture(size=(336, 211)):
 
 
 def button_texture(size=(100, 64)):
-    """A pale pearl button face. Buttons are smaller than this picture and may show only its
-    middle, so the gradient alone carries the look and the bevel is a bonus at the edges."""
+    """A pale pearl button face. Buttons draw it centred at natural size and are mostly smaller,
+    so only its middle shows and the gradient alone carries the look. A button wider than the
+    picture shows its left and right edges inside the face, so those carry no bevel line; the
+    top and bottom ones appear only on a button taller than the picture."""
     w, h = size
 
     def darkening(_, v):
@@ -270,12 +272,9 @@ def button_texture(size=(100, 64)):
     img = blend(size, (252, 252, 248), (214, 226, 232), field(size, darkening))
     d = ImageDraw.Draw(img)
     d.line([(0, 0), (w - 1, 0)], fill=(255, 255, 255))
-    d.line([(0, 0), (0, h - 1)], fill=(255, 255, 255))
-    d.line([(1, 1), (w - 2, 1)], fill=(250, 252, 252))
+    d.line([(0, 1), (w - 1, 1)], fill=(250, 252, 252))
+    d.line([(0, h - 2), (w - 1, h - 2)], fill=(186, 200, 208))
     d.line([(0, h - 1), (w - 1, h - 1)], fill=(150, 168, 180))
-    d.line([(w - 1, 0), (w - 1, h - 1)], fill=(150, 168, 180))
-    d.line([(1, h - 2), (w - 2, h - 2)], fill=(186, 200, 208))
-    d.line([(w - 2, 1), (w - 2, h - 2)], fill=(186, 200, 208))
     return img
 
 
