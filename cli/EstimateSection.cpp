@@ -1,0 +1,106 @@
+// The estimate section of tubewise-cli: figures of the search and of Thomas' formula.
+#include "cli/EstimateSection.h"
+
+#include <QSaveFile>
+
+#include "cli/JsonNumber.h"
+
+namespace tubewise::cli {
+
+namespace {
+
+const QString kCurveOption = QStringLiteral("curve");
+
+// Only the top candidate (just below 10 per mL) exceeds this: the estimate is a lower bound.
+constexpr double kLowerBoundAbove = 9.99999;
+
+QString Figure(double x) {
+    return QString::fromStdString(FormatGeneral(RoundHalfEven(x, 3), NumberLocale{}));
+}
+
+}  // namespace
+
+QList<QCommandLineOption> EstimateSection::Options() const {
+    return {QCommandLineOption(kCurveOption,
+                               QStringLiteral("Write the likelihood curve to FILE as CSV "
+                                              "(index,lambda,likelihood; indices 1 to 10010)."),
+                               QStringLiteral("FILE"))};
+}
+
+QString EstimateSection::WriteFiles(const Calculation& calc, const Invocation& inv) {
+    if (!inv.parser.isSet(kCurveOption)) return {};
+    return WriteCurveCsv(calc.state, inv.parser.value(kCurveOption));
+}
+
+void EstimateSection::AddJson(const Calculation& calc, const Invocation&,
+                              QJsonObject& report) const {
+    const Module1& s = calc.state;
+    report[QStringLiteral("dilutions")] = s.DilutionCount;
+    report[QStringLiteral("max_likelihood")] = JsonNumber(s.MaxLikelihood);
+    report[QStringLiteral("mpn_per_ml")] = JsonNumber(s.MpnPerMl);
+    report[QStringLiteral("mpn_per_100ml")] = JsonNumber(s.MpnPer100Ml);
+    report[QStringLiteral("lower_bound")] = s.MpnPerMl > kLowerBoundAbove;
+    report[QStringLiteral("search_fault")] = calc.search == SearchEnd::Fault;
+    report[QStringLiteral("thomas_defined")] = s.ThomasDefined == kTrue;
+    report[QStringLiteral("thomas_per_100ml")] =
+        s.ThomasDefined == kTrue ? JsonNumber(s.ThomasMpn) : QJsonValue();
+}
+
+void EstimateSection::AddText(const Calculation& calc, const Invocation&,
+                              QStringList& lines) const {
+    const Module1& s = calc.state;
+    lines << QStringLiteral("Dilutions:           %1").arg(s.DilutionCount);
+    if (calc.search == SearchEnd::Fault) {
+        lines << QStringLiteral(
+                     "Search:              ended early at candidate %1%2; the figures "
+                     "below are incomplete")
+                     .arg(calc.stop.candidate)
+                     .arg(calc.stop.row > 0 ? QStringLiteral(", row %1").arg(calc.stop.row)
+                                            : QString());
+    }
+    lines << QStringLiteral("Maximum likelihood:  %1")
+                 .arg(QString::fromStdString(FormatGeneral(s.MaxLikelihood, NumberLocale{})));
+    if (s.MpnPerMl > kLowerBoundAbove) {
+        lines << QStringLiteral(
+                     "MPN per mL:          > %1 (lower bound: the likelihood still "
+                     "rises at the top of the search)")
+                     .arg(Figure(s.MpnPerMl));
+        lines << QStringLiteral("MPN per 100 mL:      > %1").arg(Figure(s.MpnPer100Ml));
+    } else {
+        lines << QStringLiteral("MPN per mL:          %1").arg(Figure(s.MpnPerMl));
+        lines << QStringLiteral("MPN per 100 mL:      %1").arg(Figure(s.MpnPer100Ml));
+    }
+    if (s.ThomasDefined == kTrue) {
+        lines << QStringLiteral("Thomas per 100 mL:   %1").arg(Figure(s.ThomasMpn));
+    } else if (calc.thomas == ThomasEnd::Fault) {
+        lines << QStringLiteral(
+            "Thomas per 100 mL:   not defined (the series is outside the "
+            "formula's range)");
+    } else {
+        lines << QStringLiteral("Thomas per 100 mL:   not defined (no sample in negative tubes)");
+    }
+}
+
+QString WriteCurveCsv(const Module1& state, const QString& path) {
+    QSaveFile file(path);
+    const auto failed = [&] {
+        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    };
+    if (!file.open(QIODevice::WriteOnly)) return failed();
+    std::string text = "index,lambda,likelihood\n";
+    text.reserve(static_cast<std::size_t>(kCurveSize) * 48);
+    for (int i = 1; i <= kCurveSize; ++i) {
+        const double lambda = i <= state.LambdaGrid.UpperBound() ? state.LambdaGrid(i) : 0.0;
+        const double likelihood =
+            i <= state.LikelihoodGrid.UpperBound() ? state.LikelihoodGrid(i) : 0.0;
+        text +=
+            std::to_string(i) + ',' + ShortestText(lambda) + ',' + ShortestText(likelihood) + '\n';
+    }
+    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
+        static_cast<qint64>(text.size()))
+        return failed();
+    if (!file.commit()) return failed();
+    return {};
+}
+
+}  // namespace tubewise::cli

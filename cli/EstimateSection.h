@@ -1,0 +1,22 @@
+// The estimate itself: the core keys of the JSON report, the summary lines and --curve FILE.
+#pragma once
+
+#include "cli/Section.h"
+
+namespace tubewise::cli {
+
+class EstimateSection : public Section {
+  public:
+    QList<QCommandLineOption> Options() const override;
+    QString WriteFiles(const Calculation& calc, const Invocation& inv) override;
+    void AddJson(const Calculation& calc, const Invocation& inv,
+                 QJsonObject& report) const override;
+    void AddText(const Calculation& calc, const Invocation& inv, QStringList& lines) const override;
+};
+
+// Writes the likelihood curve as CSV (index,lambda,likelihood for 1..kCurveSize, shortest
+// round-trip numbers), replacing the file only once it is complete. Returns the reason of a
+// failure, or an empty text.
+QString WriteCurveCsv(const Module1& state, const QString& path);
+
+}  // namespace tubewise::cli

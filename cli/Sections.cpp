@@ -1,0 +1,16 @@
+// The list of tubewise-cli's sections: a new section is one include and one line below.
+#include "cli/Sections.h"
+
+#include "cli/EstimateSection.h"
+// ---- Section headers: add yours below this line. ----
+
+namespace tubewise::cli {
+
+std::vector<std::unique_ptr<Section>> MakeSections() {
+    std::vector<std::unique_ptr<Section>> sections;
+    sections.push_back(std::make_unique<EstimateSection>());
+    // ---- Sections: add yours below this line, one push_back each. ----
+    return sections;
+}
+
+}  // namespace tubewise::cli
