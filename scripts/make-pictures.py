@@ -206,7 +206,8 @@ def save_ico_24bit(img, path):
 
 def large_backdrop(size=(698, 519)):
     """Welcome, contact and about windows: ivory paper turning to pale water, faint tubes in a
-    bath at the lower left, bubbles rising at the right.
+    bath at the lower left, bubbles rising at the right. The contact card's e-mail and web lines
+    run over the tubes, so these stay the faintest of the motifs.
 
     The about dialog shows only x 24..470, y 40..295 at natural size, all of it under text, so
     the motifs keep out of that window: nothing there but paper."""
@@ -224,11 +225,11 @@ def large_backdrop(size=(698, 519)):
 
     tubes = Layer(size)
     # A rack with a wire shelf, standing in the bath.
-    tubes.line([(40, 470), (40, 360), (200, 360), (200, 470)], rgba(SLATE, 26), 2)
+    tubes.line([(40, 470), (40, 360), (200, 360), (200, 470)], rgba(SLATE, 20), 2)
     for i, (x, level) in enumerate([(60, 0.42), (100, 0.58), (140, 0.34)]):
-        test_tube(tubes, x, 304 + 8 * (i % 2), 24, 160, rgba(SLATE, 48), (255, 255, 255, 46),
-                  liquid=rgba((186, 200, 140), 44), level=level)
-    tubes.line([(36, 360), (204, 360)], rgba(SLATE, 34), 3)
+        test_tube(tubes, x, 304 + 8 * (i % 2), 24, 160, rgba(SLATE, 34), (255, 255, 255, 34),
+                  liquid=rgba((186, 200, 140), 38), level=level)
+    tubes.line([(36, 360), (204, 360)], rgba(SLATE, 26), 3)
     img = tubes.onto(img)
 
     # Bubbles rise from the water along a lazy S, growing as they rise.
