@@ -64,7 +64,7 @@ void ShowChart(Session& session) {
     DrawProbabilityChart(session);
     frmgraph& graph = session.form<frmgraph>();
     graph.show();
-    graph.raise();
+    graph.activateWindow();
     graph.chartView()->update();
 }
 
