@@ -46,9 +46,11 @@ QString LatinFace(const std::string& requested) {
 QString PersianFace() {
     // Looked up once: the installed fonts do not change while the program runs.
     static const QString face = [] {
-        const QStringList preferred = {"DejaVu Sans", "Noto Sans Arabic",
-                                       "Vazirmatn",   "Noto Naskh Arabic",
-                                       "Nazli",       "FreeSans"};
+        // Narrow Persian faces first: the layouts were drawn around Arial's compact Persian
+        // letters, and DejaVu Sans's are a third wider, which overflows several labels.
+        const QStringList preferred = {
+            "Nazli",       "Vazirmatn", "Noto Sans Arabic", "Noto Naskh Arabic",
+            "DejaVu Sans", "FreeSans"};
         for (const QString& f : preferred)
             if (QFontDatabase::hasFamily(f) && ShowsPersian(f)) return f;
         for (const QString& f : QFontDatabase::families(QFontDatabase::Arabic))

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QPointer>
+#include <QWindow>
 #include <stdexcept>
 
 #include "shell/FormBuilder.h"
@@ -178,6 +179,9 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form::showEvent(QShowEvent* event) {
+    // Qt puts the program's name into a title bar left empty; a blank keeps it empty to the
+    // eye while windowTitle() stays the empty caption.
+    if (windowTitle().isEmpty() && windowHandle()) windowHandle()->setTitle(QStringLiteral(" "));
     QWidget* current = focusWidget();
     if (!current || !current->isEnabled() || current->isHidden()) FocusFirst();
     QWidget::showEvent(event);

@@ -37,6 +37,7 @@ class Session : public QObject {
             F* built = new F(*this);
             slot = built;
             built->Load();
+            emit formBuilt(built);
         }
         return *static_cast<F*>(slot.data());
     }
@@ -54,6 +55,11 @@ class Session : public QObject {
     // Forgets a window that the user closed, so that the next reference builds it afresh
     // even before the closed one has been deleted.
     void discard(QWidget* form);
+
+  signals:
+    // A window has just been built and loaded; code outside the window's own class (the
+    // calculation command, for one) attaches its handlers here.
+    void formBuilt(tubewise::Form* form);
 
   private:
     Module1 state_;

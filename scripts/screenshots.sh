@@ -1,0 +1,37 @@
+#!/bin/sh
+# Takes a picture of every window into screenshots/ (under Xvfb with openbox when present,
+# so that the pictures show the window frames), then measures start-up to the painted
+# welcome window ten times. Usage: scripts/screenshots.sh [build-dir]
+set -eu
+cd "$(dirname "$0")/.."
+dir=${1:-build-shots}
+if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTUBEWISE_BUILD_TESTS=OFF \
+        -DTUBEWISE_BUILD_BENCH=OFF >/dev/null
+fi
+cmake --build "$dir" --target tubewise-probe >/dev/null
+probe="$dir/shell/tubewise-probe"
+mkdir -p screenshots
+
+run_display() {
+    # $1: the command to run with a display.
+    if command -v xvfb-run >/dev/null 2>&1; then
+        xvfb-run -a -s "-screen 0 1280x1024x24" sh -c "
+            if command -v openbox >/dev/null 2>&1; then openbox >/dev/null 2>&1 & sleep 0.5; fi
+            $1"
+    else
+        QT_QPA_PLATFORM=offscreen sh -c "$1"
+    fi
+}
+
+run_display "'$probe' shots screenshots" 2>/dev/null | grep -v '^message:' || true
+ls screenshots/*.png
+
+echo "start-up to the painted welcome window, 10 runs (ms):"
+run_display "for i in 1 2 3 4 5 6 7 8 9 10; do '$probe' startup; done" 2>/dev/null |
+    awk '/process-start/ {p[n]=$2} /main-to/ {m[n++]=$2}
+         END {
+             for (i = 0; i < n; i++) { ps += p[i]; ms += m[i]; if (p[i] > pmax) pmax = p[i] }
+             printf "  process start: mean %.0f, max %.0f (10 ms clock ticks)\n", ps / n, pmax
+             printf "  from main():   mean %.1f\n", ms / n
+         }'

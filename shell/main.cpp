@@ -1,0 +1,16 @@
+// Tubewise starts at its welcome window.
+#include <QApplication>
+
+#include "shell/Session.h"
+#include "shell/frmabout.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tubewise"));
+    QApplication::setApplicationVersion(QStringLiteral(TUBEWISE_VERSION));
+    // The windows' close boxes end the program through the session, not by the last window.
+    QApplication::setQuitOnLastWindowClosed(false);
+    tubewise::Session session;
+    session.form<tubewise::frmabout>().show();
+    return app.exec();
+}
