@@ -3,6 +3,7 @@
 
 #include "cli/EstimateSection.h"
 // ---- Section headers: add yours below this line. ----
+#include "cli/ChartSection.h"
 
 namespace tubewise::cli {
 
@@ -10,6 +11,7 @@ std::vector<std::unique_ptr<Section>> MakeSections() {
     std::vector<std::unique_ptr<Section>> sections;
     sections.push_back(std::make_unique<EstimateSection>());
     // ---- Sections: add yours below this line, one push_back each. ----
+    sections.push_back(std::make_unique<ChartSection>());
     return sections;
 }
 

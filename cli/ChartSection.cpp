@@ -1,0 +1,79 @@
+// The chart section of tubewise-cli: the GIF picture without a display, and the chart's data.
+#include "cli/ChartSection.h"
+
+#include <QApplication>
+#include <QJsonArray>
+
+#include "chart/ChartExport.h"
+#include "cli/JsonNumber.h"
+
+namespace tubewise::cli {
+
+namespace {
+
+const QString kChartOption = QStringLiteral("chart");
+
+QJsonValue Numbers(const std::vector<double>& values, bool reached) {
+    if (!reached) return QJsonValue();
+    QJsonArray array;
+    for (double x : values) array.append(JsonNumber(x));
+    return array;
+}
+
+QJsonValue Text(const std::string& text, bool reached) {
+    return reached ? QJsonValue(QString::fromStdString(text)) : QJsonValue();
+}
+
+// The drawing writes MpnTitleText; the report's state stays as the calculation left it.
+ChartDescription Describe(const Calculation& calc) {
+    Module1 state = calc.state;
+    return DescribeProbabilityChart(state);
+}
+
+}  // namespace
+
+QList<QCommandLineOption> ChartSection::Options() const {
+    return {QCommandLineOption(
+        kChartOption,
+        QStringLiteral("Write the probability chart to FILE as an 800 x 400 GIF picture "
+                       "(the path is used as given)."),
+        QStringLiteral("FILE"))};
+}
+
+std::unique_ptr<QCoreApplication> ChartSection::MakeApplication(const QCommandLineParser& parser,
+                                                                int& argc, char** argv) const {
+    if (!parser.isSet(kChartOption)) return nullptr;
+    // The picture is drawn off screen: no display is needed or used.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+QString ChartSection::WriteFiles(const Calculation& calc, const Invocation& inv) {
+    if (!inv.parser.isSet(kChartOption)) return {};
+    const QString path = inv.parser.value(kChartOption);
+    QString reason;
+    if (SaveChartGif(Describe(calc), path, &reason)) return {};
+    return QStringLiteral("cannot write the chart to %1: %2").arg(path, reason);
+}
+
+void ChartSection::AddJson(const Calculation& calc, const Invocation&, QJsonObject& report) const {
+    report[QStringLiteral("chart")] = ChartJson(Describe(calc));
+}
+
+QJsonObject ChartJson(const ChartDescription& chart) {
+    const bool data = chart.has(ChartStep::DataBuilt);
+    QJsonObject json;
+    json[QStringLiteral("densities")] = Numbers(chart.densities, data);
+    json[QStringLiteral("probabilities")] = Numbers(chart.probabilities, data);
+    json[QStringLiteral("scaled")] = chart.scaled;
+    json[QStringLiteral("scale_factor")] =
+        chart.scaleFactor ? JsonNumber(*chart.scaleFactor) : QJsonValue();
+    json[QStringLiteral("title")] = Text(chart.title, chart.has(ChartStep::TitleCaptioned));
+    json[QStringLiteral("value_axis_title")] =
+        Text(chart.valueAxisTitle, chart.has(ChartStep::ValueAxisCaptioned));
+    json[QStringLiteral("category_axis_title")] =
+        Text(chart.categoryAxisTitle, chart.has(ChartStep::CategoryAxisDone));
+    return json;
+}
+
+}  // namespace tubewise::cli
