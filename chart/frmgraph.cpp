@@ -29,6 +29,9 @@ frmgraph::frmgraph(Session& session) : Form(session, LayoutOf("frmgraph")) {
     fill->setContentsMargins(0, 0, 0, 0);
     view_ = new QChartView(space);
     view_->setRenderHint(QPainter::Antialiasing);
+    // The chart space is white up to its edges, like the exported picture.
+    view_->setFrameShape(QFrame::NoFrame);
+    view_->setBackgroundBrush(Qt::white);
     view_->setFocusPolicy(Qt::NoFocus);  // the chart space itself takes the focus
     fill->addWidget(view_);
     onClick(button("Command1"), [this] { SaveChart(); });
