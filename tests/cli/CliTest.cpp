@@ -1,0 +1,346 @@
+// tubewise-cli from outside: JSON figures, refusals, usage errors, the curve file and odd argv.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <random>
+
+#include "core/EstimateMpn.h"
+
+namespace {
+
+// The message box texts as the analyst must see them.
+const QString kTitle = QStringLiteral("ورودي اشتباه");
+const QString kEmptyPrompt = QStringLiteral("!  خانه هاي خالي را مقدار دهي کنيد ");
+const QString kNumbersPrompt = QStringLiteral("! فقط عدد وارد شود ");
+
+struct Result {
+    int exitCode = -1;
+    bool crashed = false;
+    QByteArray out;
+    QByteArray err;
+    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
+};
+
+Result Cli(const QStringList& args, const QString& lcAll = QStringLiteral("C.UTF-8")) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), lcAll);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TUBEWISE_CLI), args);
+    Result r;
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        r.crashed = true;
+        return r;
+    }
+    r.crashed = p.exitStatus() != QProcess::NormalExit;
+    r.exitCode = p.exitCode();
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+const QStringList k530 = {QStringLiteral("10:5:0"), QStringLiteral("1:3:2"),
+                          QStringLiteral("0.1:0:5")};
+
+// ---- Figures ---------------------------------------------------------------------------------
+
+TEST(CliJson, WorkedExampleWithShortestRoundTripNumbers) {
+    const Result r = Cli(QStringList{QStringLiteral("--json")} + k530);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject o = r.json();
+    EXPECT_EQ(o[QStringLiteral("dilutions")].toInt(), 3);
+    EXPECT_EQ(o[QStringLiteral("mpn_per_ml")].toDouble(), 0.7920000000000006);
+    EXPECT_EQ(o[QStringLiteral("mpn_per_100ml")].toDouble(), 0.7920000000000006 * 100);
+    EXPECT_NEAR(o[QStringLiteral("max_likelihood")].toDouble(), 0.0225640617980848, 1e-15);
+    EXPECT_NEAR(o[QStringLiteral("thomas_per_100ml")].toDouble(), 67.916, 5e-4);
+    EXPECT_FALSE(o[QStringLiteral("lower_bound")].toBool());
+    EXPECT_FALSE(o[QStringLiteral("search_fault")].toBool());
+    EXPECT_TRUE(o[QStringLiteral("thomas_defined")].toBool());
+    // The shortest text that reads back to the same double, not a rounded one.
+    EXPECT_TRUE(r.out.contains("\"mpn_per_ml\": 0.7920000000000006")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("\"mpn_per_100ml\": 79.20000000000006")) << r.out.toStdString();
+}
+
+struct Series {
+    const char* name;
+    QStringList rows;
+    double mpnPerMl;
+    double maxLikelihood;
+    double likelihoodTolerance;
+    bool lowerBound;
+    std::optional<double> thomas;  // nullopt: not defined
+};
+
+class CliSeries : public testing::TestWithParam<Series> {};
+
+TEST_P(CliSeries, JsonFigures) {
+    const Series& s = GetParam();
+    const Result r = Cli(QStringList{QStringLiteral("--json"), QStringLiteral("--")} + s.rows);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject o = r.json();
+    EXPECT_EQ(o[QStringLiteral("dilutions")].toInt(), s.rows.size());
+    EXPECT_NEAR(o[QStringLiteral("mpn_per_ml")].toDouble(), s.mpnPerMl, 1e-12);
+    EXPECT_NEAR(o[QStringLiteral("max_likelihood")].toDouble(), s.maxLikelihood,
+                s.likelihoodTolerance);
+    EXPECT_EQ(o[QStringLiteral("lower_bound")].toBool(), s.lowerBound);
+    EXPECT_EQ(o[QStringLiteral("thomas_defined")].toBool(), s.thomas.has_value());
+    if (s.thomas) {
+        EXPECT_NEAR(o[QStringLiteral("thomas_per_100ml")].toDouble(), *s.thomas, 5e-4);
+    } else {
+        EXPECT_TRUE(o[QStringLiteral("thomas_per_100ml")].isNull());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, CliSeries,
+    testing::Values(
+        Series{"OneDilution", {"1:3:2"}, 0.916, 0.03456, 5e-6, false, 94.868},
+        Series{"AllNegative",
+               {"10:0:5", "1:0:5", "0.1:0:5"},
+               0.001,
+               std::exp(-0.0555),
+               1e-15,
+               false,
+               0.0},
+        Series{"AllPositive",
+               {"10:5:0", "1:5:0", "0.1:5:0"},
+               9.999999999999897,
+               0.1009,
+               5e-5,
+               true,
+               std::nullopt},
+        // Halves go to the even neighbour: the same as 1:2:4.
+        Series{"HalfCounts", {"1:2.5:3.5"}, 0.405, 0.0, 1.0, false, 200 / std::sqrt(24.0)},
+        Series{"PersianDigits", {"\u06F1:\u06F3:\u06F2"}, 0.916, 0.03456, 5e-6, false, 94.868},
+        Series{"ArabicDecimalSeparator",
+               {"10:5:0", "1:3:2", "0\u066B1:0:5"},
+               0.792,
+               0.0225640617980848,
+               1e-15,
+               false,
+               67.916},
+        // exp(3 x density) rises to the top of the grid; V- = -3 mL leaves Thomas undefined.
+        Series{"NegativeVolumeAfterDoubleDash",
+               {"-1:0:3"},
+               9.999999999999897,
+               std::pow(std::exp(9.999999999999897), 3),
+               1e4,
+               true,
+               std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliJson, CountBeyondSixteenBitsIsASearchFault) {
+    const Result r = Cli({QStringLiteral("--json"), QStringLiteral("10:5:0"),
+                          QStringLiteral("1:40000:2"), QStringLiteral("0.1:0:5")});
+    ASSERT_FALSE(r.crashed);
+    const QJsonObject o = r.json();
+    EXPECT_TRUE(o[QStringLiteral("search_fault")].toBool());
+    EXPECT_EQ(o[QStringLiteral("mpn_per_ml")].toDouble(), 0.0);
+    EXPECT_EQ(o[QStringLiteral("max_likelihood")].toDouble(), 0.0);
+    // A section may refuse the fault as bad input; then the error stands beside the figures.
+    if (r.exitCode != 0) {
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_EQ(o[QStringLiteral("error")].toObject()[QStringLiteral("title")].toString(),
+                  kTitle);
+    }
+}
+
+TEST(CliJson, LocaleDecimalSeparator) {
+    const QStringList rows = {QStringLiteral("--json"), QStringLiteral("10:5:0"),
+                              QStringLiteral("1:3:2"), QStringLiteral("0,1:0:5")};
+    const Result comma = Cli(rows, QStringLiteral("de_DE.UTF-8"));
+    ASSERT_EQ(comma.exitCode, 0) << comma.err.toStdString();
+    EXPECT_EQ(comma.json()[QStringLiteral("mpn_per_ml")].toDouble(), 0.7920000000000006);
+    const Result dot = Cli(rows);
+    EXPECT_EQ(dot.exitCode, 2);
+    EXPECT_EQ(dot.json()[QStringLiteral("error")].toObject()[QStringLiteral("prompt")].toString(),
+              kNumbersPrompt);
+}
+
+TEST(CliText, SummaryShowsTheRoundedFigures) {
+    const Result r = Cli(k530);
+    ASSERT_EQ(r.exitCode, 0);
+    const QString out = QString::fromUtf8(r.out);
+    EXPECT_TRUE(out.contains(QStringLiteral("0.792"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("79.2\n"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("67.916"))) << out.toStdString();
+    const Result top = Cli({QStringLiteral("10:5:0"), QStringLiteral("1:5:0")});
+    EXPECT_TRUE(QString::fromUtf8(top.out).contains(QStringLiteral("> 1000")));
+}
+
+// ---- Refusals and usage ----------------------------------------------------------------------
+
+struct Refusal {
+    const char* name;
+    QStringList rows;
+    int row;
+    const QString* prompt;
+};
+
+class CliRefusal : public testing::TestWithParam<Refusal> {};
+
+TEST_P(CliRefusal, PromptTitleAndRowOnBothStreams) {
+    const Refusal& c = GetParam();
+    const Result plain = Cli(c.rows);
+    EXPECT_EQ(plain.exitCode, 2);
+    EXPECT_TRUE(plain.out.isEmpty());
+    const QString err = QString::fromUtf8(plain.err);
+    EXPECT_TRUE(err.contains(*c.prompt)) << plain.err.toStdString();
+    EXPECT_TRUE(err.contains(kTitle));
+    EXPECT_TRUE(err.contains(QStringLiteral("row %1").arg(c.row)));
+
+    const Result json = Cli(QStringList{QStringLiteral("--json")} + c.rows);
+    EXPECT_EQ(json.exitCode, 2);
+    const QJsonObject error = json.json()[QStringLiteral("error")].toObject();
+    EXPECT_EQ(error[QStringLiteral("title")].toString(), kTitle);
+    EXPECT_EQ(error[QStringLiteral("prompt")].toString(), *c.prompt);
+    EXPECT_EQ(error[QStringLiteral("row")].toInt(), c.row);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grids, CliRefusal,
+    testing::Values(Refusal{"EmptyCell", {"10:5:0", "1::2", "0.1:x:5"}, 2, &kEmptyPrompt},
+                    Refusal{"Letters", {"10:5:0", "1:3:2", "0.1:five:5"}, 3, &kNumbersPrompt},
+                    Refusal{"Blanks", {" :1:2"}, 1, &kNumbersPrompt},
+                    Refusal{"Overflowing", {"1e400:1:2"}, 1, &kNumbersPrompt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliUsage, ExitSixtyFourWithTheUsageText) {
+    const QStringList cases[] = {
+        {},
+        {QStringLiteral("--json")},
+        {QStringLiteral("1:2")},
+        {QStringLiteral("1:2:3:4")},
+        {QStringLiteral("1:1:1"), QStringLiteral("1:1:1"), QStringLiteral("1:1:1"),
+         QStringLiteral("1:1:1"), QStringLiteral("1:1:1"), QStringLiteral("1:1:1")},
+        {QStringLiteral("--bogus"), QStringLiteral("1:3:2")},
+        {QStringLiteral("-1:3:2")},  // an option, without --
+        {QStringLiteral("1:3:2"), QStringLiteral("--curve")},
+    };
+    for (const QStringList& args : cases) {
+        const Result r = Cli(args);
+        EXPECT_EQ(r.exitCode, 64) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("Usage: tubewise-cli")) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    const Result help = Cli({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains("Usage: tubewise-cli"));
+}
+
+// ---- The curve file --------------------------------------------------------------------------
+
+TEST(CliCurve, EveryIndexAtFullPrecision) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("curve.csv"));
+    const Result r = Cli(QStringList{QStringLiteral("--curve"), path} + k530);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 1 + tubewise::kCurveSize + 1);  // header, rows, final newline
+    EXPECT_EQ(lines[0], "index,lambda,likelihood");
+    EXPECT_TRUE(lines.back().isEmpty());
+
+    tubewise::Module1 expected;
+    expected.DilutionCount = 3;
+    tubewise::GridTexts grid;
+    grid[0] = {"10", "5", "0"};
+    grid[1] = {"1", "3", "2"};
+    grid[2] = {"0.1", "0", "5"};
+    tubewise::EstimateMpn(expected, grid, tubewise::NumberLocale{}, {});
+    const auto read = [](const QByteArray& text) {
+        double v = -1;
+        std::from_chars(text.constData(), text.constData() + text.size(), v);
+        return std::bit_cast<std::uint64_t>(v);
+    };
+    for (int i = 1; i <= tubewise::kCurveSize; ++i) {
+        const QList<QByteArray> f = lines[i].split(',');
+        ASSERT_EQ(f.size(), 3) << i;
+        ASSERT_EQ(f[0].toInt(), i);
+        ASSERT_EQ(read(f[1]), std::bit_cast<std::uint64_t>(expected.LambdaGrid(i))) << i;
+        ASSERT_EQ(read(f[2]), std::bit_cast<std::uint64_t>(expected.LikelihoodGrid(i))) << i;
+    }
+    EXPECT_EQ(lines[10001], "10001,10.000999999999896,0");
+}
+
+TEST(CliCurve, NothingWrittenOnRefusalAndFailureReported) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("curve.csv"));
+    EXPECT_EQ(Cli({QStringLiteral("--curve"), path, QStringLiteral("1::2")}).exitCode, 2);
+    EXPECT_FALSE(QFile::exists(path));
+    const Result r = Cli({QStringLiteral("--curve"), dir.path(), QStringLiteral("1:3:2")});
+    EXPECT_EQ(r.exitCode, 73);
+    EXPECT_TRUE(r.err.contains("cannot write"));
+}
+
+// ---- Odd argv --------------------------------------------------------------------------------
+
+TEST(CliFuzz, OddArgumentsNeverCrash) {
+    const QStringList pieces = {QStringLiteral("--json"),
+                                QStringLiteral("--"),
+                                QStringLiteral("-"),
+                                QStringLiteral(""),
+                                QStringLiteral("--curve"),
+                                QStringLiteral("-h"),
+                                QStringLiteral("--curve="),
+                                QStringLiteral(":"),
+                                QStringLiteral("::"),
+                                QStringLiteral(":::"),
+                                QStringLiteral("1:3:2"),
+                                QStringLiteral("10:5:0"),
+                                QStringLiteral("0:1:0"),
+                                QStringLiteral("-0:-1:-2"),
+                                QStringLiteral("1e308:1:1"),
+                                QStringLiteral("1e-320:-1:0"),
+                                QStringLiteral("-100:32767:32767"),
+                                QStringLiteral("1:40000:1"),
+                                QStringLiteral("\u06F1\u066B\u06F5:\u0663:x"),
+                                QStringLiteral("nan:inf:-inf"),
+                                QStringLiteral("1 :\t2: 3"),
+                                QString(5000, QLatin1Char('9')) + QStringLiteral(":1:1"),
+                                QStringLiteral("\uFFFD:\u200F:\u0000"),
+                                QStringLiteral("--json=1"),
+                                QStringLiteral("-jc"),
+                                QStringLiteral("%s%n:%d:%x")};
+    std::mt19937 rng(99);
+    std::uniform_int_distribution<qsizetype> pick(0, pieces.size() - 1);
+    std::uniform_int_distribution<int> length(0, 7);
+    for (int n = 0; n < 60; ++n) {
+        QStringList args;
+        for (int k = length(rng); k > 0; --k) args << pieces[pick(rng)];
+        const Result r = Cli(args);
+        const std::string shown = args.join(QStringLiteral(" | ")).left(200).toStdString();
+        ASSERT_FALSE(r.crashed) << shown;
+        EXPECT_TRUE(r.exitCode == 0 || r.exitCode == 2 || r.exitCode == 64 || r.exitCode == 73)
+            << r.exitCode << ' ' << shown;
+        // Help wins over everything else and is plain text.
+        if (args.contains(QStringLiteral("--json")) && !args.contains(QStringLiteral("-h")) &&
+            (r.exitCode == 0 || r.exitCode == 2)) {
+            QJsonParseError error;
+            QJsonDocument::fromJson(r.out, &error);
+            EXPECT_EQ(error.error, QJsonParseError::NoError) << shown << '\n'
+                                                             << r.out.toStdString();
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
