@@ -4,6 +4,7 @@
 #include "cli/EstimateSection.h"
 // ---- Section headers: add yours below this line. ----
 #include "cli/ChartSection.h"
+#include "cli/StatisticsSection.h"
 
 namespace tubewise::cli {
 
@@ -12,6 +13,7 @@ std::vector<std::unique_ptr<Section>> MakeSections() {
     sections.push_back(std::make_unique<EstimateSection>());
     // ---- Sections: add yours below this line, one push_back each. ----
     sections.push_back(std::make_unique<ChartSection>());
+    sections.push_back(std::make_unique<StatisticsSection>());
     return sections;
 }
 

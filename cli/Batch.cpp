@@ -1,0 +1,173 @@
+// Batch runs: chunks of sample lines evaluated on both cores, written through a save file.
+#include "cli/Batch.h"
+
+#include <pthread.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "cli/Section.h"
+#include "core/stats/BatchRun.h"
+
+namespace tubewise::cli {
+
+namespace {
+
+constexpr int kChunkSamples = 2048;  // samples read, evaluated and written at a time
+
+// On a terminal the message first wipes the progress line it would otherwise run into.
+void Err(const std::string& text) {
+    const char* wipe = isatty(STDERR_FILENO) == 1 ? "\r\033[K" : "";
+    std::fputs((wipe + ("tubewise-cli: " + text + "\n")).c_str(), stderr);
+}
+
+// Where the result lines go: a save file committed only at the end, or standard output.
+class ResultSink {
+  public:
+    explicit ResultSink(const QString& path) {
+        if (!path.isEmpty()) file_.emplace(path);
+    }
+    bool Open() { return !file_ || file_->open(QIODevice::WriteOnly); }
+    QString ErrorText() const { return file_ ? file_->errorString() : QString("write error"); }
+    bool Write(const std::string& text) {
+        if (file_) return file_->write(text.data(), static_cast<qint64>(text.size())) >= 0;
+        return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    }
+    bool Finish() {
+        if (file_) return file_->commit();
+        return std::fflush(stdout) == 0;
+    }
+    void Abandon() {
+        if (file_) file_->cancelWriting();
+    }
+
+  private:
+    std::optional<QSaveFile> file_;
+};
+
+// Blocks the stop signals in every thread of the run and takes them synchronously on a
+// watcher thread, which also draws the progress line; the previous mask returns at the end.
+class Watcher {
+  public:
+    Watcher(const std::atomic<int>& done, bool showProgress)
+        : done_(done), showProgress_(showProgress) {
+        sigemptyset(&signals_);
+        sigaddset(&signals_, SIGINT);
+        sigaddset(&signals_, SIGTERM);
+        sigaddset(&signals_, SIGHUP);
+        pthread_sigmask(SIG_BLOCK, &signals_, &previous_);
+        thread_ = std::thread([this] { Watch(); });
+    }
+    ~Watcher() {
+        finished_ = true;
+        thread_.join();
+        if (showProgress_) std::fputs("\n", stderr);
+        pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+    }
+    const std::atomic<bool>& Stop() const { return stop_; }
+    int Signal() const { return signal_.load(); }
+
+  private:
+    void Watch() {
+        int shown = -1;
+        while (!finished_) {
+            const timespec wait{0, 50'000'000};
+            const int sig = sigtimedwait(&signals_, nullptr, &wait);
+            if (sig > 0) {
+                signal_ = sig;
+                stop_ = true;
+            }
+            const int done = done_.load();
+            if (showProgress_ && done != shown) {
+                std::fprintf(stderr, "\rtubewise-cli: %d samples done", done);
+                shown = done;
+            }
+        }
+    }
+
+    const std::atomic<int>& done_;
+    const bool showProgress_;
+    sigset_t signals_{};
+    sigset_t previous_{};
+    std::atomic<bool> finished_{false};
+    std::atomic<bool> stop_{false};
+    std::atomic<int> signal_{0};
+    std::thread thread_;
+};
+
+}  // namespace
+
+int RunBatch(const QString& inputPath, const QString& outputPath,
+             const stats::StatisticsOptions& options) {
+    QFile input(inputPath);
+    if (!input.open(QIODevice::ReadOnly)) {
+        Err("cannot read " + inputPath.toStdString() + ": " + input.errorString().toStdString());
+        return kExitNoInput;
+    }
+    ResultSink sink(outputPath);
+    if (!sink.Open()) {
+        Err("cannot write " + outputPath.toStdString() + ": " + sink.ErrorText().toStdString());
+        return kExitCannotCreate;
+    }
+
+    const int threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 2);
+    std::atomic<int> done{0};
+    // The watcher lives until the file is committed or abandoned, so an interrupt can never
+    // fall between the two and leave the temporary file behind.
+    Watcher watcher(done, isatty(STDERR_FILENO) == 1);
+    bool badLines = false;
+    bool writeFailed = !sink.Write(stats::BatchHeader() + "\n");
+    stats::BatchLineReader reader;
+    int line = 0;
+    bool atEnd = false;
+    while (!atEnd && !writeFailed && !watcher.Stop().load()) {
+        std::vector<stats::BatchSample> samples;
+        while (static_cast<int>(samples.size()) < kChunkSamples) {
+            if (input.atEnd()) {
+                atEnd = true;
+                break;
+            }
+            QByteArray text = input.readLine();
+            ++line;
+            while (text.endsWith('\n') || text.endsWith('\r')) text.chop(1);
+            if (auto sample = reader.Read(std::string_view(text.constData(), text.size()), line))
+                samples.push_back(std::move(*sample));
+        }
+        std::vector<stats::BatchRecord> records(samples.size());
+        if (!stats::EvaluateSamples(samples, records, options, threads, done, watcher.Stop()))
+            break;
+        std::string chunk;
+        for (const stats::BatchRecord& r : records) {
+            if (!r.error.empty()) {
+                badLines = true;
+                Err("line " + std::to_string(r.line) + ": " + r.error);
+            }
+            chunk += stats::FormatRecord(r) + "\n";
+        }
+        writeFailed = !sink.Write(chunk);
+    }
+    if (watcher.Stop().load()) {
+        sink.Abandon();
+        Err(outputPath.isEmpty() ? "stopped"
+                                 : "stopped; " + outputPath.toStdString() + " was not written");
+        return 128 + watcher.Signal();
+    }
+    if (writeFailed || !sink.Finish()) {
+        sink.Abandon();
+        Err("cannot write " +
+            (outputPath.isEmpty() ? std::string("standard output") : outputPath.toStdString()));
+        return kExitCannotCreate;
+    }
+    return badLines ? kExitBadInput : 0;
+}
+
+}  // namespace tubewise::cli

@@ -1,0 +1,175 @@
+// The statistics section of tubewise-cli and the entry to batch runs.
+#include "cli/StatisticsSection.h"
+
+#include <cmath>
+
+#include "cli/Batch.h"
+#include "cli/JsonNumber.h"
+#include "core/stats/GridSeries.h"
+
+namespace tubewise::cli {
+
+namespace {
+
+const QString kCiOption = QStringLiteral("ci");
+const QString kLevelOption = QStringLiteral("level");
+const QString kBatchOption = QStringLiteral("batch");
+const QString kOutOption = QStringLiteral("out");
+
+// The statistics of the typed rows, or the reason they have none.
+struct Outcome {
+    stats::MpnStatistics statistics;
+    QString error;  // non-empty: no statistics
+};
+
+Outcome Evaluate(const Calculation& calc, const stats::StatisticsOptions& options) {
+    const stats::GridSeries g =
+        stats::SeriesFromGrid(calc.grid, calc.state.DilutionCount, calc.locale);
+    Outcome out;
+    if (g.check.fault != stats::SeriesFault::None) {
+        out.statistics.method = options.method;
+        out.statistics.level = options.level;
+        out.error = QString::fromUtf8(stats::SeriesFaultText(g.check.fault));
+        if (g.check.dilution > 0)
+            out.error = QStringLiteral("row %1: ").arg(g.check.dilution) + out.error;
+        return out;
+    }
+    out.statistics = stats::ComputeStatistics(g.series, options);
+    return out;
+}
+
+stats::StatisticsOptions OptionsOf(const QCommandLineParser& parser) {
+    QString ignored;
+    return ReadStatisticsOptions(parser, &ignored).value_or(stats::StatisticsOptions{});
+}
+
+QString Number(double x) {
+    return QString::number(x, 'g', 6);
+}
+
+}  // namespace
+
+std::optional<stats::StatisticsOptions> ReadStatisticsOptions(const QCommandLineParser& parser,
+                                                              QString* why) {
+    stats::StatisticsOptions options;
+    if (parser.isSet(kCiOption)) {
+        const auto method = stats::ParseCiMethod(parser.value(kCiOption).toStdString());
+        if (!method) {
+            *why = QStringLiteral("--ci takes jarvis or lr, not '%1'").arg(parser.value(kCiOption));
+            return std::nullopt;
+        }
+        options.method = *method;
+    }
+    if (parser.isSet(kLevelOption)) {
+        bool ok = false;
+        options.level = parser.value(kLevelOption).toDouble(&ok);
+        if (!ok || !(options.level > 0 && options.level < 1)) {
+            *why = QStringLiteral(
+                       "--level takes a number between 0 and 1 (0.95 for 95 %), "
+                       "not '%1'")
+                       .arg(parser.value(kLevelOption));
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+QList<QCommandLineOption> StatisticsSection::Options() const {
+    return {
+        QCommandLineOption(kCiOption,
+                           QStringLiteral("Confidence limits: jarvis (log-normal, the default) "
+                                          "or lr (likelihood ratio)."),
+                           QStringLiteral("METHOD")),
+        QCommandLineOption(kLevelOption,
+                           QStringLiteral("Confidence level of the limits (default 0.95)."),
+                           QStringLiteral("LEVEL")),
+        QCommandLineOption(kBatchOption,
+                           QStringLiteral("Evaluate every sample of the CSV file IN (id, then "
+                                          "volume,tubes,positives per dilution) instead of ROWs."),
+                           QStringLiteral("IN")),
+        QCommandLineOption(kOutOption,
+                           QStringLiteral("With --batch: write the results to OUT instead of "
+                                          "standard output."),
+                           QStringLiteral("OUT")),
+    };
+}
+
+QString StatisticsSection::CheckUsage(const QCommandLineParser& parser) const {
+    QString why;
+    if (!ReadStatisticsOptions(parser, &why)) return why;
+    if (parser.isSet(kOutOption) && !parser.isSet(kBatchOption))
+        return QStringLiteral("--out goes with --batch");
+    if (parser.isSet(kBatchOption)) {
+        if (!parser.positionalArguments().isEmpty())
+            return QStringLiteral("--batch reads its samples from the file; give no ROWs");
+        if (parser.isSet(QStringLiteral("json")))
+            return QStringLiteral("--batch writes CSV; --json does not apply");
+    }
+    return {};
+}
+
+std::optional<int> StatisticsSection::RunInstead(const Invocation& inv) {
+    if (!inv.parser.isSet(kBatchOption)) return std::nullopt;
+    return RunBatch(inv.parser.value(kBatchOption), inv.parser.value(kOutOption),
+                    OptionsOf(inv.parser));
+}
+
+void StatisticsSection::AddJson(const Calculation& calc, const Invocation& inv,
+                                QJsonObject& report) const {
+    const Outcome o = Evaluate(calc, OptionsOf(inv.parser));
+    const stats::MpnStatistics& s = o.statistics;
+    const bool ok = o.error.isEmpty();
+    QJsonObject json;
+    json[QStringLiteral("mle_per_ml")] = ok ? JsonNumber(s.mle.perMl) : QJsonValue();
+    json[QStringLiteral("mle_infinite")] =
+        ok ? QJsonValue(s.mle.kind == stats::MleKind::Infinite) : QJsonValue();
+    json[QStringLiteral("bias_adjusted_per_ml")] =
+        ok && s.biasAdjustedPerMl ? JsonNumber(*s.biasAdjustedPerMl) : QJsonValue();
+    json[QStringLiteral("ci_method")] = QString::fromUtf8(stats::CiMethodName(s.method));
+    json[QStringLiteral("ci_level")] = s.level;
+    json[QStringLiteral("ci_low_per_ml")] = ok ? JsonNumber(s.limits.lowPerMl) : QJsonValue();
+    json[QStringLiteral("ci_high_per_ml")] = ok ? JsonNumber(s.limits.highPerMl) : QJsonValue();
+    json[QStringLiteral("rarity_index")] = ok ? JsonNumber(s.rarityIndex) : QJsonValue();
+    json[QStringLiteral("improbable")] = ok ? QJsonValue(s.improbable) : QJsonValue();
+    if (!ok) json[QStringLiteral("error")] = o.error;
+    report[QStringLiteral("statistics")] = json;
+}
+
+void StatisticsSection::AddText(const Calculation& calc, const Invocation& inv,
+                                QStringList& lines) const {
+    const Outcome o = Evaluate(calc, OptionsOf(inv.parser));
+    if (!o.error.isEmpty()) {
+        lines << QStringLiteral("Exact MLE:           not computed (%1)").arg(o.error);
+        return;
+    }
+    const stats::MpnStatistics& s = o.statistics;
+    switch (s.mle.kind) {
+        case stats::MleKind::Zero:
+            lines << QStringLiteral("Exact MLE per mL:    0 (every tube negative)");
+            break;
+        case stats::MleKind::Infinite:
+            lines << QStringLiteral("Exact MLE per mL:    infinite (every tube positive)");
+            break;
+        case stats::MleKind::Finite:
+            lines << QStringLiteral("Exact MLE per mL:    %1").arg(Number(s.mle.perMl));
+            break;
+    }
+    lines << QStringLiteral("Adjusted MPN per mL: %1")
+                 .arg(s.biasAdjustedPerMl ? Number(*s.biasAdjustedPerMl)
+                                          : QStringLiteral("not defined"));
+    const QString how =
+        QStringLiteral("(%1, %2 %)")
+            .arg(QString::fromUtf8(stats::CiMethodName(s.method)), Number(s.level * 100));
+    if (std::isinf(s.limits.highPerMl)) {
+        lines << QStringLiteral("Limits per mL:       above %1 %2")
+                     .arg(Number(s.limits.lowPerMl), how);
+    } else {
+        lines << QStringLiteral("Limits per mL:       %1 to %2 %3")
+                     .arg(Number(s.limits.lowPerMl), Number(s.limits.highPerMl), how);
+    }
+    lines << QStringLiteral("Rarity index:        %1%2")
+                 .arg(Number(s.rarityIndex),
+                      s.improbable ? QStringLiteral(" (improbable pattern)") : QString());
+}
+
+}  // namespace tubewise::cli

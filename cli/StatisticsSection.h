@@ -1,0 +1,24 @@
+// The statistics of tubewise-cli: the exact MLE and what goes with it in the JSON report and
+// the summary, the options --ci and --level, and batch runs (--batch, --out).
+#pragma once
+
+#include "cli/Section.h"
+#include "core/stats/MpnStatistics.h"
+
+namespace tubewise::cli {
+
+class StatisticsSection : public Section {
+  public:
+    QList<QCommandLineOption> Options() const override;
+    QString CheckUsage(const QCommandLineParser& parser) const override;
+    std::optional<int> RunInstead(const Invocation& inv) override;
+    void AddJson(const Calculation& calc, const Invocation& inv,
+                 QJsonObject& report) const override;
+    void AddText(const Calculation& calc, const Invocation& inv, QStringList& lines) const override;
+};
+
+// --ci and --level as given (their defaults otherwise); nullopt with *why set when refused.
+std::optional<stats::StatisticsOptions> ReadStatisticsOptions(const QCommandLineParser& parser,
+                                                              QString* why);
+
+}  // namespace tubewise::cli
