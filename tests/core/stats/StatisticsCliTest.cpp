@@ -1,0 +1,215 @@
+// tubewise-cli's statistics from outside: the JSON section, its options, and batch runs with
+// their exit statuses, error lines and all-or-nothing result file.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cmath>
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    bool crashed = false;
+    QByteArray out;
+    QByteArray err;
+    QJsonObject statistics() const {
+        return QJsonDocument::fromJson(out).object()[QStringLiteral("statistics")].toObject();
+    }
+};
+
+Result Cli(const QStringList& args) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TUBEWISE_CLI), args);
+    Result r;
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        r.crashed = true;
+        return r;
+    }
+    r.crashed = p.exitStatus() != QProcess::NormalExit;
+    r.exitCode = p.exitCode();
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QList<QByteArray> Lines(const QByteArray& text) {
+    QList<QByteArray> lines = text.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+const QStringList k530 = {QStringLiteral("10:5:0"), QStringLiteral("1:3:2"),
+                          QStringLiteral("0.1:0:5")};
+
+TEST(StatisticsJson, WorkedExampleHasEveryKey) {
+    const Result r = Cli(QStringList{QStringLiteral("--json")} + k530);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject s = r.statistics();
+    // Haas, Rose & Gerba (2014), Example 6.4: 0.792/mL; Haas (1989) Table 1: adjusted 0.67.
+    EXPECT_NEAR(s[QStringLiteral("mle_per_ml")].toDouble(), 0.792, 5e-4);
+    EXPECT_FALSE(s[QStringLiteral("mle_infinite")].toBool(true));
+    EXPECT_NEAR(s[QStringLiteral("bias_adjusted_per_ml")].toDouble(), 0.67, 5e-3);
+    EXPECT_EQ(s[QStringLiteral("ci_method")].toString(), QStringLiteral("jarvis"));
+    EXPECT_EQ(s[QStringLiteral("ci_level")].toDouble(), 0.95);
+    const double low = s[QStringLiteral("ci_low_per_ml")].toDouble();
+    const double high = s[QStringLiteral("ci_high_per_ml")].toDouble();
+    EXPECT_TRUE(low > 0 && low < 0.792 && high > 0.792) << low << " " << high;
+    EXPECT_TRUE(s[QStringLiteral("rarity_index")].isDouble());
+    EXPECT_FALSE(s[QStringLiteral("improbable")].toBool(true));
+    EXPECT_FALSE(s.contains(QStringLiteral("error")));
+}
+
+TEST(StatisticsJson, OptionsAndBoundaryPatterns) {
+    const Result lr =
+        Cli(QStringList{QStringLiteral("--json"), QStringLiteral("--ci"), QStringLiteral("lr"),
+                        QStringLiteral("--level"), QStringLiteral("0.99")} +
+            k530);
+    ASSERT_EQ(lr.exitCode, 0);
+    EXPECT_EQ(lr.statistics()[QStringLiteral("ci_method")].toString(), QStringLiteral("lr"));
+    EXPECT_EQ(lr.statistics()[QStringLiteral("ci_level")].toDouble(), 0.99);
+
+    // 5-5-5: the estimate is infinite, said plainly; the upper side is open (null).
+    const Result all = Cli({QStringLiteral("--json"), QStringLiteral("10:5:0"),
+                            QStringLiteral("1:5:0"), QStringLiteral("0.1:5:0")});
+    ASSERT_EQ(all.exitCode, 0);
+    const QJsonObject s = all.statistics();
+    EXPECT_TRUE(s[QStringLiteral("mle_per_ml")].isNull());
+    EXPECT_TRUE(s[QStringLiteral("mle_infinite")].toBool());
+    EXPECT_TRUE(s[QStringLiteral("bias_adjusted_per_ml")].isNull());
+    EXPECT_TRUE(s[QStringLiteral("ci_high_per_ml")].isNull());
+    EXPECT_GT(s[QStringLiteral("ci_low_per_ml")].toDouble(), 1);
+
+    // 0-0-0: MLE 0, limits from 0 up.
+    const Result none = Cli({QStringLiteral("--json"), QStringLiteral("10:0:5"),
+                             QStringLiteral("1:0:5"), QStringLiteral("0.1:0:5")});
+    ASSERT_EQ(none.exitCode, 0);
+    EXPECT_EQ(none.statistics()[QStringLiteral("mle_per_ml")].toDouble(-1), 0);
+    EXPECT_EQ(none.statistics()[QStringLiteral("ci_low_per_ml")].toDouble(-1), 0);
+    EXPECT_GT(none.statistics()[QStringLiteral("ci_high_per_ml")].toDouble(), 0);
+}
+
+TEST(StatisticsJson, SeriesWithoutStatisticsSaysWhy) {
+    // A negative count passes the grid's checks; the statistics refuse it, the rest stands.
+    const Result r =
+        Cli({QStringLiteral("--json"), QStringLiteral("10:2:3"), QStringLiteral("1:-1:5")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject s = r.statistics();
+    EXPECT_TRUE(s[QStringLiteral("mle_per_ml")].isNull());
+    EXPECT_TRUE(s[QStringLiteral("error")].toString().startsWith(QStringLiteral("row 2")));
+}
+
+TEST(StatisticsUsage, RefusedOptionsExit64) {
+    const QStringList cases[] = {
+        {QStringLiteral("--ci"), QStringLiteral("wald"), QStringLiteral("1:1:1")},
+        {QStringLiteral("--level"), QStringLiteral("95"), QStringLiteral("1:1:1")},
+        {QStringLiteral("--level"), QStringLiteral("0"), QStringLiteral("1:1:1")},
+        {QStringLiteral("--level"), QStringLiteral("abc"), QStringLiteral("1:1:1")},
+        {QStringLiteral("--out"), QStringLiteral("x.csv"), QStringLiteral("1:1:1")},
+        {QStringLiteral("--batch"), QStringLiteral("in.csv"), QStringLiteral("1:1:1")},
+        {QStringLiteral("--batch"), QStringLiteral("in.csv"), QStringLiteral("--json")},
+    };
+    for (const QStringList& args : cases) {
+        const Result r = Cli(args);
+        EXPECT_EQ(r.exitCode, 64) << args.join(' ').toStdString();
+        EXPECT_FALSE(r.crashed);
+    }
+}
+
+TEST(BatchRun, ResultFileWithErrorLinesAndStatus) {
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.csv"));
+    const QString out = dir.filePath(QStringLiteral("out.csv"));
+    ASSERT_TRUE(WriteFile(in,
+                          "id,v,n,p\n"
+                          "a,10,5,5,1,5,3,0.1,5,0\n"
+                          "\n"
+                          "b,10,5,9\n"
+                          "c,0.1,3,2,0.01,3,2,0.001,3,0\r\n"));
+    const Result r = Cli({QStringLiteral("--batch"), in, QStringLiteral("--out"), out,
+                          QStringLiteral("--ci"), QStringLiteral("lr")});
+    EXPECT_EQ(r.exitCode, 2);  // finished, but one line was bad
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(r.err.contains("line 4:")) << r.err.toStdString();
+
+    QFile f(out);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = Lines(f.readAll());
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].startsWith("line,id,"));
+    EXPECT_TRUE(lines[1].startsWith("2,a,3,0.7920000000000006,")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].contains(",lr,0.95,"));
+    EXPECT_TRUE(lines[2].startsWith("4,b,")) << lines[2].toStdString();
+    EXPECT_TRUE(lines[2].endsWith("must be a whole number from 0 to tubes"));
+    // FDA BAM Table 1, 2-2-0 at 0.1/0.01/0.001 g: 21 per g.
+    const QList<QByteArray> c = lines[3].split(',');
+    ASSERT_GT(c.size(), 9);
+    EXPECT_EQ(c[0], "5");
+    EXPECT_NEAR(c[9].toDouble(), 21, 0.5);
+    // Nothing else was left in the directory: no temporary file.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST(BatchRun, StandardOutputAndFileErrors) {
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.csv"));
+    ASSERT_TRUE(WriteFile(in, "a,1,5,3\n"));
+    const Result ok = Cli({QStringLiteral("--batch"), in});
+    EXPECT_EQ(ok.exitCode, 0) << ok.err.toStdString();
+    EXPECT_EQ(Lines(ok.out).size(), 2);
+
+    const Result missing = Cli({QStringLiteral("--batch"), dir.filePath(QStringLiteral("no.csv"))});
+    EXPECT_EQ(missing.exitCode, 66);
+    const Result unwritable = Cli({QStringLiteral("--batch"), in, QStringLiteral("--out"),
+                                   dir.filePath(QStringLiteral("no/such/dir/out.csv"))});
+    EXPECT_EQ(unwritable.exitCode, 73);
+}
+
+// An interrupted run leaves neither a result file nor its temporary file behind.
+TEST(BatchRun, InterruptLeavesNoFile) {
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.csv"));
+    const QString out = dir.filePath(QStringLiteral("out.csv"));
+    QByteArray many;
+    for (int i = 0; i < 20000; ++i)
+        many += "s,10,5," + QByteArray::number(i % 6) + ",1,5,2,0.1,5,1\n";
+    ASSERT_TRUE(WriteFile(in, many));
+    QProcess p;
+    p.start(QStringLiteral(TUBEWISE_CLI),
+            {QStringLiteral("--batch"), in, QStringLiteral("--out"), out});
+    ASSERT_TRUE(p.waitForStarted());
+    QThread::msleep(700);
+    ASSERT_EQ(p.state(), QProcess::Running) << "the run ended before it could be interrupted";
+    ::kill(static_cast<pid_t>(p.processId()), SIGINT);
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 128 + SIGINT);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("in.csv")});
+}
+
+}  // namespace
+
+// QProcess wants an application object.
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
