@@ -243,9 +243,13 @@ std::string FormatGeneral(double x, const NumberLocale& locale) {
 }
 
 std::string FormatSigned(double x) {
-    if (!std::isfinite(x)) return std::isnan(x) ? NonFinite(x) : (x < 0 ? "" : " ") + NonFinite(x);
-    const std::string body = Unsigned15(std::fabs(x), ".", false);
-    return (x < 0 && body != "0" ? "-" : " ") + body;
+    std::string out(1, x < 0 ? '-' : ' ');
+    if (!std::isfinite(x)) {
+        out = std::isnan(x) ? NonFinite(x) : x < 0 ? NonFinite(x) : out + NonFinite(x);
+        return out;
+    }
+    out += Unsigned15(std::fabs(x), ".", false);
+    return out;
 }
 
 std::string FormatScientific2(double x) {
