@@ -11,6 +11,7 @@
 #include <QtCharts/QLegend>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 #include "core/NumberText.h"
 
@@ -18,8 +19,9 @@ namespace tubewise {
 
 namespace {
 
-constexpr qreal kColumnWidth = 0.4;       // gap width 150 % of a column
-constexpr int kDotsPerMeter96Dpi = 3780;  // picture fonts sized as on a 96 dpi screen
+constexpr qreal kColumnWidth = 0.4;         // gap width 150 % of a column
+constexpr int kDotsPerMeter96Dpi = 3780;    // picture fonts sized as on a 96 dpi screen
+constexpr double kSmallestPlainTop = 1e-9;  // tallest column plotted as it is
 
 QColor ToColor(const ChartColour& c) {
     return QColor(c.red, c.green, c.blue);
@@ -83,12 +85,25 @@ std::unique_ptr<QChart> RenderChart(const ChartDescription& d) {
     for (double density : d.densities) {
         categories->append(QString::fromStdString(FormatGeneral(density, NumberLocale{})));
     }
-    for (double p : d.probabilities) set->append(p);
-    auto* values = new QValueAxis;
     const double top = d.probabilities.empty()
                            ? 0.0
                            : *std::max_element(d.probabilities.begin(), d.probabilities.end());
-    values->setRange(0, top > 0 ? top : 1);
+    // Qt Charts takes a value range below 1e-12 for an empty one and draws no columns, so a
+    // tiny curve is plotted in units of a power of ten that the tick labels name.
+    int exponent = 0;
+    QString labelFormat = QStringLiteral("%.2E");
+    if (top > 0 && top < kSmallestPlainTop) {
+        exponent = static_cast<int>(std::floor(std::log10(top)));
+        labelFormat = QStringLiteral("%.2fE%1").arg(exponent);
+    }
+    // 10^exponent itself underflows below 1e-307: divide in two steps there.
+    auto plotted = [exponent](double p) {
+        return exponent < -300 ? (p * 1e300) / std::pow(10.0, exponent + 300)
+                               : p / std::pow(10.0, exponent);
+    };
+    for (double p : d.probabilities) set->append(plotted(p));
+    auto* values = new QValueAxis;
+    values->setRange(0, top > 0 ? plotted(top) : 1);
     values->applyNiceNumbers();
     values->setGridLineVisible(true);
     categories->setGridLineVisible(false);
@@ -100,7 +115,7 @@ std::unique_ptr<QChart> RenderChart(const ChartDescription& d) {
     series->attachAxis(values);
 
     if (d.has(ChartStep::ValueAxisFormatted)) {
-        values->setLabelFormat(QStringLiteral("%.2E"));
+        values->setLabelFormat(labelFormat);
         ApplyTitleFont(*values, d.axisTitleFont);
         values->setLabelsFont(TickFont(d.valueTickPointSize));
     }

@@ -87,6 +87,25 @@ TEST(ChartRenderer, CompleteChartHasColumnsTitlesAndFormats) {
     EXPECT_GE(values->max(), 2.26e-2);  // the tallest column fits
 }
 
+// Qt Charts cannot show a value range below 1e-12; such curves must still show columns
+// whose tick labels give the true probabilities.
+TEST(ChartRenderer, TinyCurveStillShowsItsColumns) {
+    for (double tiny : {1e-20, 1e-200, 1e-310}) {
+        ChartDescription d = Drawn(Example530());
+        for (double& p : d.probabilities) p *= tiny;  // tallest column 2.26e-2 * tiny
+        const auto chart = RenderChart(d);
+        auto* values = OnlyAxis<QValueAxis>(*chart, Qt::Vertical);
+        ASSERT_NE(values, nullptr);
+        auto* series = qobject_cast<QBarSeries*>(chart->series().first());
+        const double tallest = series->barSets().first()->at(3);
+        EXPECT_GT(tallest, 0.5 * values->max()) << tiny;
+        EXPECT_LE(tallest, values->max()) << tiny;
+        const QString label =
+            QString::asprintf(values->labelFormat().toLatin1().constData(), tallest);
+        EXPECT_NEAR(label.toDouble() / (2.26e-2 * tiny), 1.0, 1e-2) << label.toStdString();
+    }
+}
+
 TEST(ChartRenderer, EmptyChartKeepsOnlyItsColours) {
     const auto chart = RenderChart(Drawn(FailedValidationState()));
     EXPECT_EQ(chart->plotAreaBackgroundBrush().color(), QColor(192, 255, 255));
