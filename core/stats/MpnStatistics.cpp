@@ -108,8 +108,15 @@ double UpperNormal(double tail) {
     return -NormalQuantile(tail);
 }
 
-// ln(binomial(n, p)) - ln(binomial(n, m)) by the ratio of neighbouring coefficients.
+// ln(binomial(n, p)) - ln(binomial(n, m)): by the ratios of neighbouring coefficients when p
+// and m are close (exact to rounding), by log-gamma when they are far apart (lgamma_r, as
+// lgamma's sign output is shared between threads).
 double LogBinomialRatio(int n, int p, int m) {
+    if (std::abs(p - m) > 64) {
+        int sign = 0;
+        const auto logFactorial = [&sign](int k) { return lgamma_r(k + 1.0, &sign); };
+        return logFactorial(m) + logFactorial(n - m) - logFactorial(p) - logFactorial(n - p);
+    }
     double sum = 0;
     for (int i = p + 1; i <= m; ++i) sum += std::log(static_cast<double>(i) / (n - i + 1));
     for (int i = m + 1; i <= p; ++i) sum += std::log(static_cast<double>(n - i + 1) / i);

@@ -54,12 +54,16 @@ TEST(ExactMle, AgreesWithGridSearchWithinOneStep) {
     std::mt19937 random(7);
     const double volumes[] = {100, 50, 10, 5, 1, 0.5, 0.1, 0.01};
     int compared = 0;
-    for (int trial = 0; trial < 300; ++trial) {
+    std::uniform_real_distribution<double> logVolume(-2, 2);
+    for (int trial = 0; trial < 600; ++trial) {
         Series s;
         const int count = 1 + static_cast<int>(random() % 5);
         for (int j = 0; j < count; ++j) {
             const int tubes = 1 + static_cast<int>(random() % 10);
-            s.push_back({volumes[random() % 8], tubes, static_cast<int>(random() % (tubes + 1))});
+            // Half the series on the usual tenfold volumes, half on any volume 0.01-100 mL.
+            const double volume =
+                trial % 2 == 0 ? volumes[random() % 8] : std::pow(10.0, logVolume(random));
+            s.push_back({volume, tubes, static_cast<int>(random() % (tubes + 1))});
         }
         // Volumes as their texts read back, so both sides see the same numbers.
         for (Dilution& d : s) d.volumeMl = std::stod(std::to_string(d.volumeMl));
@@ -77,7 +81,7 @@ TEST(ExactMle, AgreesWithGridSearchWithinOneStep) {
             << "grid " << state.MpnPerMl << " exact " << mle.perMl;
         ++compared;
     }
-    EXPECT_GT(compared, 150);
+    EXPECT_GT(compared, 300);
 }
 
 TEST(ExactMle, WorkedExampleBeyondTheGridsTop) {
@@ -347,6 +351,39 @@ TEST(RandomSeries, NeverNaNAndAlwaysConsistent) {
     EXPECT_GT(finite, kSeries / 2);
     // No hang: the whole run stays well inside a few seconds.
     EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 30);
+}
+
+// Absurd but accepted input: volumes over 120 orders of magnitude, counts up to 32767,
+// levels close to 1, all-positive and all-negative dilutions mixed in.
+TEST(RandomSeries, ExtremeInputStaysFinite) {
+    std::mt19937_64 random(99);
+    std::uniform_real_distribution<double> logVolume(-60, 60);
+    for (int i = 0; i < 20000; ++i) {
+        Series s;
+        const int k = 1 + static_cast<int>(random() % 5);
+        for (int j = 0; j < k; ++j) {
+            const int tubes =
+                static_cast<int>(random() % 3 == 0 ? random() % 32768 : random() % 21);
+            int positives = static_cast<int>(random() % (tubes + 1));
+            if (random() % 4 == 0) positives = tubes;
+            if (random() % 4 == 0) positives = 0;
+            s.push_back({std::pow(10.0, logVolume(random)), tubes, positives});
+        }
+        const StatisticsOptions options{i % 2 ? CiMethod::Jarvis : CiMethod::LikelihoodRatio,
+                                        i % 3 ? 0.95 : 0.999999};
+        const MpnStatistics r = ComputeStatistics(s, options);
+        if (r.check.fault != SeriesFault::None) {
+            ASSERT_TRUE(r.check.fault == SeriesFault::NoTubes ||
+                        r.check.fault == SeriesFault::VolumesTooFarApart);
+            continue;
+        }
+        ASSERT_FALSE(std::isnan(r.mle.perMl) || std::isnan(r.limits.lowPerMl) ||
+                     std::isnan(r.limits.highPerMl) || std::isnan(r.rarityIndex))
+            << i;
+        ASSERT_TRUE(r.limits.lowPerMl >= 0 && r.limits.lowPerMl <= r.mle.perMl &&
+                    r.limits.highPerMl >= r.mle.perMl)
+            << i;
+    }
 }
 
 }  // namespace
