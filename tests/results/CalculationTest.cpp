@@ -74,6 +74,10 @@ struct FaultRow {
     Row row;
 };
 
+void PrintTo(const FaultRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
 class SearchFault : public CalculationTest, public ::testing::WithParamInterface<FaultRow> {};
 
 TEST_P(SearchFault, IsReportedOnceAndLeavesNoHalfFinishedSearch) {
@@ -107,7 +111,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FaultRow{"count_beyond_16_bits", {"1", "40000", "2"}},
                       FaultRow{"negative_count_beyond_16_bits", {"1", "2", "-40000"}},
                       // exp(+1000) overflows at the first candidate
-                      FaultRow{"negative_volume_overflows_exp", {"-1000000", "1", "1"}}),
+                      FaultRow{"negative_volume_overflows_exp", {"-1000000", "1", "1"}},
+                      // overflows only at candidate 474, with part of the curve formed
+                      FaultRow{"overflow_midway_through_the_search", {"-1500", "0", "1"}}),
     [](const ::testing::TestParamInfo<FaultRow>& info) { return std::string(info.param.name); });
 
 TEST_F(CalculationTest, ThomasFaultStillShowsTheSearchResult) {

@@ -24,6 +24,10 @@ struct StateRow {
     AdviceColour thomasColour;
 };
 
+void PrintTo(const StateRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
 Module1 StateOf(const StateRow& row) {
     Module1 state;
     state.DilutionCount = row.dilutions;
