@@ -5,6 +5,7 @@
 // ---- Section headers: add yours below this line. ----
 #include "cli/ChartSection.h"
 #include "cli/StatisticsSection.h"
+#include "cli/DisplaySection.h"
 
 namespace tubewise::cli {
 
@@ -14,6 +15,7 @@ std::vector<std::unique_ptr<Section>> MakeSections() {
     // ---- Sections: add yours below this line, one push_back each. ----
     sections.push_back(std::make_unique<ChartSection>());
     sections.push_back(std::make_unique<StatisticsSection>());
+    sections.push_back(std::make_unique<DisplaySection>());
     return sections;
 }
 
