@@ -35,16 +35,9 @@ QPixmap LoadPicture(Picture picture) {
 
 namespace {
 
-int TrailingBlanks(const QString& text, int end) {
-    int n = 0;
-    while (end - n > 0 && text.at(end - n - 1) == QLatin1Char(' ')) ++n;
-    return n;
-}
-
-// Lays `display` out in `width` as a left-to-right paragraph and places each line by
-// `alignment`; returns the layout ready to draw at the top-left of the text area.
-void LayOutLines(QTextLayout& layout, const QString& display, qreal width, Qt::Alignment alignment,
-                 bool wrap, const QFontMetricsF& metrics) {
+// Lays the text out in `width` as a left-to-right paragraph and places each line by
+// `alignment`, ready to draw at the top-left of the text area.
+void LayOutLines(QTextLayout& layout, qreal width, Qt::Alignment alignment, bool wrap) {
     QTextOption option;
     option.setTextDirection(Qt::LeftToRight);
     option.setAlignment(Qt::AlignLeft);
@@ -54,21 +47,10 @@ void LayOutLines(QTextLayout& layout, const QString& display, qreal width, Qt::A
     qreal y = 0;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
-        int end = line.textStart() + line.textLength();
-        bool hardEnd = end >= display.size();
-        if (end > 0 && display.at(end - 1) == QChar::LineSeparator) {
-            --end;
-            hardEnd = true;
-        }
-        // Blanks before the end of a paragraph stand at its right end and count towards the
-        // text's width; blanks where a line was wrapped do not. Blanks that would push the
-        // text past the left edge wrap away instead.
-        qreal used = line.naturalTextWidth();
-        if (hardEnd) {
-            const int blanks = TrailingBlanks(display, end);
-            if (blanks > 0)
-                used = std::min(width, used + metrics.horizontalAdvance(QString(blanks, u' ')));
-        }
+        // Qt counts the blanks at the end of a paragraph towards its width (they stand at its
+        // right end, moving right-aligned text leftwards), not those where a line was wrapped.
+        // Blanks that would push the text past the left edge wrap away instead.
+        const qreal used = std::min(width, line.naturalTextWidth());
         qreal x = 0;
         if (alignment & Qt::AlignRight)
             x = width - used;
@@ -105,18 +87,16 @@ void TextLabel::paintEvent(QPaintEvent*) {
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     QTextLayout layout(display, font(), this);
     const QRect area = contentsRect();
-    LayOutLines(layout, display, area.width(), alignment(), wordWrap(),
-                QFontMetricsF(font(), this));
+    LayOutLines(layout, area.width(), alignment(), wordWrap());
     painter.setClipRect(area);
     layout.draw(&painter, area.topLeft());
 }
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
-    // QLineEdit guesses the direction from the text until it is told of a layout direction
-    // change; telling it pins the paragraph to the widget's own left-to-right direction.
-    setLayoutDirection(Qt::LeftToRight);
-    QEvent change(QEvent::LayoutDirectionChange);
-    QCoreApplication::sendEvent(this, &change);
+    // QLineEdit guesses the paragraph direction from its text unless the direction key has
+    // set it, as Ctrl+Left Shift does on a desktop with a right-to-left keyboard.
+    QKeyEvent leftToRight(QEvent::KeyPress, Qt::Key_Direction_L, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &leftToRight);
 }
 
 PictureButton::PictureButton(QWidget* parent) : QPushButton(parent) {

@@ -182,8 +182,8 @@ void Form::showEvent(QShowEvent* event) {
     // Qt puts the program's name into a title bar left empty; a blank keeps it empty to the
     // eye while windowTitle() stays the empty caption.
     if (windowTitle().isEmpty() && windowHandle()) windowHandle()->setTitle(QStringLiteral(" "));
-    QWidget* current = focusWidget();
-    if (!current || !current->isEnabled() || current->isHidden()) FocusFirst();
+    // Shown from hidden (not restored from the task bar): the first control takes the focus.
+    if (!event->spontaneous()) FocusFirst();
     QWidget::showEvent(event);
 }
 

@@ -1,0 +1,439 @@
+// The seven windows as built from their tables, checked against the published layouts:
+// client sizes, captions, frames, the odd sizes and positions, texts with their blanks,
+// stacking, tab order and first focus, fonts that show Persian, and how labels lay text out.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTextLayout>
+#include <algorithm>
+
+#include "shell/Fonts.h"
+#include "shell/WindowFixture.h"
+
+namespace tubewise {
+namespace {
+
+using testing::WindowTest;
+
+int Px(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+class LayoutTest : public WindowTest {
+  protected:
+    // A window built from its table alone, without any window class's behaviour.
+    Form& Build(const char* name) {
+        built_.push_back(std::make_unique<Form>(*session, LayoutOf(name)));
+        return *built_.back();
+    }
+    std::vector<std::unique_ptr<Form>> built_;
+};
+
+const char* const kWindows[] = {"frmabout", "frmdel",     "frmmpn",    "frmresult",
+                                "frmgraph", "frmContact", "frmdarbare"};
+
+TEST_F(LayoutTest, WindowsHaveTheirClientSizeCaptionAndFrame) {
+    struct Row {
+        const char* name;
+        int width, height;  // twips
+        const char* caption;
+        bool minimise;
+    } rows[] = {
+        {"frmabout", 5970, 2715, "Tubewise", true}, {"frmdel", 5010, 1905, "", false},
+        {"frmmpn", 6750, 3975, "MPN", true},        {"frmresult", 7620, 5820, "Results", false},
+        {"frmgraph", 10800, 6960, "Graph", true},   {"frmContact", 5625, 2415, "About", false},
+        {"frmdarbare", 6690, 3825, "MPN", false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        Form& w = Build(r.name);
+        EXPECT_EQ(w.size(), QSize(Px(r.width), Px(r.height)));
+        EXPECT_EQ(w.minimumSize(), w.maximumSize()) << "the user cannot resize it";
+        EXPECT_EQ(w.windowTitle(), QString::fromUtf8(r.caption));
+        const Qt::WindowFlags f = w.windowFlags();
+        EXPECT_FALSE(f & Qt::WindowMaximizeButtonHint);
+        EXPECT_TRUE(f & Qt::WindowCloseButtonHint);
+        EXPECT_EQ(bool(f & Qt::WindowMinimizeButtonHint), r.minimise);
+        EXPECT_FALSE(w.isVisible()) << "building does not show a window";
+    }
+}
+
+TEST_F(LayoutTest, WindowIconAndBackgroundColours) {
+    EXPECT_EQ(Build("frmabout").palette().color(QPalette::Window), QColor(0, 255, 255));
+    EXPECT_EQ(Build("frmmpn").palette().color(QPalette::Window), QColor(192, 0, 0));
+    EXPECT_EQ(Build("frmresult").palette().color(QPalette::Window), QColor(128, 255, 255));
+    EXPECT_EQ(Build("frmgraph").palette().color(QPalette::Window), QColor(128, 255, 255));
+    for (const char* name : kWindows) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(Build(name).windowIcon().isNull());
+    }
+}
+
+TEST_F(LayoutTest, GridRowsLieAtTheirTopsAndTheFirstVolumeBoxIsLower) {
+    Form& w = Build("frmmpn");
+    for (int i = 1; i <= 5; ++i) {
+        SCOPED_TRACE(i);
+        const int top = Px(840 + 480 * (i - 1));
+        EXPECT_EQ(w.textBox("txtp", i)->geometry(), QRect(Px(600), top, Px(1215), 24));
+        EXPECT_EQ(w.textBox("txtq", i)->geometry(), QRect(Px(2160), top, Px(1215), 24));
+        EXPECT_EQ(w.textBox("txtn", i)->geometry(),
+                  QRect(Px(4080), top, Px(1215), i == 1 ? 23 : 24));
+        EXPECT_EQ(w.label("lbseri", i)->text(), QString::number(i));
+        EXPECT_EQ(w.textBox("txtn", i)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    }
+    EXPECT_EQ(w.label("lbln", 1)->geometry(), QRect(256, 16, 105, 33));
+    EXPECT_EQ(w.control("lbln"), nullptr) << "lbln is an array of one element";
+}
+
+TEST_F(LayoutTest, PicturesKeepTheirSizeOrStretch) {
+    Form& about = Build("frmdarbare");
+    PictureView* backdrop = about.image("Image1");
+    EXPECT_FALSE(backdrop->stretched());
+    EXPECT_EQ(backdrop->geometry(), QRect(-24, -40, 698, 519));
+    ASSERT_FALSE(backdrop->picture().isNull()) << "the large backdrop is compiled in";
+    EXPECT_EQ(backdrop->picture().size(), QSize(698, 519));
+
+    Form& welcome = Build("frmabout");
+    EXPECT_TRUE(welcome.image("Image1")->stretched());
+    EXPECT_EQ(welcome.image("Image1")->geometry(), QRect(-8, 0, 409, 183));
+
+    Form& contact = Build("frmContact");
+    EXPECT_EQ(contact.image("Image2")->picture().size(), QSize(478, 611));
+    EXPECT_EQ(contact.image("Image2")->geometry(), QRect(304, 8, 61, 81));
+
+    Form& chart = Build("frmgraph");
+    EXPECT_EQ(chart.chart("ChartSpace1")->geometry(), QRect(0, 0, 721, 408));
+    EXPECT_EQ(chart.control("dlgsave"), nullptr) << "the save dialog takes no room";
+}
+
+TEST_F(LayoutTest, CountDialogLabelSitsInsideThePictureBox) {
+    Form& w = Build("frmdel");
+    QWidget* box = w.control("Picture1");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->geometry(), QRect(0, 0, 337, 129));
+    EXPECT_EQ(w.label("lbldilno")->parentWidget(), box);
+    EXPECT_EQ(w.label("lbldilno")->geometry(), QRect(32, 16, 265, 25));
+    EXPECT_FALSE(w.button("cmdset")->isEnabled());
+    EXPECT_TRUE(w.button("cmdexit")->isEnabled());
+    EXPECT_TRUE(w.textBox("txtdilnum")->text().isEmpty());
+}
+
+// Texts copied from the published layouts, blanks included.
+TEST_F(LayoutTest, TextsKeepEveryBlank) {
+    struct Row {
+        const char* window;
+        const char* control;
+        int index;
+        std::string text;
+    } rows[] = {
+        {"frmabout", "cmddarbare", -1, "درباره"},
+        {"frmabout", "cmdenter", -1, "ورود به برنامه"},
+        {"frmabout", "cmdblog", -1, "وبلاگ"},
+        {"frmabout", "cmdcontact", -1, "تماس"},
+        {"frmabout", "Label1", -1,
+         "هيچ کس به خرد غايي نرسد ، مگر آن را در خود جستجو کند.      دلفاروت"},
+        {"frmdel", "cmdexit", -1, "خروج"},
+        {"frmdel", "cmdset", -1, "ثبت"},
+        {"frmdel", "lbldilno", -1, ".لطفا تعداد دفعات رقيق سازي را وارد کنيد"},
+        {"frmmpn", "cmddilchange", -1, "تغيير رقت"},
+        {"frmmpn", "Command1", -1, "محاسبه "},
+        {"frmmpn", "Label1", -1, "شماره  سري لوله ها"},
+        {"frmmpn", "lbln", 1, "ميلي ليتر نمونه رقيق شده"},
+        {"frmmpn", "lblq", -1, "تعداد لوله هاي منفي"},
+        {"frmmpn", "lblp", -1, "تعداد لوله هاي مثبت"},
+        {"frmresult", "cmdreturn", -1, "بازگشت"},
+        {"frmresult", "Command1", -1, "منحني توزيع پوآسون "},
+        {"frmresult", "lblbahs", 1, "توضيحات   "},
+        {"frmresult", "lblbahs", 0, "توضيحات   "},
+        {"frmresult", "Label3", -1, "نتايج مدل توماس "},
+        {"frmresult", "Label2", -1, "نتاج بر اساس توزيع پوآسون"},
+        {"frmresult", "lblprob", -1, ""},
+        {"frmresult", "lbltozih", 0, ""},
+        {"frmgraph", "Command1", -1, "ذخيره شود"},
+        {"frmContact", "Label1", 0, "   کارشناس ارشد بهداشت محيط "},
+        {"frmContact", "Label2", -1, "بهمن ماه 1388"},
+        {"frmContact", "Label1", 4, std::string("Web : ") + TUBEWISE_AUTHOR_WEB},
+        {"frmContact", "Label1", 3, std::string(" E-Mail: ") + TUBEWISE_AUTHOR_EMAIL + "       "},
+        {"frmContact", "Label1", 2,
+         std::string("تلفن : ") + TUBEWISE_AUTHOR_PHONE + std::string(42, ' ')},
+        {"frmContact", "Label1", 1, std::string(" ") + TUBEWISE_AUTHOR_NAME + "  "},
+        {"frmdarbare", "Label2", -1,
+         std::string("اين نرم افزار به منظور برآورد تعداد باکتري هاي موجود در يک نمونه آب يا "
+                     "فاضلاب با استفاده از توزيع آماري پوآسون و روش توماس تدوين شده است. به دنبال "
+                     "تعيين بيشترين احتمال وجود يا عدم وجود باکتري در تعداد مشخصي از لوله هاي "
+                     "آزمايش ، تعداد .باکتري در هر ميلي ليتر از نمونه مورد نظر برآورد ميگردد  ") +
+             "\r"},
+        {"frmdarbare", "Label1", 0, "شماره نسخه : 1/0    رايگان  "},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.window) + " " + r.control + "(" + std::to_string(r.index) + ")");
+        Form& w = Build(r.window);
+        EXPECT_EQ(Form::Text(w.control(r.control, r.index)).toStdString(), r.text);
+    }
+    // The aphorism: exactly six blanks between the full stop and the name.
+    const QString aphorism = Build("frmabout").label("Label1")->text();
+    EXPECT_TRUE(aphorism.contains(QStringLiteral(".      \u062F"))) << aphorism.toStdString();
+}
+
+TEST_F(LayoutTest, FontsAreBoldAtTheirSizes) {
+    struct Row {
+        const char* window;
+        const char* control;
+        int index;
+        double points;
+    } rows[] = {
+        {"frmabout", "Label1", -1, 12},     {"frmabout", "cmdenter", -1, 9.75},
+        {"frmdel", "cmdexit", -1, 11.25},   {"frmdel", "txtdilnum", -1, 9},
+        {"frmmpn", "lblp", -1, 8.25},       {"frmmpn", "lbseri", 3, 9},
+        {"frmmpn", "txtq", 2, 9.75},        {"frmresult", "txtresult", 0, 11.25},
+        {"frmContact", "Label1", 3, 11.25}, {"frmdarbare", "Label2", -1, 12},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.window) + " " + r.control);
+        const QFont f = Build(r.window).control(r.control, r.index)->font();
+        EXPECT_DOUBLE_EQ(f.pointSizeF(), r.points);
+        EXPECT_EQ(f.weight(), QFont::Bold);
+        EXPECT_FALSE(f.italic() || f.underline() || f.strikeOut());
+    }
+}
+
+// Every Persian text, laid out in the font its control resolved, finds a glyph for every
+// letter: a machine without a Persian face would show empty boxes.
+TEST_F(LayoutTest, EveryTextHasGlyphsInItsResolvedFont) {
+    ASSERT_FALSE(PersianFace().isEmpty()) << "no installed face shows Persian letters";
+    int checked = 0;
+    for (const char* name : kWindows) {
+        Form& w = Build(name);
+        for (const ControlSpec& c : w.layout().controls) {
+            QWidget* control = w.control(c.name, c.index);
+            const QString text = Form::Text(control).trimmed();
+            if (!control || text.isEmpty() || qobject_cast<QLineEdit*>(control)) continue;
+            SCOPED_TRACE(std::string(name) + " " + c.name);
+            QTextLayout layout(text, control->font());
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            for (const QGlyphRun& run : layout.glyphRuns()) {
+                const QList<quint32> glyphs = run.glyphIndexes();
+                EXPECT_FALSE(glyphs.contains(0u))
+                    << "missing glyph in face " << run.rawFont().familyName().toStdString();
+            }
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 25);
+}
+
+TEST_F(LayoutTest, ArialAndTimesResolveToFacesWithTheirMetrics) {
+    const QFont arial = ResolveFont(FontSpec{"Arial", 12, true, 178});
+    const QFont times = ResolveFont(FontSpec{"Times New Roman", 11.25, true, 0});
+    // The metric twins are what fontconfig offers for the Windows faces on this platform.
+    EXPECT_TRUE(QFontInfo(arial).family() == "Arial" ||
+                QFontInfo(arial).family() == "Liberation Sans")
+        << QFontInfo(arial).family().toStdString();
+    EXPECT_TRUE(QFontInfo(times).family() == "Times New Roman" ||
+                QFontInfo(times).family() == "Liberation Serif")
+        << QFontInfo(times).family().toStdString();
+    EXPECT_TRUE(arial.families().contains(PersianFace()));
+}
+
+TEST_F(LayoutTest, StackingPutsWindowedControlsInFrontAndBackdropsBehind) {
+    auto depth = [](QWidget* w) { return w->parentWidget()->children().indexOf(w); };
+    Form& welcome = Build("frmabout");
+    EXPECT_LT(depth(welcome.image("Image1")), depth(welcome.label("Label1")));
+    EXPECT_LT(depth(welcome.label("Label1")), depth(welcome.button("cmdcontact")));
+    EXPECT_LT(depth(welcome.button("cmdcontact")), depth(welcome.button("cmddarbare")));
+
+    Form& dialog = Build("frmdel");
+    // The picture box covers the whole dialog, yet the buttons and box stay clickable.
+    for (QWidget* front : {static_cast<QWidget*>(dialog.button("cmdexit")),
+                           static_cast<QWidget*>(dialog.button("cmdset")),
+                           static_cast<QWidget*>(dialog.textBox("txtdilnum"))}) {
+        EXPECT_EQ(dialog.childAt(front->geometry().center()), front)
+            << front->objectName().toStdString();
+    }
+
+    Form& grid = Build("frmmpn");
+    const QObjectList& children = grid.children();
+    const int backdrop = depth(grid.image("Image1"));
+    for (QObject* o : children) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w && w != grid.image("Image1")) {
+            EXPECT_GT(depth(w), backdrop) << w->objectName().toStdString();
+        }
+    }
+}
+
+struct FocusRow {
+    const char* window;
+    const char* first;
+};
+
+class FirstFocusTest : public LayoutTest, public ::testing::WithParamInterface<FocusRow> {};
+
+TEST_P(FirstFocusTest, GoesToTheLowestTabNumberThatCanHoldIt) {
+    Form& w = Build(GetParam().window);
+    ShowActive(w);
+    const QString expected = QString::fromUtf8(GetParam().first);
+    if (expected.isEmpty())
+        EXPECT_TRUE(QApplication::focusWidget() == &w || QApplication::focusWidget() == nullptr)
+            << FocusName().toStdString();
+    else
+        EXPECT_EQ(FocusName(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, FirstFocusTest,
+                         ::testing::Values(FocusRow{"frmabout", "cmdcontact"},
+                                           FocusRow{"frmdel", "txtdilnum"},
+                                           FocusRow{"frmmpn", "Command1"},
+                                           FocusRow{"frmresult", "txtresult(0)"},
+                                           FocusRow{"frmgraph", "Command1"},
+                                           FocusRow{"frmContact", ""}, FocusRow{"frmdarbare", ""}),
+                         [](const auto& info) { return std::string(info.param.window); });
+
+class TabOrderTest : public LayoutTest {
+  protected:
+    // Focus names visited by Tab from the first focus until it comes round again.
+    QStringList Cycle(Form& w) {
+        ShowActive(w);
+        QStringList seen{FocusName()};
+        for (int i = 0; i < 30; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (FocusName() == seen.front()) break;
+            seen << FocusName();
+        }
+        return seen;
+    }
+};
+
+TEST_F(TabOrderTest, FollowsTheTabNumbers) {
+    EXPECT_EQ(Cycle(Build("frmabout")).join(' '), "cmdcontact cmdblog cmdenter cmddarbare");
+    EXPECT_EQ(Cycle(Build("frmresult")).join(' '),
+              "txtresult(0) Command1 txtresult(1) txtresult(2) cmdreturn txtthomas");
+    EXPECT_EQ(Cycle(Build("frmgraph")).join(' '), "Command1 ChartSpace1");
+}
+
+TEST_F(TabOrderTest, GridRunsThroughPositivesNegativesThenVolumesUpwards) {
+    Form& grid = Build("frmmpn");
+    for (int i = 1; i <= 5; ++i)
+        for (const char* column : {"txtn", "txtp", "txtq"})
+            grid.textBox(column, i)->setEnabled(true);
+    EXPECT_EQ(Cycle(grid).join(' '),
+              "Command1 txtp(1) txtp(2) txtp(3) txtp(4) txtp(5) txtq(1) txtq(2) txtq(3) txtq(4) "
+              "txtq(5) cmddilchange txtn(5) txtn(4) txtn(3) txtn(2) txtn(1)");
+}
+
+TEST_F(TabOrderTest, SkipsDisabledControls) {
+    Form& grid = Build("frmmpn");
+    for (int i = 1; i <= 2; ++i)
+        for (const char* column : {"txtn", "txtp", "txtq"})
+            grid.textBox(column, i)->setEnabled(true);
+    for (int i = 3; i <= 5; ++i)
+        for (const char* column : {"txtn", "txtp", "txtq"})
+            grid.textBox(column, i)->setEnabled(false);
+    EXPECT_EQ(Cycle(grid).join(' '),
+              "Command1 txtp(1) txtp(2) txtq(1) txtq(2) cmddilchange txtn(2) txtn(1)");
+    EXPECT_EQ(Cycle(Build("frmdel")).join(' '), "txtdilnum cmdexit");
+}
+
+// Pixel columns and rows holding ink in a label painted on a transparent image.
+struct Ink {
+    QImage image;
+    explicit Ink(QWidget* label) : image(label->size(), QImage::Format_ARGB32_Premultiplied) {
+        image.fill(Qt::transparent);
+        label->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    }
+    bool at(int x, int y) const { return qAlpha(image.pixel(x, y)) > 96; }
+    bool column(int x, int top, int bottom) const {
+        for (int y = top; y < bottom; ++y)
+            if (at(x, y)) return true;
+        return false;
+    }
+    bool row(int y) const {
+        for (int x = 0; x < image.width(); ++x)
+            if (at(x, y)) return true;
+        return false;
+    }
+    // Bands of rows with ink: the text lines.
+    std::vector<std::pair<int, int>> lines() const {
+        std::vector<std::pair<int, int>> bands;
+        for (int y = 0; y < image.height(); ++y) {
+            if (!row(y)) continue;
+            // Dots above or below letters may leave a blank row or two inside a line.
+            if (!bands.empty() && y - bands.back().second <= 3)
+                bands.back().second = y + 1;
+            else
+                bands.push_back({y, y + 1});
+        }
+        return bands;
+    }
+    int rightmost(int top, int bottom) const {
+        for (int x = image.width() - 1; x >= 0; --x)
+            if (column(x, top, bottom)) return x;
+        return -1;
+    }
+    int leftmost(int top, int bottom) const {
+        for (int x = 0; x < image.width(); ++x)
+            if (column(x, top, bottom)) return x;
+        return -1;
+    }
+};
+
+TEST_F(LayoutTest, RightAlignedWrappedLabelIsRightAlignedOnEveryLine) {
+    TextLabel* aphorism = Build("frmabout").label("Label1");
+    const Ink ink(aphorism);
+    const auto lines = ink.lines();
+    ASSERT_GE(lines.size(), 2u) << "the aphorism wraps";
+    for (const auto& [top, bottom] : lines)
+        EXPECT_GE(ink.rightmost(top, bottom), aphorism->width() - 4) << "line at " << top;
+    // The last line is short: it must not start at the left edge.
+    EXPECT_GT(ink.leftmost(lines.back().first, lines.back().second), aphorism->width() / 4);
+}
+
+TEST_F(LayoutTest, FullStopStoredFirstStandsAtTheLeft) {
+    TextLabel* prompt = Build("frmdel").label("lbldilno");
+    const Ink ink(prompt);
+    const auto lines = ink.lines();
+    ASSERT_FALSE(lines.empty());
+    const auto [top, bottom] = lines.front();
+    // The leftmost blob of ink is the full stop: a few pixels wide and high, on the baseline.
+    const int left = ink.leftmost(top, bottom);
+    int right = left;
+    while (right < ink.image.width() && ink.column(right, top, bottom)) ++right;
+    int inkTop = bottom, inkBottom = top;
+    for (int x = left; x < right; ++x)
+        for (int y = top; y < bottom; ++y)
+            if (ink.at(x, y)) inkTop = std::min(inkTop, y), inkBottom = std::max(inkBottom, y + 1);
+    EXPECT_LE(right - left, 4);
+    EXPECT_LE(inkBottom - inkTop, 4);
+    EXPECT_GT(inkTop, top + (bottom - top) / 3) << "the blob lies low, where a full stop sits";
+}
+
+TEST_F(LayoutTest, TrailingBlanksMoveRightAlignedTextLeftwards) {
+    TextLabel* heading = Build("frmresult").label("lblbahs", 0);
+    const Ink withBlanks(heading);
+    const int blankWidth = QFontMetrics(heading->font()).horizontalAdvance(QStringLiteral("   "));
+    const auto line = withBlanks.lines().front();
+    const int end = withBlanks.rightmost(line.first, line.second);
+    EXPECT_LE(end, heading->width() - blankWidth + 2);
+    EXPECT_GE(end, heading->width() - blankWidth - 4);
+}
+
+TEST_F(LayoutTest, TextBoxesLayPersianOutLeftToRight) {
+    QLineEdit* box = Build("frmresult").textBox("txtthomas");
+    // A text beginning with an exclamation mark, as the results window writes it.
+    box->setText(QStringLiteral("! \u062A\u0639\u0631\u064A\u0641"));
+    // The box scrolls its text while painting, so it is painted before each question.
+    auto cursorX = [box](int position) {
+        box->setCursorPosition(position);
+        box->grab();
+        return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+    };
+    const int start = cursorX(0);
+    const int end = cursorX(box->text().size());
+    EXPECT_LT(start, end) << "the first stored character stands at the left";
+    EXPECT_TRUE(box->isReadOnly());
+}
+
+}  // namespace
+}  // namespace tubewise

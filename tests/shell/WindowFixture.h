@@ -1,0 +1,69 @@
+// A fresh session per test whose seams record messages and the end of the program instead
+// of opening boxes, dialogs or a browser; shared by the shell and entry window tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QString>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+#include "shell/Form.h"
+#include "shell/Session.h"
+
+namespace tubewise::testing {
+
+struct ShownMessage {
+    QWidget* parent;
+    QString prompt;
+    QString title;
+};
+
+class WindowTest : public ::testing::Test {
+  protected:
+    WindowTest() {
+        Seams seams;
+        seams.message = [this](QWidget* parent, const QString& prompt, const QString& title) {
+            messages.push_back({parent, prompt, title});
+        };
+        seams.saveFileName = [](QWidget*, const QString&, const QString&) {
+            ADD_FAILURE() << "unexpected save dialog";
+            return QString();
+        };
+        seams.openUrl = [](const QUrl&) {
+            ADD_FAILURE() << "unexpected browser";
+            return false;
+        };
+        seams.quit = [this] { ++quits; };
+        session = std::make_unique<Session>(seams);
+    }
+    ~WindowTest() override {
+        session.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Shows the window and waits until it has the keyboard.
+    static void ShowActive(QWidget& window) {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    // "name" or "name(index)" of the widget holding the keyboard focus.
+    static QString FocusName() {
+        QWidget* w = QApplication::focusWidget();
+        if (!w) return QStringLiteral("<none>");
+        const int index =
+            w->property("controlIndex").isValid() ? w->property("controlIndex").toInt() : -1;
+        return index < 0 ? w->objectName()
+                         : QStringLiteral("%1(%2)").arg(w->objectName()).arg(index);
+    }
+
+    std::vector<ShownMessage> messages;
+    int quits = 0;
+    std::unique_ptr<Session> session;
+};
+
+}  // namespace tubewise::testing
