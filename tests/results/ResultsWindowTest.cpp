@@ -188,15 +188,6 @@ TEST_F(ResultsWindowTest, EveryTubeNegativeShowsTheFirstCandidateAndThomasZero) 
     ExpectThomas("0", expected::kThomasGreen, kGreen);
 }
 
-TEST_F(ResultsWindowTest, ResultBoxesIgnoreTyping) {
-    Calculate(GridWith(kWorkedExample));
-    TextBox* box = Results().textBox("txtresult", 1);
-    box->setFocus();
-    QTest::keyClicks(box, "9");
-    QTest::keyClick(box, Qt::Key_Backspace);
-    EXPECT_EQ(box->text(), Local("0.792"));
-}
-
 // Every text and colour follows the new calculation, both ways round.
 TEST_F(ResultsWindowTest, ReturnKeepsTheGridAndRecalculationOverwritesEverything) {
     frmmpn& grid = GridWith(kWorkedExample);
