@@ -109,8 +109,10 @@ int Likelihoods(const Series& s, const double* lambda, double* out, int from, in
 
 // Candidates [from, to) on two threads when the machine has them; returns the first fault.
 int LikelihoodsInParallel(const Series& s, const double* lambda, double* out, int from, int to) {
+    // Asking the system costs a file read; the answer does not change during a run.
+    static const unsigned cores = std::thread::hardware_concurrency();
     const int middle = from + (to - from) / 2;
-    if (std::thread::hardware_concurrency() < 2) return Likelihoods(s, lambda, out, from, to);
+    if (cores < 2) return Likelihoods(s, lambda, out, from, to);
     int secondEnd = to;
     std::thread second;
     try {

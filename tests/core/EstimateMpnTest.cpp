@@ -135,6 +135,15 @@ TEST(Search, ZeroVolume) {
     EXPECT_EQ(impossible.state.LikelihoodGrid(500), 0.0);
 }
 
+TEST(Search, SmallestDensityWinsATie) {
+    // No sample in the tubes: the likelihood is exactly 1 at every candidate.
+    const SearchRun r = Search(Rows({{"0", "0", "5"}}), 1);
+    EXPECT_EQ(r.state.LikelihoodGrid(1), 1.0);
+    EXPECT_EQ(r.state.LikelihoodGrid(kCandidateCount), 1.0);
+    EXPECT_EQ(r.state.MaxLikelihood, 1.0);
+    EXPECT_EQ(r.state.MpnPerMl, 0.001);
+}
+
 TEST(Search, RecreatesTheArraysForTheCurrentCount) {
     SearchRun r = Search(k530, 3);
     r.state.DilutionCount = 2;
