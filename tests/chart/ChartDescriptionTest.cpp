@@ -85,14 +85,6 @@ TEST(ChartDescription, ZeroProbabilityStaysZero) {
     EXPECT_EQ(chart.probabilities[1], 0.0);
 }
 
-TEST(ChartDescription, DrawingAgainGivesTheSameChart) {
-    Module1 state = Example530();
-    const ChartDescription first = DescribeProbabilityChart(state);
-    const ChartDescription second = DescribeProbabilityChart(state);
-    EXPECT_EQ(first.probabilities, second.probabilities);
-    EXPECT_EQ(first.title, second.title);
-}
-
 // --- Scaling of tiny curves ----------------------------------------------------------------
 
 TEST(ChartScale, ReferenceOfExactly1e50IsNotScaled) {

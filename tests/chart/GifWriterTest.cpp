@@ -91,11 +91,5 @@ TEST(GifWriter, DeviceThatRefusesToWriteIsReported) {
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(GifWriter, NullPictureIsRefused) {
-    QString error;
-    EXPECT_TRUE(EncodeGif(QImage(), &error).isEmpty());
-    EXPECT_FALSE(error.isEmpty());
-}
-
 }  // namespace
 }  // namespace tubewise
