@@ -2,6 +2,7 @@
 #include "entry/frmmpn.h"
 
 #include "entry/frmdel.h"
+#include "results/CalculationCommand.h"
 #include "shell/Session.h"
 
 namespace tubewise {
@@ -18,6 +19,7 @@ frmmpn::frmmpn(Session& session) : Form(session, LayoutOf("frmmpn")) {
 }
 
 void frmmpn::Load() {
+    ConnectCalculateButton(*this);
     ResetGrid();
 }
 

@@ -27,7 +27,7 @@ class frmmpn : public Form {
     void OpenRow(int i);
     // The cells' texts as typed, rows 1..5.
     GridTexts ReadGrid() const;
-    // The calculate button; the calculation command connects to its click.
+    // The calculate button (Command1), wired to the calculation command when the window loads.
     PictureButton* calculateButton() const { return button("Command1"); }
 };
 

@@ -18,8 +18,6 @@
 
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
-#include "results/Calculation.h"
-#include "results/ResultTexts.h"
 #include "shell/Session.h"
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
@@ -135,42 +133,21 @@ int Shots(const QString& dir) {
     }
     Shoot(grid, dir);
 
-    // The results and chart windows come from their own subsystem; where the calculate
-    // button is not wired yet, their tables are shown filled from a calculation.
+    // Calculate, then the chart button of the results window.
     grid.calculateButton()->click();
     QWidget* results = VisibleWindow("frmresult");
-    Form fallbackResults(session, LayoutOf("frmresult"));
     if (!results) {
-        Module1& state = session.state();
-        const CalculationEnd end =
-            Calculate(state, grid.ReadGrid(), session.numberLocale(), [](const Message&) {});
-        if (end.showResults) {
-            const ResultTexts t = ComposeResultTexts(state, session.numberLocale());
-            auto set = [&](const char* name, int index, const std::string& text) {
-                Form::SetText(fallbackResults.control(name, index), QString::fromStdString(text));
-            };
-            set("lblprob", -1, t.probabilityHeading);
-            set("lbldens", 0, t.densityPerMlHeading);
-            set("lbldens", 1, t.densityPer100MlHeading);
-            set("lblthomas", -1, t.thomasHeading);
-            set("txtresult", 0, t.likelihood);
-            set("txtresult", 1, t.mpnPerMl);
-            set("txtresult", 2, t.mpnPer100Ml);
-            set("txtthomas", -1, result_text::kThomasUndefined);
-            set("lbltozih", 0, t.poissonAdvice);
-            set("lbltozih", 1, result_text::kThomasAdviceRed);
-        }
-        results = &fallbackResults;
+        std::fprintf(stderr, "the calculate button showed no results window\n");
+        return 1;
     }
     Shoot(*results, dir);
-
-    QWidget* chart = nullptr;
-    if (auto* form = qobject_cast<Form*>(results); form && form != &fallbackResults) {
-        form->button("Command1")->click();
-        chart = VisibleWindow("frmgraph");
+    qobject_cast<Form*>(results)->button("Command1")->click();
+    QWidget* chart = VisibleWindow("frmgraph");
+    if (!chart) {
+        std::fprintf(stderr, "the chart button showed no chart window\n");
+        return 1;
     }
-    Form fallbackChart(session, LayoutOf("frmgraph"));
-    Shoot(chart ? *chart : fallbackChart, dir);
+    Shoot(*chart, dir);
     return 0;
 }
 
