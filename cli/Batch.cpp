@@ -108,6 +108,10 @@ class Watcher {
 
 int RunBatch(const QString& inputPath, const QString& outputPath,
              const stats::StatisticsOptions& options) {
+    std::atomic<int> done{0};
+    // The watcher takes the stop signals from before the temporary file exists until it is
+    // committed or abandoned, so an interrupt can never leave that file behind.
+    Watcher watcher(done, isatty(STDERR_FILENO) == 1);
     QFile input(inputPath);
     if (!input.open(QIODevice::ReadOnly)) {
         Err("cannot read " + inputPath.toStdString() + ": " + input.errorString().toStdString());
@@ -120,10 +124,6 @@ int RunBatch(const QString& inputPath, const QString& outputPath,
     }
 
     const int threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 2);
-    std::atomic<int> done{0};
-    // The watcher lives until the file is committed or abandoned, so an interrupt can never
-    // fall between the two and leave the temporary file behind.
-    Watcher watcher(done, isatty(STDERR_FILENO) == 1);
     bool badLines = false;
     bool writeFailed = !sink.Write(stats::BatchHeader() + "\n");
     stats::BatchLineReader reader;

@@ -196,7 +196,9 @@ TEST(BatchRun, InterruptLeavesNoFile) {
     p.start(QStringLiteral(TUBEWISE_CLI),
             {QStringLiteral("--batch"), in, QStringLiteral("--out"), out});
     ASSERT_TRUE(p.waitForStarted());
-    QThread::msleep(700);
+    // The run needs several seconds; by now it is writing (its temporary file may have no
+    // name at all: QSaveFile uses an unnamed file where the system has them).
+    QThread::msleep(1500);
     ASSERT_EQ(p.state(), QProcess::Running) << "the run ended before it could be interrupted";
     ::kill(static_cast<pid_t>(p.processId()), SIGINT);
     ASSERT_TRUE(p.waitForFinished(30000));
