@@ -35,7 +35,7 @@ void BM_StatisticsOneMethod(benchmark::State& state) {
 }
 BENCHMARK(BM_StatisticsOneMethod)->Arg(0)->Arg(1)->ArgNames({"lr"});
 
-// The whole set the issue counts: MLE, adjustment, both kinds of limits and the rarity index.
+// The full set a sample reports in both forms: MLE, adjustment, both limits, rarity index.
 void BM_StatisticsBothLimits(benchmark::State& state) {
     const auto samples = Samples();
     std::size_t i = 0;
