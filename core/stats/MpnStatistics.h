@@ -16,7 +16,9 @@ struct Dilution {
 };
 
 enum class CiMethod {
-    Jarvis,           // log-normal limits from the standard error of ln MPN (Jarvis et al. 2010)
+    Jarvis,           // log-normal limits MPN * exp(+-z SE), SE of ln MPN from the observed
+                      // Fisher information at the MLE (Jarvis et al. 2010; their tables use
+                      // z = 2, i.e. a level of 0.9545)
     LikelihoodRatio,  // likelihood-ratio limits (Ridout 1994)
 };
 
