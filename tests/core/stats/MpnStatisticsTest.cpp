@@ -84,13 +84,6 @@ TEST(ExactMle, AgreesWithGridSearchWithinOneStep) {
     EXPECT_GT(compared, 300);
 }
 
-TEST(ExactMle, WorkedExampleBeyondTheGridsTop) {
-    // 5-5-4 at 10, 1, 0.1 mL: the grid stops at 10/mL, the root lies near 16/mL.
-    const Mle mle = ExactMle(Series{{10, 5, 5}, {1, 5, 5}, {0.1, 5, 4}});
-    ASSERT_EQ(mle.kind, MleKind::Finite);
-    EXPECT_NEAR(mle.perMl, 16.09, 0.01);
-}
-
 TEST(ExactMle, ModelInvariances) {
     const Series base{{10, 5, 5}, {1, 5, 3}, {0.1, 5, 0}};
     const double root = ExactMle(base).perMl;
@@ -190,8 +183,6 @@ TEST(Limits, WiderWithTheLevelAndAroundTheMle) {
             }
             previousLow = r.limits.lowPerMl;
             previousHigh = r.limits.highPerMl;
-            EXPECT_EQ(r.method, method);
-            EXPECT_EQ(r.level, level);
         }
     }
 }
