@@ -4,8 +4,8 @@
 #include "cli/EstimateSection.h"
 // ---- Section headers: add yours below this line. ----
 #include "cli/ChartSection.h"
-#include "cli/StatisticsSection.h"
 #include "cli/DisplaySection.h"
+#include "cli/StatisticsSection.h"
 
 namespace tubewise::cli {
 
