@@ -65,7 +65,6 @@ void LayOutLines(QTextLayout& layout, qreal width, Qt::Alignment alignment, bool
 }  // namespace
 
 TextLabel::TextLabel(QWidget* parent) : QLabel(parent) {
-    setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
     setWordWrap(true);
     setTextFormat(Qt::PlainText);

@@ -161,7 +161,10 @@ void Form::ShowModal() {
 
 void Form::setHoverFocus(std::initializer_list<const char*> buttonNames) {
     for (const char* name : buttonNames)
-        if (QWidget* w = control(name)) w->installEventFilter(this);
+        if (QWidget* w = control(name)) {
+            w->setMouseTracking(true);  // every movement over it asks again, as entering does
+            w->installEventFilter(this);
+        }
 }
 
 void Form::onClick(QAbstractButton* button, std::function<void()> handler) {
@@ -171,7 +174,7 @@ void Form::onClick(QAbstractButton* button, std::function<void()> handler) {
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Enter) {
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
         auto* w = qobject_cast<QWidget*>(watched);
         if (w && w->isEnabled() && !session_.ending()) w->setFocus(Qt::MouseFocusReason);
     }

@@ -1,5 +1,7 @@
 // The dilution-count dialog: what the count check accepts and refuses as the analyst types
 // or pastes, the confirmation, the exit, and focus following the pointer.
+#include <QMouseEvent>
+
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
 #include "shell/WindowFixture.h"
@@ -195,6 +197,14 @@ TEST_F(WindowTest, PointerOverTheButtonsTakesTheFocus) {
 
     QTest::keyClicks(dialog.textBox("txtdilnum"), "2");
     QCoreApplication::sendEvent(dialog.button("cmdexit"), &enter);
+    EXPECT_EQ(FocusName(), "cmdexit");
+    // Tabbing away while the pointer rests there: its next movement takes the focus back.
+    QTest::keyClick(dialog.button("cmdexit"), Qt::Key_Tab);
+    ASSERT_NE(FocusName(), "cmdexit");
+    const QPointF inside(5, 5);
+    QMouseEvent move(QEvent::MouseMove, inside, dialog.button("cmdexit")->mapToGlobal(inside),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(dialog.button("cmdexit"), &move);
     EXPECT_EQ(FocusName(), "cmdexit");
     QCoreApplication::sendEvent(dialog.button("cmdset"), &enter);
     EXPECT_EQ(FocusName(), "cmdset");
