@@ -12,7 +12,6 @@
 #include "chart/frmgraph.h"
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
-#include "results/CalculationCommand.h"
 #include "results/frmresult.h"
 #include "shell/Session.h"
 #include "tests/results/ExpectedTexts.h"
@@ -65,7 +64,6 @@ class ResultsWindowTest : public ::testing::Test {
         dialog.button("cmdset")->click();
         frmmpn& grid = session.form<frmmpn>();
         EXPECT_TRUE(grid.isVisible());
-        ConnectCalculateButton(grid);
         return grid;
     }
 
