@@ -10,6 +10,11 @@ class frmContact : public Form {
     Q_OBJECT
   public:
     explicit frmContact(Session& session);
+    // Closing the card gives the welcome window its input back.
+    void Unload() override;
+
+  protected:
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 }  // namespace tubewise

@@ -1,10 +1,30 @@
-// About window.
+// About window: no control of its own holds the focus, so the window keeps it.
 #include "shell/frmdarbare.h"
 
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+
 #include "shell/Layout.h"
+#include "shell/Session.h"
 
 namespace tubewise {
 
 frmdarbare::frmdarbare(Session& session) : Form(session, LayoutOf("frmdarbare")) {}
+
+void frmdarbare::focusOutEvent(QFocusEvent* event) {
+    Form::focusOutEvent(event);
+    if (!isVisible() || session().ending()) return;
+    // Another program taking the keyboard is left alone; only the program's own windows are
+    // denied it while this one is shown.
+    if (!QApplication::activeWindow()) return;
+    // Asked once the focus change under way has finished, or Qt would undo it.
+    QPointer<frmdarbare> self(this);
+    QTimer::singleShot(0, this, [self] {
+        if (!self || !self->isVisible() || self->session().ending()) return;
+        self->activateWindow();
+        self->setFocus(Qt::OtherFocusReason);
+    });
+}
 
 }  // namespace tubewise

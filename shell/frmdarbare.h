@@ -9,6 +9,9 @@ class frmdarbare : public Form {
     Q_OBJECT
   public:
     explicit frmdarbare(Session& session);
+
+  protected:
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 }  // namespace tubewise

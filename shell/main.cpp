@@ -11,6 +11,6 @@ int main(int argc, char** argv) {
     // The windows' close boxes end the program through the session, not by the last window.
     QApplication::setQuitOnLastWindowClosed(false);
     tubewise::Session session;
-    session.form<tubewise::frmabout>().show();
+    tubewise::StartProgram(session);
     return app.exec();
 }

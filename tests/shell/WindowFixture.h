@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QString>
 #include <QTest>
+#include <QWindow>
 #include <memory>
 #include <vector>
 
@@ -49,6 +50,21 @@ class WindowTest : public ::testing::Test {
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    // A key typed on the keyboard: it goes to whichever window has the keyboard, through the
+    // window system, so that a window blocked by a modal one does not get it.
+    static void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWindow* target = QGuiApplication::focusWindow();
+        ASSERT_NE(target, nullptr) << "no window has the keyboard";
+        QTest::keyClick(target, key, modifiers);
+    }
+    static void TypeText(const QString& text) {
+        for (QChar c : text) {
+            QWindow* target = QGuiApplication::focusWindow();
+            ASSERT_NE(target, nullptr) << "no window has the keyboard";
+            QTest::keyClick(target, c.toLatin1());
+        }
     }
 
     // "name" or "name(index)" of the widget holding the keyboard focus.
