@@ -83,6 +83,11 @@ struct Series {
     std::optional<double> thomas;  // nullopt: not defined
 };
 
+// Test names carry the row's name; the value itself need not be printed.
+void PrintTo(const Series& row, std::ostream* os) {
+    *os << row.name;
+}
+
 class CliSeries : public testing::TestWithParam<Series> {};
 
 TEST_P(CliSeries, JsonFigures) {
@@ -188,6 +193,11 @@ struct Refusal {
     int row;
     const QString* prompt;
 };
+
+// Test names carry the row's name; the value itself need not be printed.
+void PrintTo(const Refusal& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class CliRefusal : public testing::TestWithParam<Refusal> {};
 

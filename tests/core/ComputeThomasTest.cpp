@@ -39,6 +39,11 @@ struct Case {
     double mpn;  // expected ThomasMpn when Defined
 };
 
+// Test names carry the row's name; the value itself need not be printed.
+void PrintTo(const Case& row, std::ostream* os) {
+    *os << row.name;
+}
+
 class Thomas : public testing::TestWithParam<Case> {};
 
 TEST_P(Thomas, EstimateOrVerdict) {

@@ -61,6 +61,11 @@ struct Example {
     double tolerance;
 };
 
+// Test names carry the row's name; the value itself need not be printed.
+void PrintTo(const Example& row, std::ostream* os) {
+    *os << row.name;
+}
+
 class WorkedExample : public testing::TestWithParam<Example> {};
 
 TEST_P(WorkedExample, FindsTheDocumentedMaximum) {

@@ -35,10 +35,26 @@ struct Reading {
     std::optional<double> value;  // nullopt: not numeric
 };
 
+// Printable ASCII as is, everything else as \xNN, so that test names stay one plain line.
+void PrintTo(const Reading& row, std::ostream* os) {
+    static const char hex[] = "0123456789ABCDEF";
+    for (unsigned char c : row.text) {
+        if (c >= 0x20 && c < 0x7F && c != '#' && c != ';' && c != '\\')
+            *os << c;
+        else
+            *os << "\\x" << hex[c >> 4] << hex[c & 15];
+    }
+}
+
 class Grammar : public testing::TestWithParam<Reading> {};
+
+std::string RowName(const testing::TestParamInfo<Reading>& info) {
+    return "Row" + std::to_string(info.index);
+}
 
 TEST_P(Grammar, NumericTestAndConversionAgree) {
     const Reading& r = GetParam();
+    SCOPED_TRACE('"' + r.text + '"');
     EXPECT_EQ(IsNumeric(r.text, r.locale), r.value.has_value());
     const auto got = TextToFloat(r.text, r.locale);
     ASSERT_EQ(got.has_value(), r.value.has_value());
@@ -59,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Reading{"2.5e-1", kDot, 0.25}, Reading{" -2.5E1 ", kDot, -25.0},
                     Reading{"0.1", kDot, 0.1}, Reading{"-0", kDot, -0.0},
                     Reading{"1.7976931348623157e308", kDot, 1.7976931348623157e308},
-                    Reading{"4.9e-324", kDot, 4.9e-324}));
+                    Reading{"4.9e-324", kDot, 4.9e-324}),
+    RowName);
 
 INSTANTIATE_TEST_SUITE_P(
     PersianKeyboard, Grammar,
@@ -67,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Reading{"1" FA2 AR3, kDot, 123.0}, Reading{FA1 AR_DECIMAL FA5, kDot, 1.5},
                     Reading{AR1 AR_DECIMAL, kDot, 1.0}, Reading{AR_DECIMAL FA5, kDot, 0.5},
                     Reading{"1e" FA2, kDot, 100.0}, Reading{" -" FA1 FA2 " ", kDot, -12.0},
-                    Reading{"1" AR_DECIMAL "5", kComma, 1.5}));
+                    Reading{"1" AR_DECIMAL "5", kComma, 1.5}),
+    RowName);
 
 INSTANTIATE_TEST_SUITE_P(
     LocaleSeparator, Grammar,
@@ -76,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Reading{"1,5e1", kComma, 15.0},
                     // A separator that would clash with the grammar is not taken.
                     Reading{"1e1", NumberLocale{"e"}, 10.0}, Reading{"1.5", NumberLocale{""}, 1.5},
-                    Reading{"1" AR_DECIMAL "5", NumberLocale{AR_DECIMAL}, 1.5}));
+                    Reading{"1" AR_DECIMAL "5", NumberLocale{AR_DECIMAL}, 1.5}),
+    RowName);
 
 INSTANTIATE_TEST_SUITE_P(
     OutOfRange, Grammar,
@@ -87,7 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
                     // Below the smallest double the value is zero, and still a number.
                     Reading{"1e-400", kDot, 0.0}, Reading{"-1e-400", kDot, -0.0},
                     Reading{"1e-99999999999999999999", kDot, 0.0},
-                    Reading{"0e99999999999999999999", kDot, 0.0}, Reading{"0.000e500", kDot, 0.0}));
+                    Reading{"0e99999999999999999999", kDot, 0.0}, Reading{"0.000e500", kDot, 0.0}),
+    RowName);
 
 INSTANTIATE_TEST_SUITE_P(
     Refused, Grammar,
@@ -110,7 +130,8 @@ INSTANTIATE_TEST_SUITE_P(
                     // Only space and tab are blanks.
                     Reading{"\u00A05", kDot, std::nullopt}, Reading{"5\n", kDot, std::nullopt},
                     // A lone or truncated multi-byte sequence is no digit.
-                    Reading{"\xD9", kDot, std::nullopt}, Reading{"1\xDB", kDot, std::nullopt}));
+                    Reading{"\xD9", kDot, std::nullopt}, Reading{"1\xDB", kDot, std::nullopt}),
+    RowName);
 
 // blanks, sign, digits with an optional point and fraction (at least one digit), optional
 // exponent with at least one digit, blanks.

@@ -22,6 +22,11 @@ struct Case {
     const std::string* prompt;  // nullptr: no message
 };
 
+// Test names carry the row's name; the value itself need not be printed.
+void PrintTo(const Case& row, std::ostream* os) {
+    *os << row.name;
+}
+
 GridTexts Rows(std::initializer_list<GridRowTexts> rows) {
     GridTexts g;
     std::size_t i = 0;
