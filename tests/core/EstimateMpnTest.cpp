@@ -1,5 +1,5 @@
 // The likelihood search: worked examples, the state a fault leaves, and agreement bit for bit
-// with a candidate-by-candidate reference written from the procedure's description.
+// with a plain candidate-by-candidate reference.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -68,7 +68,7 @@ void PrintTo(const Example& row, std::ostream* os) {
 
 class WorkedExample : public testing::TestWithParam<Example> {};
 
-TEST_P(WorkedExample, FindsTheDocumentedMaximum) {
+TEST_P(WorkedExample, FindsTheKnownMaximum) {
     const Example& e = GetParam();
     const SearchRun r = Search(e.grid, e.count);
     ASSERT_EQ(r.end, SearchEnd::Completed);
@@ -252,7 +252,7 @@ TEST(Search, AbsurdSeriesNeverCrashOrHang) {
 
 // ---- Bit-for-bit agreement with the plain procedure ------------------------------------------
 
-// The procedure exactly as described: every candidate reloads the grid, forms each factor with
+// The procedure in its plain form: every candidate reloads the grid, forms each factor with
 // std::exp and std::pow and multiplies left to right on the state; a non-finite result ends it
 // before being stored.
 SearchEnd Reference(Module1& s, const GridTexts& grid, SearchStop& stop) {
