@@ -31,8 +31,11 @@ struct Result {
     QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
 };
 
+// Runs in a scratch folder: odd arguments may name files (--curve) relative to it.
 Result Cli(const QStringList& args, const QString& lcAll = QStringLiteral("C.UTF-8")) {
+    static QTemporaryDir scratch;
     QProcess p;
+    p.setWorkingDirectory(scratch.path());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), lcAll);
     p.setProcessEnvironment(env);
