@@ -51,7 +51,9 @@ QString Usage(const std::vector<std::unique_ptr<Section>>& sections) {
     }
     text += QStringLiteral(
         "\nExit status: 0 done; 2 input refused (the message the windows would show goes to\n"
-        "standard error); 64 usage error; 73 an output file could not be written.\n");
+        "standard error), or a batch finished with bad lines; 64 usage error; 66 the batch\n"
+        "input cannot be read; 73 an output file could not be written; 128+N a batch\n"
+        "interrupted by signal N.\n");
     return text;
 }
 
