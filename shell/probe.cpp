@@ -2,7 +2,8 @@
 // and walks the program's road taking a picture of every window.
 //   tubewise-probe startup     prints milliseconds from process start and from main() to
 //                              the first painted welcome window, then quits
-//   tubewise-probe shots DIR   writes DIR/<window>.png for all seven windows
+//   tubewise-probe shots DIR   walks the road with the keyboard only and writes
+//                              DIR/<window>.png for all seven windows
 #include <unistd.h>
 #include <QApplication>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -101,6 +103,62 @@ QWidget* VisibleWindow(const char* name) {
     return nullptr;
 }
 
+// The keyboard, through the window system to whichever window has it, as an analyst types.
+void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    if (QWindow* target = QGuiApplication::focusWindow())
+        QTest::keyClick(target, key, modifiers);
+    else
+        std::fprintf(stderr, "no window has the keyboard\n");
+    QTest::qWait(20);
+}
+
+void Type(const QString& text) {
+    for (QChar c : text)
+        if (QWindow* target = QGuiApplication::focusWindow()) QTest::keyClick(target, c.toLatin1());
+    QTest::qWait(20);
+}
+
+QString FocusName() {
+    QWidget* w = QApplication::focusWidget();
+    if (!w) return QStringLiteral("<none>");
+    const int index =
+        w->property("controlIndex").isValid() ? w->property("controlIndex").toInt() : -1;
+    return index < 0 ? w->objectName() : QStringLiteral("%1(%2)").arg(w->objectName()).arg(index);
+}
+
+// Waits for the window to take the keyboard, saying so when it does not.
+void WaitActive(QWidget* window) {
+    if (!QTest::qWaitForWindowActive(window))
+        std::fprintf(stderr, "%s did not take the keyboard\n", qPrintable(window->objectName()));
+}
+
+// Presses Tab until `control` has the focus; false when a whole round did not reach it.
+bool TabTo(const char* control) {
+    for (int presses = 0; presses < 20; ++presses) {
+        if (FocusName() == QLatin1String(control)) return true;
+        Key(Qt::Key_Tab);
+    }
+    std::fprintf(stderr, "Tab never reached %s (focus on %s)\n", control, qPrintable(FocusName()));
+    return false;
+}
+
+// Tabs to a welcome window button that opens a modal dialog, presses Enter and takes the
+// dialog's picture while it runs; then closes it as its close box would.
+void ShootDialog(const char* button, const QString& dir) {
+    if (!TabTo(button)) return;
+    QTimer::singleShot(0, [dir] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog) {
+            std::fprintf(stderr, "no modal dialog opened\n");
+            return;
+        }
+        Shoot(*dialog, dir);
+        dialog->close();
+    });
+    Key(Qt::Key_Return);
+}
+
+// Walks the road with the keyboard only, taking each window's picture on the way.
 int Shots(const QString& dir) {
     QDir().mkpath(dir);
     Seams seams = Seams::Desktop();
@@ -110,38 +168,52 @@ int Shots(const QString& dir) {
     seams.quit = [] {};
     Session session(seams);
 
-    frmabout& welcome = session.form<frmabout>();
+    frmabout& welcome = StartProgram(session);
     Shoot(welcome, dir);
-    for (Form* dialog : {static_cast<Form*>(&session.form<frmdarbare>()),
-                         static_cast<Form*>(&session.form<frmContact>())}) {
-        Shoot(*dialog, dir);
-        dialog->hide();
-    }
+    ShootDialog("cmddarbare", dir);
+    WaitActive(&welcome);
+    ShootDialog("cmdcontact", dir);
+    WaitActive(&welcome);
 
-    welcome.button("cmdenter")->click();
+    TabTo("cmdenter");
+    Key(Qt::Key_Return);
     frmdel& count = session.form<frmdel>();
-    QTest::keyClicks(count.textBox("txtdilnum"), QStringLiteral("3"));
+    WaitActive(&count);
+    Type(QStringLiteral("3"));
     Shoot(count, dir);
-    count.button("cmdset")->click();
+    Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    Key(Qt::Key_Return);
 
     frmmpn& grid = session.form<frmmpn>();
-    const char* rows[3][3] = {{"10", "5", "0"}, {"1", "3", "2"}, {"0.1", "0", "5"}};
-    for (int i = 1; i <= 3; ++i) {
-        grid.textBox("txtn", i)->setText(QString::fromLatin1(rows[i - 1][0]));
-        grid.textBox("txtp", i)->setText(QString::fromLatin1(rows[i - 1][1]));
-        grid.textBox("txtq", i)->setText(QString::fromLatin1(rows[i - 1][2]));
-    }
+    WaitActive(&grid);
+    const QString point = QString::fromStdString(session.numberLocale().decimalSeparator);
+    const struct {
+        const char* cell;
+        QString text;
+    } cells[] = {{"txtp(1)", "5"},
+                 {"txtp(2)", "3"},
+                 {"txtp(3)", "0"},
+                 {"txtq(1)", "0"},
+                 {"txtq(2)", "2"},
+                 {"txtq(3)", "5"},
+                 {"txtn(3)", QStringLiteral("0") + point + QStringLiteral("1")},
+                 {"txtn(2)", "1"},
+                 {"txtn(1)", "10"}};
+    for (const auto& c : cells)
+        if (TabTo(c.cell)) Type(c.text);
+    TabTo("Command1");
     Shoot(grid, dir);
+    Key(Qt::Key_Return);
 
-    // Calculate, then the chart button of the results window.
-    grid.calculateButton()->click();
     QWidget* results = VisibleWindow("frmresult");
     if (!results) {
         std::fprintf(stderr, "the calculate button showed no results window\n");
         return 1;
     }
+    WaitActive(results);
     Shoot(*results, dir);
-    qobject_cast<Form*>(results)->button("Command1")->click();
+    TabTo("Command1");
+    Key(Qt::Key_Return);
     QWidget* chart = VisibleWindow("frmgraph");
     if (!chart) {
         std::fprintf(stderr, "the chart button showed no chart window\n");
