@@ -1,7 +1,8 @@
 #!/bin/sh
 # Walks the program's road with the keyboard alone and takes a picture of every window into
 # screenshots/ (under Xvfb with openbox when present, so that the pictures show the window
-# frames), then measures start-up to the painted welcome window ten times. Usage: scripts/screenshots.sh [build-dir]
+# frames), then measures start-up to the painted welcome window ten times.
+# Usage: scripts/screenshots.sh [build-dir]
 set -eu
 cd "$(dirname "$0")/.."
 dir=${1:-build-shots}
