@@ -35,6 +35,21 @@ QPixmap LoadPicture(Picture picture) {
 
 namespace {
 
+// Width of `text` on one line with its trailing blanks, which a wrapping layout leaves out
+// once they no longer fit.
+qreal WidthWithTrailingBlanks(const QString& text, const QFont& font) {
+    QTextLayout measure(text, font);
+    QTextOption option;
+    option.setTextDirection(Qt::LeftToRight);
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    measure.setTextOption(option);
+    measure.beginLayout();
+    QTextLine line = measure.createLine();
+    measure.endLayout();
+    return line.isValid() ? line.naturalTextWidth() : 0;
+}
+
 // Lays the text out in `width` as a left-to-right paragraph and places each line by
 // `alignment`, ready to draw at the top-left of the text area.
 void LayOutLines(QTextLayout& layout, qreal width, Qt::Alignment alignment, bool wrap) {
@@ -43,14 +58,19 @@ void LayOutLines(QTextLayout& layout, qreal width, Qt::Alignment alignment, bool
     option.setAlignment(Qt::AlignLeft);
     option.setWrapMode(wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
     layout.setTextOption(option);
+    const QString text = layout.text();
+    const bool endsInBlanks = text.endsWith(QLatin1Char(' '));
     layout.beginLayout();
     qreal y = 0;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
-        // Qt counts the blanks at the end of a paragraph towards its width (they stand at its
-        // right end, moving right-aligned text leftwards), not those where a line was wrapped.
-        // Blanks that would push the text past the left edge wrap away instead.
-        const qreal used = std::min(width, line.naturalTextWidth());
+        // The blanks that end the paragraph stand at its right end and move right-aligned
+        // text leftwards, as far as the left edge; more of them than fit wrap away. Blanks
+        // where a line was wrapped take no room.
+        qreal used = line.naturalTextWidth();
+        if (endsInBlanks && line.textStart() + line.textLength() >= text.size())
+            used = WidthWithTrailingBlanks(text.mid(line.textStart()), layout.font());
+        used = std::min(width, used);
         qreal x = 0;
         if (alignment & Qt::AlignRight)
             x = width - used;

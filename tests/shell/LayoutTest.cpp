@@ -419,6 +419,35 @@ TEST_F(LayoutTest, TrailingBlanksMoveRightAlignedTextLeftwards) {
     EXPECT_GE(end, heading->width() - blankWidth - 4);
 }
 
+// Labels one line high hold their text on that line in the fonts this machine resolves; a
+// wider Persian face than the layouts were drawn with wraps "1388" of the contact card's date
+// out of sight.
+TEST_F(LayoutTest, OneLineLabelsHoldTheirTextOnOneLine) {
+    for (const char* name : kWindows) {
+        Form& window = Build(name);
+        for (const ControlSpec& c : window.layout().controls) {
+            if (c.kind != ControlKind::Label || c.text.empty() || c.height > 375) continue;
+            SCOPED_TRACE(std::string(name) + " " + c.name + "(" + std::to_string(c.index) + ")");
+            TextLabel* label = window.label(c.name, c.index);
+            const QString text = QString::fromStdString(c.text).trimmed();
+            EXPECT_LE(QFontMetricsF(label->font()).horizontalAdvance(text), label->width());
+        }
+    }
+}
+
+// The telephone line ends in 42 blanks, more than its label can hold: they push the number to
+// the label's left edge, off the window's right edge, which the label reaches past.
+TEST_F(LayoutTest, TrailingBlanksWiderThanTheLabelPushTheTextToItsLeftEdge) {
+    Form& card = Build("frmContact");
+    TextLabel* phone = card.label("Label1", 2);
+    const Ink ink(phone);
+    const auto lines = ink.lines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_LE(ink.leftmost(lines[0].first, lines[0].second), 2);
+    EXPECT_LT(phone->x() + ink.rightmost(lines[0].first, lines[0].second), card.width())
+        << "the first letter of the line is cut off by the window's edge";
+}
+
 TEST_F(LayoutTest, TextBoxesLayPersianOutLeftToRight) {
     QLineEdit* box = Build("frmresult").textBox("txtthomas");
     // A text beginning with an exclamation mark, as the results window writes it.
