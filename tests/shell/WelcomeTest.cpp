@@ -184,6 +184,17 @@ TEST_F(WelcomeTest, AfterTheContactDialogClosesTheButtonsWork) {
     EXPECT_FALSE(welcome.isVisible());
 }
 
+// Only the contact card's close gives the welcome window its input back; the about dialog
+// leaves the welcome window as it finds it.
+TEST_F(WelcomeTest, ClosingTheContactCardEnablesTheWelcomeWindow) {
+    frmabout& welcome = Start();
+    welcome.setEnabled(false);
+    WhileModal([&] { session->form<frmdarbare>().ShowModal(); }, [](QWidget&) {});
+    EXPECT_FALSE(welcome.isEnabled());
+    WhileModal([&] { session->form<frmContact>().ShowModal(); }, [](QWidget&) {});
+    EXPECT_TRUE(welcome.isEnabled());
+}
+
 class BlogTest : public WelcomeTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(BlogTest, HandsTheAddressToTheBrowserAndShowsNothingWhateverTheOutcome) {
