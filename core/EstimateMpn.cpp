@@ -159,14 +159,7 @@ SearchEnd EstimateMpn(Module1& state, const GridTexts& grid, const NumberLocale&
     };
 
     const int n = state.DilutionCount;
-    state.SampleVolume.Redim(n);
-    state.PoissonExponent.Redim(n);
-    state.PositiveTubes.Redim(n);
-    state.NegativeTubes.Redim(n);
-    state.DilutionTerm.Redim(n);
-    state.RunningProduct.Redim(n);
-    state.LikelihoodGrid.Redim(kCurveSize);
-    state.LambdaGrid.Redim(kCurveSize);
+    RecreateArrays(state);
 
     if (n < 1 || n > kGridRows) {
         ValidateGrid(state, grid, locale, tell);

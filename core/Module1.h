@@ -50,4 +50,18 @@ struct Module1 {
     double ThomasDenominator = 0;
 };
 
+// Re-creates the eight arrays of a calculation, every element 0: the series and work arrays
+// for DilutionCount rows, the curve for kCurveSize entries.
+inline void RecreateArrays(Module1& state) {
+    const int rows = state.DilutionCount;
+    state.SampleVolume.Redim(rows);
+    state.PoissonExponent.Redim(rows);
+    state.PositiveTubes.Redim(rows);
+    state.NegativeTubes.Redim(rows);
+    state.DilutionTerm.Redim(rows);
+    state.RunningProduct.Redim(rows);
+    state.LikelihoodGrid.Redim(kCurveSize);
+    state.LambdaGrid.Redim(kCurveSize);
+}
+
 }  // namespace tubewise

@@ -10,15 +10,7 @@ namespace {
 // The state exactly as a refused grid leaves it, so that nothing downstream (the results, an
 // open chart) can take a half-finished search for an answer.
 void DiscardFailedSearch(Module1& state, double maxLikelihoodBefore, double mpnPerMlBefore) {
-    const int rows = state.DilutionCount;
-    state.SampleVolume.Redim(rows);
-    state.PoissonExponent.Redim(rows);
-    state.PositiveTubes.Redim(rows);
-    state.NegativeTubes.Redim(rows);
-    state.DilutionTerm.Redim(rows);
-    state.RunningProduct.Redim(rows);
-    state.LikelihoodGrid.Redim(kCurveSize);
-    state.LambdaGrid.Redim(kCurveSize);
+    RecreateArrays(state);
     state.GridValid = kFalse;
     state.MaxLikelihood = maxLikelihoodBefore;
     state.MpnPerMl = mpnPerMlBefore;
