@@ -11,9 +11,6 @@ namespace {
 
 const QString kCurveOption = QStringLiteral("curve");
 
-// Only the top candidate (just below 10 per mL) exceeds this: the estimate is a lower bound.
-constexpr double kLowerBoundAbove = 9.99999;
-
 QString Figure(double x) {
     return QString::fromStdString(FormatGeneral(RoundHalfEven(x, 3), NumberLocale{}));
 }
@@ -39,7 +36,7 @@ void EstimateSection::AddJson(const Calculation& calc, const Invocation&,
     report[QStringLiteral("max_likelihood")] = JsonNumber(s.MaxLikelihood);
     report[QStringLiteral("mpn_per_ml")] = JsonNumber(s.MpnPerMl);
     report[QStringLiteral("mpn_per_100ml")] = JsonNumber(s.MpnPer100Ml);
-    report[QStringLiteral("lower_bound")] = s.MpnPerMl > kLowerBoundAbove;
+    report[QStringLiteral("lower_bound")] = SearchAnswerIsLowerBound(s);
     report[QStringLiteral("search_fault")] = calc.search == SearchEnd::Fault;
     report[QStringLiteral("thomas_defined")] = s.ThomasDefined == kTrue;
     report[QStringLiteral("thomas_per_100ml")] =
@@ -60,10 +57,10 @@ void EstimateSection::AddText(const Calculation& calc, const Invocation&,
     }
     lines << QStringLiteral("Maximum likelihood:  %1")
                  .arg(QString::fromStdString(FormatGeneral(s.MaxLikelihood, NumberLocale{})));
-    if (s.MpnPerMl > kLowerBoundAbove) {
+    if (SearchAnswerIsLowerBound(s)) {
         lines << QStringLiteral(
                      "MPN per mL:          > %1 (lower bound: the likelihood still "
-                     "rises at the top of the search)")
+                     "rises there)")
                      .arg(Figure(s.MpnPerMl));
         lines << QStringLiteral("MPN per 100 mL:      > %1").arg(Figure(s.MpnPer100Ml));
     } else {

@@ -216,4 +216,20 @@ SearchEnd EstimateMpn(Module1& state, const GridTexts& grid, const NumberLocale&
     return SearchEnd::Completed;
 }
 
+bool SearchAnswerIsLowerBound(const Module1& state) {
+    // Only the top candidate, just below 10 per mL, exceeds this.
+    constexpr double kTopCandidateAbove = 9.99999;
+    if (state.MpnPerMl > kTopCandidateAbove) return true;
+    const int count = state.DilutionCount;
+    if (count < 1 || count > state.NegativeTubes.UpperBound() ||
+        count > state.PositiveTubes.UpperBound() || count > state.SampleVolume.UpperBound())
+        return false;
+    bool anyPositive = false;
+    for (int j = 1; j <= count; ++j) {
+        if (state.NegativeTubes(j) != 0 || !(state.SampleVolume(j) > 0)) return false;
+        anyPositive = anyPositive || state.PositiveTubes(j) > 0;
+    }
+    return anyPositive;
+}
+
 }  // namespace tubewise

@@ -33,4 +33,10 @@ SearchEnd EstimateMpn(Module1& state, const GridTexts& grid, const NumberLocale&
 SearchEnd EstimateMpn(Module1& state, const GridTexts& grid, const NumberLocale& locale,
                       const MessageSink& tell, SearchStop* stop);
 
+// Whether the answer of a completed search understates the density: the maximum sits at the top
+// candidate, or every tube is positive and holds sample. In the second case the likelihood only
+// rises with the density, so any finite answer is a lower bound, even one inside the range where
+// the likelihood has already rounded to 1 (five 100 mL tubes stop at 0.375 per mL).
+bool SearchAnswerIsLowerBound(const Module1& state);
+
 }  // namespace tubewise

@@ -128,6 +128,7 @@ BatchRecord EvaluateSample(const BatchSample& sample, const StatisticsOptions& o
     if (r.searchEnd == SearchEnd::Completed) {
         r.maxLikelihood = state.MaxLikelihood;
         r.mpnPerMl = state.MpnPerMl;
+        r.lowerBound = SearchAnswerIsLowerBound(state);
     }
     r.thomasDefined = ComputeThomas(state) == ThomasEnd::Defined;
     if (r.thomasDefined) r.thomasPer100Ml = state.ThomasMpn;
@@ -177,7 +178,7 @@ std::string FormatRecord(const BatchRecord& r) {
     out += std::to_string(r.dilutions) + ",";
     out += (completed ? ShortestText(r.mpnPerMl) : "") + ",";
     out += (completed ? ShortestText(r.mpnPerMl * 100) : "") + ",";
-    out += (completed ? Bool(r.mpnPerMl > 9.99999) : "") + ",";
+    out += (completed ? Bool(r.lowerBound) : "") + ",";
     out += Bool(!completed) + ",";
     out += (completed ? ShortestText(r.maxLikelihood) : "") + ",";
     out += (r.thomasDefined ? ShortestText(r.thomasPer100Ml) : "") + ",";

@@ -46,6 +46,7 @@ struct BatchRecord {
     SearchEnd searchEnd = SearchEnd::Fault;
     double maxLikelihood = 0;
     double mpnPerMl = 0;
+    bool lowerBound = false;  // the search's answer understates the density
     bool thomasDefined = false;
     double thomasPer100Ml = 0;
     MpnStatistics statistics;
