@@ -66,7 +66,10 @@ void DrawProbabilityChart(Session& session) {
 void ShowChart(Session& session) {
     DrawProbabilityChart(session);
     frmgraph& graph = session.form<frmgraph>();
+    // Pressing the button must bring the chart into view, also from the task bar.
+    graph.setWindowState(graph.windowState() & ~Qt::WindowMinimized);
     graph.show();
+    graph.raise();
     graph.activateWindow();
     graph.chartView()->update();
 }

@@ -42,7 +42,7 @@ class frmgraph : public Form {
 void DrawProbabilityChart(Session& session);
 
 // The results window's chart button: draws the chart, shows frmgraph modeless (a visible one
-// stays visible, no second window opens) and has it repaint.
+// stays visible, no second window opens, a minimised one is restored) and has it repaint.
 void ShowChart(Session& session);
 
 // For the calculation command, after every calculation, valid or not: when frmgraph is

@@ -94,6 +94,14 @@ TEST_F(ChartWindow, PressingTheChartButtonAgainRedrawsInPlace) {
               1);
 }
 
+TEST_F(ChartWindow, ChartButtonRestoresAMinimisedChartWindow) {
+    ShowChart(session_);
+    Graph().setWindowState(Qt::WindowMinimized);
+    ShowChart(session_);
+    EXPECT_FALSE(Graph().windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(Graph().isVisible());
+}
+
 TEST_F(ChartWindow, CalculationLeavesAClosedChartWindowAlone) {
     RefreshOpenChart(session_);
     EXPECT_FALSE(session_.isBuilt<frmgraph>());
