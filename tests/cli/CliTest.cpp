@@ -5,8 +5,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <bit>
 #include <charconv>
@@ -15,6 +13,7 @@
 #include <random>
 
 #include "core/EstimateMpn.h"
+#include "support/CliProcess.h"
 
 namespace {
 
@@ -23,35 +22,12 @@ const QString kTitle = QStringLiteral("ورودي اشتباه");
 const QString kEmptyPrompt = QStringLiteral("!  خانه هاي خالي را مقدار دهي کنيد ");
 const QString kNumbersPrompt = QStringLiteral("! فقط عدد وارد شود ");
 
-struct Result {
-    int exitCode = -1;
-    bool crashed = false;
-    QByteArray out;
-    QByteArray err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
-};
+using Result = tubewise::testing::CliRun;
 
 // Runs in a scratch folder: odd arguments may name files (--curve) relative to it.
 Result Cli(const QStringList& args, const QString& lcAll = QStringLiteral("C.UTF-8")) {
     static QTemporaryDir scratch;
-    QProcess p;
-    p.setWorkingDirectory(scratch.path());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), lcAll);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(TUBEWISE_CLI), args);
-    Result r;
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished();
-        r.crashed = true;
-        return r;
-    }
-    r.crashed = p.exitStatus() != QProcess::NormalExit;
-    r.exitCode = p.exitCode();
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
+    return tubewise::testing::RunCli(QStringLiteral(TUBEWISE_CLI), args, lcAll, scratch.path());
 }
 
 const QStringList k530 = {QStringLiteral("10:5:0"), QStringLiteral("1:3:2"),

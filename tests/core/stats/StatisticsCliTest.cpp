@@ -6,44 +6,23 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cmath>
 
+#include "support/CliProcess.h"
+
 namespace {
 
-struct Result {
-    int exitCode = -1;
-    bool crashed = false;
-    QByteArray out;
-    QByteArray err;
-    QJsonObject statistics() const {
-        return QJsonDocument::fromJson(out).object()[QStringLiteral("statistics")].toObject();
-    }
+struct Result : tubewise::testing::CliRun {
+    QJsonObject statistics() const { return json()[QStringLiteral("statistics")].toObject(); }
 };
 
 Result Cli(const QStringList& args) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(TUBEWISE_CLI), args);
-    Result r;
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished();
-        r.crashed = true;
-        return r;
-    }
-    r.crashed = p.exitStatus() != QProcess::NormalExit;
-    r.exitCode = p.exitCode();
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
+    return {
+        tubewise::testing::RunCli(QStringLiteral(TUBEWISE_CLI), args, QStringLiteral("C.UTF-8"))};
 }
 
 bool WriteFile(const QString& path, const QByteArray& bytes) {
