@@ -92,6 +92,17 @@ TEST(BatchSampleFigures, WorkedExampleGivesGridThomasAndStatistics) {
     EXPECT_EQ(r.statistics.method, CiMethod::Jarvis);
 }
 
+TEST(BatchSampleFigures, LargeVolumesAllPositiveAreALowerBoundInsideTheRange) {
+    // The likelihood rounds to 1 at 0.375 per mL, far below the top candidate.
+    const auto samples = ReadAll({"big,100,5,5", "mid,10,5,5,1,5,3,0.1,5,0"});
+    Module1 state;
+    const BatchRecord big = EvaluateSample(samples[0], StatisticsOptions{}, state);
+    EXPECT_LT(big.mpnPerMl, 1.0);
+    EXPECT_TRUE(big.lowerBound);
+    EXPECT_EQ(big.statistics.mle.kind, MleKind::Infinite);
+    EXPECT_FALSE(EvaluateSample(samples[1], StatisticsOptions{}, state).lowerBound);
+}
+
 TEST(BatchSampleFigures, AllPositiveHasNoFiniteFigures) {
     const auto samples = ReadAll({"p,10,5,5,1,5,5"});
     Module1 state;
