@@ -217,9 +217,7 @@ SearchEnd EstimateMpn(Module1& state, const GridTexts& grid, const NumberLocale&
 }
 
 bool SearchAnswerIsLowerBound(const Module1& state) {
-    // Only the top candidate, just below 10 per mL, exceeds this.
-    constexpr double kTopCandidateAbove = 9.99999;
-    if (state.MpnPerMl > kTopCandidateAbove) return true;
+    if (state.MpnPerMl > kTopOfSearchRange) return true;
     const int count = state.DilutionCount;
     if (count < 1 || count > state.NegativeTubes.UpperBound() ||
         count > state.PositiveTubes.UpperBound() || count > state.SampleVolume.UpperBound())

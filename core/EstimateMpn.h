@@ -18,6 +18,10 @@ enum class SearchEnd {
 // Candidates evaluated by one search; LambdaGrid(kCandidateCount + 1) is formed as well.
 inline constexpr int kCandidateCount = 10000;
 
+// MPN per mL above which the search ran into the top of its range (only its last candidate,
+// just below 10, lies above it): the figures are then lower bounds.
+inline constexpr double kTopOfSearchRange = 9.99999;
+
 // Where a search that ended on a fault stopped.
 struct SearchStop {
     int candidate = 0;  // index i of the candidate being evaluated

@@ -1,6 +1,8 @@
 // Composition of the results window's texts from the calculation state.
 #include "results/ResultTexts.h"
 
+#include "core/EstimateMpn.h"
+
 namespace tubewise {
 
 namespace {

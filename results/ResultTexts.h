@@ -56,10 +56,6 @@ struct ResultTexts {
     AdviceColour thomasAdviceColour = AdviceColour::Green;
 };
 
-// MPN per mL above which the search ran into the top of its range (only its last candidate,
-// just below 10, lies above it): the figures are then lower bounds.
-inline constexpr double kTopOfSearchRange = 9.99999;
-
 // The texts for the state after a valid search. Reads DilutionCount, MaxLikelihood, MpnPerMl,
 // ThomasMpn and ThomasDefined; the per-100-mL figure is MpnPerMl * 100 (the caller stores it
 // in MpnPer100Ml when it shows the texts).
