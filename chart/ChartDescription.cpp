@@ -5,13 +5,11 @@
 #include <optional>
 
 #include "core/NumberText.h"
+#include "core/Texts.h"
 
 namespace tubewise {
 
 namespace {
-
-// Poisson distribution for the analysed sample.
-constexpr const char* kTitleTail = " توزيع پوآسون براي نمونه آناليز شده ";
 
 constexpr double kScaleThreshold = 1e-50;
 constexpr double kScaleNumerator = 1e50;
@@ -77,7 +75,7 @@ bool IsSearchedCurve(const Module1& state, const ChartDescription& chart) {
 
 }  // namespace
 
-ChartDescription DescribeProbabilityChart(Module1& state) {
+ChartDescription DescribeProbabilityChart(const Module1& state) {
     ChartDescription chart;
     // The first seven steps only set up the empty chart and its colours.
     chart.reached = ChartStep::SeriesDetailSet;
@@ -95,9 +93,9 @@ ChartDescription DescribeProbabilityChart(Module1& state) {
 
     const double rounded = RoundHalfEven(state.MpnPer100Ml, 2);
     if (!std::isfinite(rounded)) return chart;
-    state.MpnTitleText = FormatSigned(rounded);
+    chart.mpnTitleText = FormatSigned(rounded);
     chart.title = std::string(state.MpnPer100Ml > kTitleLowerBound ? "(MPN >" : "(MPN =") +
-                  state.MpnTitleText + ")" + kTitleTail;
+                  chart.mpnTitleText + ")" + text::kChartTitleTail;
     chart.reached = ChartStep::TitleCaptioned;
 
     chart.reached = ChartStep::DataShown;

@@ -6,22 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "core/Colour.h"
 #include "core/Module1.h"
 
 namespace tubewise {
-
-struct ChartColour {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    friend bool operator==(const ChartColour&, const ChartColour&) = default;
-};
 
 struct ChartFont {
     std::string face;  // as the chart asks for it; the renderer picks the nearest installed face
     double pointSize = 0;
     bool bold = false;
-    ChartColour colour;
+    Colour colour;
 };
 
 // The drawing's steps in order; a description has completed every step up to `reached`.
@@ -59,12 +53,13 @@ struct ChartDescription {
     // A valid curve whose reference likelihood was too small to scale by was drawn unscaled.
     bool scaleSkipped = false;
 
+    std::string mpnTitleText;       // the MPN figure of the title; empty until TitleCaptioned
     std::string title;              // UTF-8; empty until TitleCaptioned
     std::string valueAxisTitle;     // empty until ValueAxisCaptioned
     std::string categoryAxisTitle;  // empty until CategoryAxisDone
 
-    ChartColour plotAreaColour{192, 255, 255};  // light cyan
-    ChartColour seriesColour{128, 255, 128};    // light green
+    Colour plotAreaColour{192, 255, 255};  // light cyan
+    Colour seriesColour{128, 255, 128};    // light green
     ChartFont titleFont{"B titr", 12, true, {0, 0, 192}};
     ChartFont axisTitleFont{"Times new roman", 10, true, {0, 0, 0}};
     double valueTickPointSize = 6;
@@ -72,8 +67,9 @@ struct ChartDescription {
 };
 
 // Draws the probability chart of the last calculation as data. Reads LambdaGrid and
-// LikelihoodGrid (every 200th entry and entry 50) and MpnPer100Ml; writes MpnTitleText.
+// LikelihoodGrid (every 200th entry and entry 50), GridValid and MpnPer100Ml. The title's MPN
+// figure comes back in mpnTitleText, for the caller to keep in the state's MpnTitleText.
 // Never throws: an error ends the description at the step where it happened.
-ChartDescription DescribeProbabilityChart(Module1& state);
+ChartDescription DescribeProbabilityChart(const Module1& state);
 
 }  // namespace tubewise

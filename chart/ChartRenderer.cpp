@@ -14,6 +14,8 @@
 #include <cmath>
 
 #include "core/NumberText.h"
+#include "shell/Fonts.h"
+#include "shell/QtColour.h"
 
 namespace tubewise {
 
@@ -23,10 +25,6 @@ constexpr qreal kColumnWidth = 0.4;         // gap width 150 % of a column
 constexpr int kDotsPerMeter96Dpi = 3780;    // picture fonts sized as on a 96 dpi screen
 constexpr double kSmallestPlainTop = 1e-9;  // tallest column plotted as it is
 
-QColor ToColor(const ChartColour& c) {
-    return QColor(c.red, c.green, c.blue);
-}
-
 QFont TickFont(double pointSize) {
     QFont font;
     font.setPointSizeF(pointSize);
@@ -35,24 +33,13 @@ QFont TickFont(double pointSize) {
 
 void ApplyTitleFont(QAbstractAxis& axis, const ChartFont& font) {
     axis.setTitleFont(NearestFont(font));
-    axis.setTitleBrush(ToColor(font.colour));
+    axis.setTitleBrush(ToQColor(font.colour));
 }
 
 }  // namespace
 
 QFont NearestFont(const ChartFont& chartFont) {
-    QFont font;
-    const QString face = QString::fromStdString(chartFont.face);
-    QStringList families{face};
-    if (face.compare(QLatin1String("B titr"), Qt::CaseInsensitive) == 0) {
-        families << QStringLiteral("Titr") << QStringLiteral("Nazli");
-    } else if (face.compare(QLatin1String("Times new roman"), Qt::CaseInsensitive) == 0) {
-        families << QStringLiteral("Liberation Serif") << QStringLiteral("DejaVu Serif");
-    }
-    font.setFamilies(families);
-    font.setPointSizeF(chartFont.pointSize);
-    font.setBold(chartFont.bold);
-    return font;
+    return ResolveFont(chartFont.face, chartFont.pointSize, chartFont.bold);
 }
 
 std::unique_ptr<QChart> RenderChart(const ChartDescription& d) {
@@ -62,21 +49,21 @@ std::unique_ptr<QChart> RenderChart(const ChartDescription& d) {
     chart->setAnimationOptions(QChart::NoAnimation);
     if (!d.has(ChartStep::PlotAreaFilled)) return chart;
 
-    chart->setPlotAreaBackgroundBrush(ToColor(d.plotAreaColour));
+    chart->setPlotAreaBackgroundBrush(ToQColor(d.plotAreaColour));
     chart->setPlotAreaBackgroundVisible(true);
     if (!d.has(ChartStep::SeriesAdded)) return chart;
 
     auto* series = new QBarSeries;
     series->setBarWidth(kColumnWidth);
     auto* set = new QBarSet(QString());
-    set->setColor(ToColor(d.seriesColour));
+    set->setColor(ToQColor(d.seriesColour));
     set->setBorderColor(Qt::black);
     series->append(set);
     chart->addSeries(series);
 
     if (d.has(ChartStep::TitleFormatted)) {
         chart->setTitleFont(NearestFont(d.titleFont));
-        chart->setTitleBrush(ToColor(d.titleFont.colour));
+        chart->setTitleBrush(ToQColor(d.titleFont.colour));
     }
     if (d.has(ChartStep::TitleCaptioned)) chart->setTitle(QString::fromStdString(d.title));
     if (!d.has(ChartStep::DataShown)) return chart;

@@ -1,27 +1,14 @@
-// Chart window handlers and the entry points of the results window and calculation command.
+// Chart window: the chart view filling the chart space, drawing and bringing into view.
 #include "chart/frmgraph.h"
 
-#include <QDir>
 #include <QVBoxLayout>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 
-#include "chart/ChartExport.h"
 #include "chart/ChartRenderer.h"
 #include "shell/Layout.h"
-#include "shell/Session.h"
 
 namespace tubewise {
-
-namespace {
-
-const QString kGifFilter = QStringLiteral("GIF(*.GIF)");
-const QString kGifSuffix = QStringLiteral(".GIF");
-// "Picture not saved!", the exclamation mark first so it ends the right-to-left sentence.
-const QString kNotSavedPrompt = QStringLiteral("! تصوير ذخيره نشد");
-const QString kErrorTitle = QStringLiteral("خطا");  // "Error"
-
-}  // namespace
 
 frmgraph::frmgraph(Session& session) : Form(session, LayoutOf("frmgraph")) {
     QWidget* space = chart("ChartSpace1");
@@ -37,50 +24,26 @@ frmgraph::frmgraph(Session& session) : Form(session, LayoutOf("frmgraph")) {
     onClick(button("Command1"), [this] { SaveChart(); });
 }
 
-void frmgraph::Draw() {
-    drawn_ = DescribeProbabilityChart(session().state());
+const ChartDescription& frmgraph::Draw(const Module1& state) {
+    drawn_ = DescribeProbabilityChart(state);
     QChart* previous = view_->chart();
     view_->setChart(RenderChart(drawn_).release());
     delete previous;
     view_->update();
+    return drawn_;
 }
 
-void frmgraph::SaveChart() {
-    const QString chosen = session().seams().saveFileName(this, kGifFilter, lastName_);
-    if (chosen.isEmpty()) return;  // cancelled
-    lastName_ = chosen;
-    const QString path = chosen + kGifSuffix;
-    QString reason;
-    if (!SaveChartGif(drawn_, path, &reason)) {
-        session().seams().message(this,
-                                  kNotSavedPrompt + QLatin1Char('\n') +
-                                      QDir::toNativeSeparators(path) + QLatin1Char('\n') + reason,
-                                  kErrorTitle);
-    }
-}
-
-void DrawProbabilityChart(Session& session) {
-    session.form<frmgraph>().Draw();
-}
-
-void ShowChart(Session& session) {
-    DrawProbabilityChart(session);
-    frmgraph& graph = session.form<frmgraph>();
+void frmgraph::BringIntoView() {
     // Pressing the button must bring the chart into view, also from the task bar.
-    graph.setWindowState(graph.windowState() & ~Qt::WindowMinimized);
-    graph.show();
-    graph.raise();
-    graph.activateWindow();
-    graph.chartView()->update();
+    Restore();
+    show();
+    raise();
+    activateWindow();
+    view_->update();
 }
 
-void RefreshOpenChart(Session& session) {
-    if (!session.isBuilt<frmgraph>()) return;
-    frmgraph& graph = session.form<frmgraph>();
-    if (!graph.isVisible()) return;
-    graph.update();
-    graph.Draw();
-    graph.setWindowState(graph.windowState() & ~Qt::WindowMinimized);
+void frmgraph::Restore() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
 }
 
 }  // namespace tubewise

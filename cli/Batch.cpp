@@ -15,8 +15,9 @@
 #include <thread>
 #include <vector>
 
+#include "cli/BatchCsv.h"
+#include "cli/BatchWork.h"
 #include "cli/Section.h"
-#include "core/stats/BatchRun.h"
 
 namespace tubewise::cli {
 
@@ -125,12 +126,12 @@ int RunBatch(const QString& inputPath, const QString& outputPath,
 
     const int threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 2);
     bool badLines = false;
-    bool writeFailed = !sink.Write(stats::BatchHeader() + "\n");
-    stats::BatchLineReader reader;
+    bool writeFailed = !sink.Write(BatchHeader() + "\n");
+    BatchLineReader reader;
     int line = 0;
     bool atEnd = false;
     while (!atEnd && !writeFailed && !watcher.Stop().load()) {
-        std::vector<stats::BatchSample> samples;
+        std::vector<BatchSample> samples;
         while (static_cast<int>(samples.size()) < kChunkSamples) {
             if (input.atEnd()) {
                 atEnd = true;
@@ -142,16 +143,15 @@ int RunBatch(const QString& inputPath, const QString& outputPath,
             if (auto sample = reader.Read(std::string_view(text.constData(), text.size()), line))
                 samples.push_back(std::move(*sample));
         }
-        std::vector<stats::BatchRecord> records(samples.size());
-        if (!stats::EvaluateSamples(samples, records, options, threads, done, watcher.Stop()))
-            break;
+        std::vector<BatchRecord> records(samples.size());
+        if (!EvaluateSamples(samples, records, options, threads, done, watcher.Stop())) break;
         std::string chunk;
-        for (const stats::BatchRecord& r : records) {
+        for (const BatchRecord& r : records) {
             if (!r.error.empty()) {
                 badLines = true;
                 Err("line " + std::to_string(r.line) + ": " + r.error);
             }
-            chunk += stats::FormatRecord(r) + "\n";
+            chunk += FormatRecord(r) + "\n";
         }
         writeFailed = !sink.Write(chunk);
     }

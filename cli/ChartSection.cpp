@@ -1,17 +1,21 @@
-// The chart section of tubewise-cli: the GIF picture without a display, and the chart's data.
+// The chart section of tubewise-cli: the chart's data, and the GIF picture without a display.
 #include "cli/ChartSection.h"
 
-#include <QApplication>
 #include <QJsonArray>
 
-#include "chart/ChartExport.h"
 #include "cli/JsonNumber.h"
+
+#ifdef TUBEWISE_CLI_CHART
+#include <QApplication>
+
+#include "chart/ChartExport.h"
+#endif
 
 namespace tubewise::cli {
 
 namespace {
 
-const QString kChartOption = QStringLiteral("chart");
+[[maybe_unused]] const QString kChartOption = QStringLiteral("chart");
 
 QJsonValue Numbers(const std::vector<double>& values, bool reached) {
     if (!reached) return QJsonValue();
@@ -24,13 +28,9 @@ QJsonValue Text(const std::string& text, bool reached) {
     return reached ? QJsonValue(QString::fromStdString(text)) : QJsonValue();
 }
 
-// The drawing writes MpnTitleText; the report's state stays as the calculation left it.
-ChartDescription Describe(const Calculation& calc) {
-    Module1 state = calc.state;
-    return DescribeProbabilityChart(state);
-}
-
 }  // namespace
+
+#ifdef TUBEWISE_CLI_CHART
 
 QList<QCommandLineOption> ChartSection::Options() const {
     return {QCommandLineOption(
@@ -48,16 +48,33 @@ std::unique_ptr<QCoreApplication> ChartSection::MakeApplication(const QCommandLi
     return std::make_unique<QApplication>(argc, argv);
 }
 
-QString ChartSection::WriteFiles(const Calculation& calc, const Invocation& inv) {
+QString ChartSection::WriteFiles(const Evaluation& run, const Invocation& inv) {
     if (!inv.parser.isSet(kChartOption)) return {};
     const QString path = inv.parser.value(kChartOption);
     QString reason;
-    if (SaveChartGif(Describe(calc), path, &reason)) return {};
+    if (SaveChartGif(DescribeProbabilityChart(run.state), path, &reason)) return {};
     return QStringLiteral("cannot write the chart to %1: %2").arg(path, reason);
 }
 
-void ChartSection::AddJson(const Calculation& calc, const Invocation&, QJsonObject& report) const {
-    report[QStringLiteral("chart")] = ChartJson(Describe(calc));
+#else  // built without pictures: no --chart, and no Qt Widgets to load
+
+QList<QCommandLineOption> ChartSection::Options() const {
+    return {};
+}
+
+std::unique_ptr<QCoreApplication> ChartSection::MakeApplication(const QCommandLineParser&, int&,
+                                                                char**) const {
+    return nullptr;
+}
+
+QString ChartSection::WriteFiles(const Evaluation&, const Invocation&) {
+    return {};
+}
+
+#endif
+
+void ChartSection::AddJson(const Evaluation& run, const Invocation&, QJsonObject& report) const {
+    report[QStringLiteral("chart")] = ChartJson(DescribeProbabilityChart(run.state));
 }
 
 QJsonObject ChartJson(const ChartDescription& chart) {

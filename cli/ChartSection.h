@@ -1,5 +1,5 @@
-// The probability chart in tubewise-cli: --chart FILE writes the picture, and the JSON
-// report gains the chart's figures and captions.
+// The probability chart in tubewise-cli: the JSON report's chart figures and captions, and
+// --chart FILE, the picture, where the build draws pictures.
 #pragma once
 
 #include <QJsonObject>
@@ -15,9 +15,8 @@ class ChartSection : public Section {
     // A QApplication on the offscreen platform, only when a picture is to be drawn.
     std::unique_ptr<QCoreApplication> MakeApplication(const QCommandLineParser& parser, int& argc,
                                                       char** argv) const override;
-    QString WriteFiles(const Calculation& calc, const Invocation& inv) override;
-    void AddJson(const Calculation& calc, const Invocation& inv,
-                 QJsonObject& report) const override;
+    QString WriteFiles(const Evaluation& run, const Invocation& inv) override;
+    void AddJson(const Evaluation& run, const Invocation& inv, QJsonObject& report) const override;
 };
 
 // The "chart" object of the JSON report: densities and probabilities (50 numbers each),

@@ -9,8 +9,8 @@ QString Q(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-bool ResultsShown(const Calculation& calc) {
-    return calc.search == SearchEnd::Completed && calc.state.GridValid == kTrue;
+QString ColourText(const Colour& colour) {
+    return QString::fromLatin1(ColourName(colour));
 }
 
 }  // namespace
@@ -23,40 +23,29 @@ QJsonObject DisplayJson(const ResultTexts& texts) {
         {QStringLiteral("mpn_per_100ml"), Q(texts.mpnPer100Ml)},
         {QStringLiteral("thomas"), Q(texts.thomas)},
         {QStringLiteral("poisson_advice"), Q(texts.poissonAdvice)},
-        {QStringLiteral("poisson_advice_colour"),
-         QString::fromLatin1(ColourName(texts.poissonAdviceColour))},
+        {QStringLiteral("poisson_advice_colour"), ColourText(texts.poissonAdviceColour)},
         {QStringLiteral("thomas_advice"), Q(texts.thomasAdvice)},
-        {QStringLiteral("thomas_advice_colour"),
-         QString::fromLatin1(ColourName(texts.thomasAdviceColour))},
+        {QStringLiteral("thomas_advice_colour"), ColourText(texts.thomasAdviceColour)},
     };
 }
 
-std::optional<InputError> DisplaySection::Refuse(const Calculation& calc, const Invocation&) const {
-    if (calc.search != SearchEnd::Fault) return std::nullopt;
-    return InputError{result_text::kWrongInputTitle, result_text::kUncomputablePrompt,
-                      calc.stop.row};
+void DisplaySection::AddJson(const Evaluation& run, const Invocation&, QJsonObject& report) const {
+    if (!run.calc.showResults()) return;
+    report[QStringLiteral("display")] = DisplayJson(ComposeResultTexts(run.state, run.locale));
 }
 
-void DisplaySection::AddJson(const Calculation& calc, const Invocation&,
-                             QJsonObject& report) const {
-    if (!ResultsShown(calc)) return;
-    report[QStringLiteral("display")] = DisplayJson(ComposeResultTexts(calc.state, calc.locale));
-}
-
-void DisplaySection::AddText(const Calculation& calc, const Invocation&, QStringList& lines) const {
-    if (!ResultsShown(calc)) return;
-    const ResultTexts t = ComposeResultTexts(calc.state, calc.locale);
+void DisplaySection::AddText(const Evaluation& run, const Invocation&, QStringList& lines) const {
+    if (!run.calc.showResults()) return;
+    const ResultTexts t = ComposeResultTexts(run.state, run.locale);
     lines << QStringLiteral("Results window:");
     lines << QStringLiteral("  heading:           ") + Q(t.probabilityHeading);
     lines << QStringLiteral("  likelihood:        ") + Q(t.likelihood);
     lines << QStringLiteral("  MPN per mL:        ") + Q(t.mpnPerMl);
     lines << QStringLiteral("  MPN per 100 mL:    ") + Q(t.mpnPer100Ml);
     lines << QStringLiteral("  Thomas per 100 mL: ") + Q(t.thomas);
-    lines << QStringLiteral("  Poisson advice (%1): ")
-                     .arg(QString::fromLatin1(ColourName(t.poissonAdviceColour))) +
+    lines << QStringLiteral("  Poisson advice (%1): ").arg(ColourText(t.poissonAdviceColour)) +
                  Q(t.poissonAdvice);
-    lines << QStringLiteral("  Thomas advice (%1): ")
-                     .arg(QString::fromLatin1(ColourName(t.thomasAdviceColour))) +
+    lines << QStringLiteral("  Thomas advice (%1): ").arg(ColourText(t.thomasAdviceColour)) +
                  Q(t.thomasAdvice);
 }
 

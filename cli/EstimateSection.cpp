@@ -24,40 +24,38 @@ QList<QCommandLineOption> EstimateSection::Options() const {
                                QStringLiteral("FILE"))};
 }
 
-QString EstimateSection::WriteFiles(const Calculation& calc, const Invocation& inv) {
+QString EstimateSection::WriteFiles(const Evaluation& run, const Invocation& inv) {
     if (!inv.parser.isSet(kCurveOption)) return {};
-    return WriteCurveCsv(calc.state, inv.parser.value(kCurveOption));
+    return WriteCurveCsv(run.state, inv.parser.value(kCurveOption));
 }
 
-void EstimateSection::AddJson(const Calculation& calc, const Invocation&,
-                              QJsonObject& report) const {
-    const Module1& s = calc.state;
+void EstimateSection::AddJson(const Evaluation& run, const Invocation&, QJsonObject& report) const {
+    const Module1& s = run.state;
     report[QStringLiteral("dilutions")] = s.DilutionCount;
     report[QStringLiteral("max_likelihood")] = JsonNumber(s.MaxLikelihood);
     report[QStringLiteral("mpn_per_ml")] = JsonNumber(s.MpnPerMl);
     report[QStringLiteral("mpn_per_100ml")] = JsonNumber(s.MpnPer100Ml);
-    report[QStringLiteral("lower_bound")] = SearchAnswerIsLowerBound(s);
-    report[QStringLiteral("search_fault")] = calc.search == SearchEnd::Fault;
+    report[QStringLiteral("lower_bound")] = run.calc.lowerBound;
+    report[QStringLiteral("search_fault")] = run.calc.searchFault();
     report[QStringLiteral("thomas_defined")] = s.ThomasDefined == kTrue;
     report[QStringLiteral("thomas_per_100ml")] =
         s.ThomasDefined == kTrue ? JsonNumber(s.ThomasMpn) : QJsonValue();
 }
 
-void EstimateSection::AddText(const Calculation& calc, const Invocation&,
-                              QStringList& lines) const {
-    const Module1& s = calc.state;
+void EstimateSection::AddText(const Evaluation& run, const Invocation&, QStringList& lines) const {
+    const Module1& s = run.state;
+    const SearchStop& stop = run.calc.search.stop;
     lines << QStringLiteral("Dilutions:           %1").arg(s.DilutionCount);
-    if (calc.search == SearchEnd::Fault) {
+    if (run.calc.searchFault()) {
         lines << QStringLiteral(
                      "Search:              ended early at candidate %1%2; the figures "
                      "below are incomplete")
-                     .arg(calc.stop.candidate)
-                     .arg(calc.stop.row > 0 ? QStringLiteral(", row %1").arg(calc.stop.row)
-                                            : QString());
+                     .arg(stop.candidate)
+                     .arg(stop.row > 0 ? QStringLiteral(", row %1").arg(stop.row) : QString());
     }
     lines << QStringLiteral("Maximum likelihood:  %1")
                  .arg(QString::fromStdString(FormatGeneral(s.MaxLikelihood, NumberLocale{})));
-    if (SearchAnswerIsLowerBound(s)) {
+    if (run.calc.lowerBound) {
         lines << QStringLiteral(
                      "MPN per mL:          > %1 (lower bound: the likelihood still "
                      "rises there)")
@@ -69,7 +67,7 @@ void EstimateSection::AddText(const Calculation& calc, const Invocation&,
     }
     if (s.ThomasDefined == kTrue) {
         lines << QStringLiteral("Thomas per 100 mL:   %1").arg(Figure(s.ThomasMpn));
-    } else if (calc.thomas == ThomasEnd::Fault) {
+    } else if (run.calc.thomas.end == ThomasEnd::Fault) {
         lines << QStringLiteral(
             "Thomas per 100 mL:   not defined (the series is outside the "
             "formula's range)");
@@ -90,8 +88,8 @@ QString WriteCurveCsv(const Module1& state, const QString& path) {
         const double lambda = i <= state.LambdaGrid.UpperBound() ? state.LambdaGrid(i) : 0.0;
         const double likelihood =
             i <= state.LikelihoodGrid.UpperBound() ? state.LikelihoodGrid(i) : 0.0;
-        text +=
-            std::to_string(i) + ',' + ShortestText(lambda) + ',' + ShortestText(likelihood) + '\n';
+        text += std::to_string(i) + ',' + FormatShortest(lambda) + ',' +
+                FormatShortest(likelihood) + '\n';
     }
     if (file.write(text.data(), static_cast<qint64>(text.size())) !=
         static_cast<qint64>(text.size()))

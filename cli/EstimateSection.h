@@ -8,10 +8,9 @@ namespace tubewise::cli {
 class EstimateSection : public Section {
   public:
     QList<QCommandLineOption> Options() const override;
-    QString WriteFiles(const Calculation& calc, const Invocation& inv) override;
-    void AddJson(const Calculation& calc, const Invocation& inv,
-                 QJsonObject& report) const override;
-    void AddText(const Calculation& calc, const Invocation& inv, QStringList& lines) const override;
+    QString WriteFiles(const Evaluation& run, const Invocation& inv) override;
+    void AddJson(const Evaluation& run, const Invocation& inv, QJsonObject& report) const override;
+    void AddText(const Evaluation& run, const Invocation& inv, QStringList& lines) const override;
 };
 
 // Writes the likelihood curve as CSV (index,lambda,likelihood for 1..kCurveSize, shortest

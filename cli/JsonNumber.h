@@ -4,15 +4,11 @@
 
 #include <QJsonValue>
 #include <cmath>
-#include <string>
 
 namespace tubewise::cli {
 
 inline QJsonValue JsonNumber(double x) {
     return std::isfinite(x) ? QJsonValue(x) : QJsonValue();
 }
-
-// Shortest round-trip text of a double, for CSV files ("inf", "-inf", "nan" when not finite).
-std::string ShortestText(double x);
 
 }  // namespace tubewise::cli

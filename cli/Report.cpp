@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "cli/Sections.h"
-#include "core/ValidateGrid.h"
 
 namespace tubewise::cli {
 
@@ -108,27 +107,6 @@ std::optional<GridTexts> ParseRows(const QStringList& rows, QString* usageError)
     return grid;
 }
 
-Calculation Calculate(const GridTexts& grid, int dilutions, const NumberLocale& locale,
-                      std::optional<InputError>* refused) {
-    Calculation calc;
-    calc.grid = grid;
-    calc.locale = locale;
-    calc.state.DilutionCount = static_cast<Int16>(dilutions);
-    std::optional<Message> told;
-    calc.search = EstimateMpn(
-        calc.state, grid, locale, [&](const Message& m) { told = m; }, &calc.stop);
-    calc.thomas = ComputeThomas(calc.state);
-    if (calc.state.GridValid == kTrue) calc.state.MpnPer100Ml = calc.state.MpnPerMl * 100;
-    if (told) {
-        // The search does not say which row it refused; asking again, silently, does.
-        Module1 scratch;
-        scratch.DilutionCount = calc.state.DilutionCount;
-        const int row = ValidateGrid(scratch, grid, locale, {});
-        *refused = InputError{told->title, told->prompt, row};
-    }
-    return calc;
-}
-
 int Run(int& argc, char** argv) {
     const auto sections = MakeSections();
 
@@ -176,20 +154,27 @@ int Run(int& argc, char** argv) {
     const auto grid = ParseRows(rows, &usageError);
     if (!grid) return UsageError(usageError, sections);
 
+    CalculationOptions calcOptions;  // a search that cannot finish is kept and reported
+    for (const auto& section : sections) section->Configure(parser, calcOptions);
+    Evaluation run;
+    run.locale = SystemNumberLocale();
+    run.calc = Calculate(*grid, static_cast<int>(rows.size()), run.locale, calcOptions);
+    run.state.DilutionCount = static_cast<Int16>(run.calc.dilutions);
+    StoreCalculation(run.state, run.calc);
+
     std::optional<InputError> refused;
-    const Calculation calc =
-        Calculate(*grid, static_cast<int>(rows.size()), SystemNumberLocale(), &refused);
-    if (refused) {
+    if (run.calc.refusal)
+        refused =
+            InputError{run.calc.refusal->title, run.calc.refusal->prompt, run.calc.refusalRow};
+    if (refused && !run.calc.search.gridValid) {
+        // A refused grid has nothing to report.
         TellRefusal(*refused);
         if (inv.json) Write(stdout, QJsonDocument(ErrorJson(*refused)).toJson());
         return kExitBadInput;
     }
-    for (const auto& section : sections) {
-        if ((refused = section->Refuse(calc, inv))) break;
-    }
     if (!refused) {
         for (const auto& section : sections) {
-            const QString why = section->WriteFiles(calc, inv);
+            const QString why = section->WriteFiles(run, inv);
             if (!why.isEmpty()) {
                 Write(stderr,
                       (QStringLiteral("tubewise-cli: ") + why + QLatin1Char('\n')).toUtf8());
@@ -201,11 +186,11 @@ int Run(int& argc, char** argv) {
     if (inv.json) {
         // A refused calculation still reports what it found, beside the error.
         QJsonObject report = refused ? ErrorJson(*refused) : QJsonObject();
-        for (const auto& section : sections) section->AddJson(calc, inv, report);
+        for (const auto& section : sections) section->AddJson(run, inv, report);
         Write(stdout, QJsonDocument(report).toJson());
     } else {
         QStringList lines;
-        for (const auto& section : sections) section->AddText(calc, inv, lines);
+        for (const auto& section : sections) section->AddText(run, inv, lines);
         Write(stdout, (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
     }
     if (refused) {

@@ -16,9 +16,4 @@ int Run(int& argc, char** argv);
 // nullopt with *usageError set.
 std::optional<GridTexts> ParseRows(const QStringList& rows, QString* usageError);
 
-// One calculation as the calculate button runs it: the search, then Thomas' formula, then the
-// per-100-mL figure when the grid was valid. A refused grid comes back in *refused.
-Calculation Calculate(const GridTexts& grid, int dilutions, const NumberLocale& locale,
-                      std::optional<InputError>* refused);
-
 }  // namespace tubewise::cli

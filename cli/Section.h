@@ -1,4 +1,4 @@
-// One part of tubewise-cli: the options it adds, the calculation it may refuse, the files it
+// One part of tubewise-cli: the options it adds, what it asks of the calculation, the files it
 // writes, its key of the JSON report and its lines of the human-readable summary.
 #pragma once
 
@@ -13,9 +13,7 @@
 #include <optional>
 #include <string>
 
-#include "core/ComputeThomas.h"
-#include "core/EstimateMpn.h"
-#include "core/GridTexts.h"
+#include "core/Calculation.h"
 #include "core/Module1.h"
 #include "core/NumberText.h"
 
@@ -35,14 +33,12 @@ struct Invocation {
     bool json;  // --json: one JSON object on standard output
 };
 
-// One calculation run from the ROW arguments exactly as the calculate button runs it.
-struct Calculation {
-    GridTexts grid;
-    NumberLocale locale;
+// The calculation of the ROW arguments as the sections report it: the one calculation, with a
+// search that cannot finish kept for diagnosis, and the state the windows would show for it.
+struct Evaluation {
+    Calculation calc;
     Module1 state;
-    SearchEnd search = SearchEnd::Completed;
-    SearchStop stop;  // where a Fault happened
-    ThomasEnd thomas = ThomasEnd::Undefined;
+    NumberLocale locale;
 };
 
 // Input refused: the texts of the message box the windows would show, and the grid row.
@@ -72,19 +68,17 @@ class Section {
     // batch of samples, say) returns the exit status; the others return nullopt.
     virtual std::optional<int> RunInstead(const Invocation&) { return std::nullopt; }
 
-    // Refuses a calculation whose grid passed validation, as bad input (exit 2).
-    virtual std::optional<InputError> Refuse(const Calculation&, const Invocation&) const {
-        return std::nullopt;
-    }
+    // What the section needs the calculation to compute beyond the estimates.
+    virtual void Configure(const QCommandLineParser&, CalculationOptions&) const {}
 
     // Writes the section's files; a non-empty text is the reason of a failure (exit 73).
-    virtual QString WriteFiles(const Calculation&, const Invocation&) { return {}; }
+    virtual QString WriteFiles(const Evaluation&, const Invocation&) { return {}; }
 
     // Adds the section's keys to the JSON report.
-    virtual void AddJson(const Calculation&, const Invocation&, QJsonObject&) const {}
+    virtual void AddJson(const Evaluation&, const Invocation&, QJsonObject&) const {}
 
     // Adds the section's lines to the human-readable summary.
-    virtual void AddText(const Calculation&, const Invocation&, QStringList&) const {}
+    virtual void AddText(const Evaluation&, const Invocation&, QStringList&) const {}
 };
 
 }  // namespace tubewise::cli

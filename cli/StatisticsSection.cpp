@@ -5,7 +5,6 @@
 
 #include "cli/Batch.h"
 #include "cli/JsonNumber.h"
-#include "core/stats/GridSeries.h"
 
 namespace tubewise::cli {
 
@@ -22,19 +21,15 @@ struct Outcome {
     QString error;  // non-empty: no statistics
 };
 
-Outcome Evaluate(const Calculation& calc, const stats::StatisticsOptions& options) {
-    const stats::GridSeries g =
-        stats::SeriesFromGrid(calc.grid, calc.state.DilutionCount, calc.locale);
+Outcome OutcomeOf(const Evaluation& run) {
     Outcome out;
-    if (g.check.fault != stats::SeriesFault::None) {
-        out.statistics.method = options.method;
-        out.statistics.level = options.level;
-        out.error = QString::fromUtf8(stats::SeriesFaultText(g.check.fault));
-        if (g.check.dilution > 0)
-            out.error = QStringLiteral("row %1: ").arg(g.check.dilution) + out.error;
-        return out;
+    if (run.calc.statistics) out.statistics = *run.calc.statistics;
+    const stats::SeriesCheck& check = out.statistics.check;
+    if (check.fault != stats::SeriesFault::None) {
+        out.error = QString::fromUtf8(stats::SeriesFaultText(check.fault));
+        if (check.dilution > 0)
+            out.error = QStringLiteral("row %1: ").arg(check.dilution) + out.error;
     }
-    out.statistics = stats::ComputeStatistics(g.series, options);
     return out;
 }
 
@@ -114,9 +109,14 @@ std::optional<int> StatisticsSection::RunInstead(const Invocation& inv) {
                     OptionsOf(inv.parser));
 }
 
-void StatisticsSection::AddJson(const Calculation& calc, const Invocation& inv,
+void StatisticsSection::Configure(const QCommandLineParser& parser,
+                                  CalculationOptions& options) const {
+    options.statistics = OptionsOf(parser);
+}
+
+void StatisticsSection::AddJson(const Evaluation& run, const Invocation&,
                                 QJsonObject& report) const {
-    const Outcome o = Evaluate(calc, OptionsOf(inv.parser));
+    const Outcome o = OutcomeOf(run);
     const stats::MpnStatistics& s = o.statistics;
     const bool ok = o.error.isEmpty();
     QJsonObject json;
@@ -135,9 +135,9 @@ void StatisticsSection::AddJson(const Calculation& calc, const Invocation& inv,
     report[QStringLiteral("statistics")] = json;
 }
 
-void StatisticsSection::AddText(const Calculation& calc, const Invocation& inv,
+void StatisticsSection::AddText(const Evaluation& run, const Invocation&,
                                 QStringList& lines) const {
-    const Outcome o = Evaluate(calc, OptionsOf(inv.parser));
+    const Outcome o = OutcomeOf(run);
     if (!o.error.isEmpty()) {
         lines << QStringLiteral("Exact MLE:           not computed (%1)").arg(o.error);
         return;

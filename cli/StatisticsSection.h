@@ -12,9 +12,9 @@ class StatisticsSection : public Section {
     QList<QCommandLineOption> Options() const override;
     QString CheckUsage(const QCommandLineParser& parser) const override;
     std::optional<int> RunInstead(const Invocation& inv) override;
-    void AddJson(const Calculation& calc, const Invocation& inv,
-                 QJsonObject& report) const override;
-    void AddText(const Calculation& calc, const Invocation& inv, QStringList& lines) const override;
+    void Configure(const QCommandLineParser& parser, CalculationOptions& options) const override;
+    void AddJson(const Evaluation& run, const Invocation& inv, QJsonObject& report) const override;
+    void AddText(const Evaluation& run, const Invocation& inv, QStringList& lines) const override;
 };
 
 // --ci and --level as given (their defaults otherwise); nullopt with *why set when refused.

@@ -58,4 +58,44 @@ ThomasEnd ComputeThomas(Module1& s) {
     return ThomasEnd::Defined;
 }
 
+ThomasResult ComputeThomas(const Series& series) {
+    // The formula runs on a state of its own holding just this series.
+    Module1 scratch;
+    scratch.DilutionCount = static_cast<Int16>(series.count);
+    scratch.SampleVolume.Redim(series.count);
+    scratch.PositiveTubes.Redim(series.count);
+    scratch.NegativeTubes.Redim(series.count);
+    for (int j = 1; j <= series.count; ++j) {
+        const SeriesRow& row = series.rows[static_cast<std::size_t>(j - 1)];
+        scratch.SampleVolume(j) = row.volume;
+        scratch.PositiveTubes(j) = row.positive;
+        scratch.NegativeTubes(j) = row.negative;
+    }
+    ThomasResult r;
+    r.end = ComputeThomas(scratch);
+    r.mpnPer100Ml = scratch.ThomasMpn;
+    r.negativeVolume = scratch.NegativeVolume;
+    r.negativeVolumePrev = scratch.NegativeVolumePrev;
+    r.positiveVolume = scratch.PositiveVolume;
+    r.positiveVolumePrev = scratch.PositiveVolumePrev;
+    r.totalVolume = scratch.TotalVolume;
+    r.positiveTotal = scratch.PositiveTotal;
+    r.positiveTotalPrev = scratch.PositiveTotalPrev;
+    r.denominator = scratch.ThomasDenominator;
+    return r;
+}
+
+void StoreThomas(Module1& s, const ThomasResult& r) {
+    s.NegativeVolume = r.negativeVolume;
+    s.NegativeVolumePrev = r.negativeVolumePrev;
+    s.PositiveVolume = r.positiveVolume;
+    s.PositiveVolumePrev = r.positiveVolumePrev;
+    s.TotalVolume = r.totalVolume;
+    s.PositiveTotal = r.positiveTotal;
+    s.PositiveTotalPrev = r.positiveTotalPrev;
+    s.ThomasDenominator = r.denominator;
+    s.ThomasDefined = ToFlag(r.end == ThomasEnd::Defined);
+    if (r.end == ThomasEnd::Defined) s.ThomasMpn = r.mpnPer100Ml;
+}
+
 }  // namespace tubewise

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <system_error>
 #include <thread>
-#include <vector>
 
 #include "core/ValidateGrid.h"
 
@@ -29,65 +29,58 @@ inline bool Finite(double v) {
     return std::isfinite(v);
 }
 
-// One candidate evaluated on the state itself, statement by statement, so that a fault leaves
-// the arrays exactly as far as they were written. Rows are loaded from the grid when `grid`
-// is given.
-bool EvaluateInPlace(Module1& s, int i, const GridTexts* grid, const NumberLocale& locale,
-                     bool compare, SearchStop& stop) {
-    const int n = s.DilutionCount;
+// One candidate evaluated statement by statement, writing the work arrays and the curve in the
+// order the procedure writes them, so that a fault leaves them exactly as far as they were
+// written. While the first candidate is evaluated the rows are loaded from `loading` as they
+// are met.
+bool EvaluateInPlace(SearchResult& r, Curve& curve, const SeriesLoad* loading, int i,
+                     bool compare) {
+    const int n = r.loaded.series.count;
     for (int j = 1; j <= n; ++j) {
-        stop = {i, j};
-        if (grid) {
-            const GridRowTexts& cells = (*grid)[static_cast<std::size_t>(j - 1)];
-            const auto volume = TextToFloat(cells.volume, locale);
-            if (!volume) return false;
-            s.SampleVolume(j) = *volume;
-            const auto positive = TextToInt16(cells.positive, locale);
-            if (!positive) return false;
-            s.PositiveTubes(j) = *positive;
-            const auto negative = TextToInt16(cells.negative, locale);
-            if (!negative) return false;
-            s.NegativeTubes(j) = *negative;
+        r.stop = {i, j};
+        SeriesRow& row = r.loaded.series.rows[static_cast<std::size_t>(j - 1)];
+        if (loading) {
+            const int cells = std::clamp(loading->loadedCells - 3 * (j - 1), 0, 3);
+            const SeriesRow& from = loading->series.rows[static_cast<std::size_t>(j - 1)];
+            if (cells >= 1) row.volume = from.volume;
+            if (cells >= 2) row.positive = from.positive;
+            if (cells >= 3) row.negative = from.negative;
+            r.loaded.loadedCells += cells;
+            if (cells < 3) return false;  // this cell did not convert
         }
-        const double exponent = -s.SampleVolume(j) * s.LambdaGrid(i);
+        const std::size_t at = static_cast<std::size_t>(j - 1);
+        const double exponent = -row.volume * curve.lambda[static_cast<std::size_t>(i)];
         if (!Finite(exponent)) return false;
-        s.PoissonExponent(j) = exponent;
-        const double negativeChance = std::exp(s.PoissonExponent(j));
+        r.poissonExponent[at] = exponent;
+        const double negativeChance = std::exp(r.poissonExponent[at]);
         if (!Finite(negativeChance)) return false;
         const double positiveChance = 1.0 - negativeChance;
-        const double factor = IntPower(positiveChance, s.PositiveTubes(j)) *
-                              IntPower(negativeChance, s.NegativeTubes(j));
+        const double factor =
+            IntPower(positiveChance, row.positive) * IntPower(negativeChance, row.negative);
         if (!Finite(factor)) return false;
-        s.DilutionTerm(j) = factor;
+        r.dilutionTerm[at] = factor;
     }
-    stop = {i, 0};
+    r.stop = {i, 0};
+    double& likelihood = curve.likelihood[static_cast<std::size_t>(i)];
     if (n >= 2) {
-        for (int k = 1; k <= n - 1; ++k) {
-            s.RunningProduct(k) = s.DilutionTerm(k);
-            const double product = s.DilutionTerm(k + 1) * s.RunningProduct(k);
+        for (std::size_t k = 0; k + 1 < static_cast<std::size_t>(n); ++k) {
+            r.runningProduct[k] = r.dilutionTerm[k];
+            const double product = r.dilutionTerm[k + 1] * r.runningProduct[k];
             if (!Finite(product)) return false;
-            s.RunningProduct(k) = product;
-            s.DilutionTerm(k + 1) = s.RunningProduct(k);
-            s.LikelihoodGrid(i) = s.RunningProduct(k);
+            r.runningProduct[k] = product;
+            r.dilutionTerm[k + 1] = r.runningProduct[k];
+            likelihood = r.runningProduct[k];
         }
     } else {
-        s.RunningProduct(1) = s.DilutionTerm(1);
-        s.LikelihoodGrid(i) = s.RunningProduct(1);
+        r.runningProduct[0] = r.dilutionTerm[0];
+        likelihood = r.runningProduct[0];
     }
-    if (compare && s.MaxLikelihood < s.LikelihoodGrid(i)) {
-        s.MaxLikelihood = s.LikelihoodGrid(i);
-        s.MpnPerMl = s.LambdaGrid(i);
+    if (compare && r.maxLikelihood < likelihood) {
+        r.maxLikelihood = likelihood;
+        r.mpnPerMl = curve.lambda[static_cast<std::size_t>(i)];
     }
     return true;
 }
-
-// The loaded series, copied out of the state for the hot loop.
-struct Series {
-    int count = 0;
-    double volume[kGridRows] = {};
-    Int16 positive[kGridRows] = {};
-    Int16 negative[kGridRows] = {};
-};
 
 // Likelihoods of candidates [from, to) into out[], with the same operations in the same order
 // as EvaluateInPlace. Returns the first candidate that faults, or `to`.
@@ -96,10 +89,11 @@ int Likelihoods(const Series& s, const double* lambda, double* out, int from, in
         const double lam = lambda[i];
         double product = 0;
         for (int j = 0; j < s.count; ++j) {
-            const double exponent = -s.volume[j] * lam;
+            const SeriesRow& row = s.rows[static_cast<std::size_t>(j)];
+            const double exponent = -row.volume * lam;
             const double negativeChance = std::exp(exponent);
-            const double factor = IntPower(1.0 - negativeChance, s.positive[j]) *
-                                  IntPower(negativeChance, s.negative[j]);
+            const double factor = IntPower(1.0 - negativeChance, row.positive) *
+                                  IntPower(negativeChance, row.negative);
             if (!Finite(exponent) || !Finite(factor)) return i;
             product = j == 0 ? factor : factor * product;
             if (!Finite(product)) return i;
@@ -145,89 +139,110 @@ int LikelihoodsInParallel(const Series& s, const double* lambda, double* out, in
 
 }  // namespace
 
-SearchEnd EstimateMpn(Module1& state, const GridTexts& grid, const NumberLocale& locale,
-                      const MessageSink& tell) {
-    return EstimateMpn(state, grid, locale, tell, nullptr);
-}
+SearchResult SearchLikelihood(const SeriesLoad& load) {
+    SearchResult r;
+    r.gridValid = true;
+    r.end = SearchEnd::Completed;
+    r.loaded.series.count = load.series.count;
+    auto curve = std::make_shared<Curve>();
+    curve->lambda.assign(kCurveSize + 1, 0.0);
+    curve->likelihood.assign(kCurveSize + 1, 0.0);
+    r.curve = curve;
+    Curve& c = *curve;
 
-SearchEnd EstimateMpn(Module1& state, const GridTexts& grid, const NumberLocale& locale,
-                      const MessageSink& tell, SearchStop* stopOut) {
-    SearchStop stop;
-    const auto fault = [&] {
-        if (stopOut) *stopOut = stop;
-        return SearchEnd::Fault;
-    };
-
-    const int n = state.DilutionCount;
-    RecreateArrays(state);
-
-    if (n < 1 || n > kGridRows) {
-        ValidateGrid(state, grid, locale, tell);
-        return fault();
-    }
-    if (ValidateGrid(state, grid, locale, tell) != 0 || state.GridValid == kFalse)
-        return SearchEnd::InvalidGrid;
-
-    state.LambdaGrid(1) = kFirstCandidate;
-    state.MaxLikelihood = 0;
-    state.MpnPerMl = 0;
-
+    c.lambda[1] = kFirstCandidate;
+    r.maxLikelihood = 0;
+    r.mpnPerMl = 0;
     // The first candidate loads the series row by row between forming the factors, so a cell
-    // that fails to convert leaves exactly the rows before it loaded.
-    if (!EvaluateInPlace(state, 1, &grid, locale, true, stop)) return fault();
-
-    // The grid cannot change during the search: the loaded series serves every later candidate.
-    Series series;
-    series.count = n;
-    for (int j = 1; j <= n; ++j) {
-        series.volume[j - 1] = state.SampleVolume(j);
-        series.positive[j - 1] = state.PositiveTubes(j);
-        series.negative[j - 1] = state.NegativeTubes(j);
+    // that failed to convert ends the search with exactly the rows before it loaded.
+    if (!EvaluateInPlace(r, c, &load, 1, true)) {
+        r.end = SearchEnd::Fault;
+        return r;
     }
-    // Index i of these buffers is candidate i; the candidate sums cannot overflow.
-    std::vector<double> lambda(kCandidateCount + 2, 0.0);
-    std::vector<double> likelihood(kCandidateCount + 2, 0.0);
-    lambda[1] = kFirstCandidate;
-    for (int i = 2; i <= kCandidateCount + 1; ++i) lambda[i] = lambda[i - 1] + kStep;
 
-    const int firstFault =
-        LikelihoodsInParallel(series, lambda.data(), likelihood.data(), 2, kCandidateCount + 1);
-    const int last = firstFault <= kCandidateCount ? firstFault : kCandidateCount;
-
-    // data()[i - 1] is element i; both curve arrays hold kCurveSize elements.
-    double* lambdaGrid = state.LambdaGrid.data();
-    double* likelihoodGrid = state.LikelihoodGrid.data();
-    for (int i = 2; i <= last; ++i) lambdaGrid[i - 1] = lambda[i];
+    // Every later candidate uses the series loaded once; the candidate sums cannot overflow.
+    for (int i = 2; i <= kCandidateCount + 1; ++i) c.lambda[i] = c.lambda[i - 1] + kStep;
+    const int firstFault = LikelihoodsInParallel(r.loaded.series, c.lambda.data(),
+                                                 c.likelihood.data(), 2, kCandidateCount + 1);
+    const int last = std::min(firstFault, kCandidateCount);
     for (int i = 2; i < last; ++i) {
-        likelihoodGrid[i - 1] = likelihood[i];
         // Only a strictly greater likelihood replaces the maximum: the smallest density wins.
-        if (state.MaxLikelihood < likelihood[i]) {
-            state.MaxLikelihood = likelihood[i];
-            state.MpnPerMl = lambda[i];
+        if (r.maxLikelihood < c.likelihood[i]) {
+            r.maxLikelihood = c.likelihood[i];
+            r.mpnPerMl = c.lambda[i];
         }
+    }
+    // Past the candidate the search reached nothing was formed.
+    for (int i = last + 1; i <= kCurveSize; ++i) {
+        c.lambda[i] = 0;
+        c.likelihood[i] = 0;
     }
     // The work arrays end as the candidate-by-candidate procedure leaves them: the one before
     // the last writes every entry, the last overwrites as far as it gets.
-    EvaluateInPlace(state, last - 1, nullptr, locale, false, stop);
-    if (!EvaluateInPlace(state, last, nullptr, locale, true, stop)) return fault();
-
-    stop = {kCandidateCount + 1, 0};
-    lambdaGrid[kCandidateCount] = lambdaGrid[kCandidateCount - 1] + kStep;
-    return SearchEnd::Completed;
+    EvaluateInPlace(r, c, nullptr, last - 1, false);
+    if (!EvaluateInPlace(r, c, nullptr, last, true)) {
+        r.end = SearchEnd::Fault;
+        return r;
+    }
+    c.lambda[kCandidateCount + 1] = c.lambda[kCandidateCount] + kStep;
+    return r;
 }
 
-bool SearchAnswerIsLowerBound(const Module1& state) {
-    if (state.MpnPerMl > kTopOfSearchRange) return true;
-    const int count = state.DilutionCount;
-    if (count < 1 || count > state.NegativeTubes.UpperBound() ||
-        count > state.PositiveTubes.UpperBound() || count > state.SampleVolume.UpperBound())
-        return false;
+bool SearchAnswerIsLowerBound(const SearchResult& search) {
+    if (search.mpnPerMl > kTopOfSearchRange) return true;
+    if (!search.gridValid) return false;
+    const Series& s = search.loaded.series;
     bool anyPositive = false;
-    for (int j = 1; j <= count; ++j) {
-        if (state.NegativeTubes(j) != 0 || !(state.SampleVolume(j) > 0)) return false;
-        anyPositive = anyPositive || state.PositiveTubes(j) > 0;
+    for (int j = 0; j < s.count; ++j) {
+        const SeriesRow& row = s.rows[static_cast<std::size_t>(j)];
+        if (row.negative != 0 || !(row.volume > 0)) return false;
+        anyPositive = anyPositive || row.positive > 0;
     }
     return anyPositive;
+}
+
+void StoreSearch(Module1& state, const SearchResult& search) {
+    RecreateArrays(state);
+    if (!search.gridValid) {
+        state.GridValid = kFalse;
+        return;
+    }
+    state.GridValid = kTrue;
+    const int rows = std::min<int>(state.DilutionCount, search.loaded.series.count);
+    for (int j = 1; j <= rows; ++j) {
+        const std::size_t at = static_cast<std::size_t>(j - 1);
+        const SeriesRow& row = search.loaded.series.rows[at];
+        state.SampleVolume(j) = row.volume;
+        state.PositiveTubes(j) = row.positive;
+        state.NegativeTubes(j) = row.negative;
+        state.PoissonExponent(j) = search.poissonExponent[at];
+        state.DilutionTerm(j) = search.dilutionTerm[at];
+        state.RunningProduct(j) = search.runningProduct[at];
+    }
+    if (search.curve) {
+        // data()[i - 1] is element i; both curves hold kCurveSize elements after entry 0.
+        std::copy(search.curve->lambda.begin() + 1, search.curve->lambda.end(),
+                  state.LambdaGrid.data());
+        std::copy(search.curve->likelihood.begin() + 1, search.curve->likelihood.end(),
+                  state.LikelihoodGrid.data());
+    }
+    state.MaxLikelihood = search.maxLikelihood;
+    state.MpnPerMl = search.mpnPerMl;
+}
+
+SearchEnd EstimateMpn(Module1& state, const GridTexts& grid, const NumberLocale& locale,
+                      const MessageSink& tell, SearchStop* stop) {
+    const int count = state.DilutionCount;
+    const GridCheck check = CheckGrid(grid, count, locale);
+    if (check.message && tell) tell(*check.message);
+    SearchResult search;
+    if (check.valid)
+        search = SearchLikelihood(LoadSeries(grid, count, locale));
+    else
+        search.end = check.row < 0 ? SearchEnd::Fault : SearchEnd::InvalidGrid;
+    StoreSearch(state, search);
+    if (search.end == SearchEnd::Fault && stop) *stop = search.stop;
+    return search.end;
 }
 
 }  // namespace tubewise

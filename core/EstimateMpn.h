@@ -1,18 +1,23 @@
 // Maximum-likelihood MPN by exhaustive search over 10000 candidate densities.
 #pragma once
 
+#include <array>
+#include <memory>
+#include <vector>
+
 #include "core/GridTexts.h"
 #include "core/Messages.h"
 #include "core/Module1.h"
 #include "core/NumberText.h"
+#include "core/Series.h"
 
 namespace tubewise {
 
 enum class SearchEnd {
     Completed,    // the grid was valid and all 10000 candidates were evaluated
-    InvalidGrid,  // ValidateGrid refused the grid (its message was sent)
+    InvalidGrid,  // validation refused the grid
     Fault,        // a conversion failure or floating-point fault ended the search early;
-                  // the state holds what was written up to that point
+                  // the result holds what was formed up to that point
 };
 
 // Candidates evaluated by one search; LambdaGrid(kCandidateCount + 1) is formed as well.
@@ -28,19 +33,51 @@ struct SearchStop {
     int row = 0;        // grid row being loaded or whose factor was formed; 0 in the products
 };
 
-// DilutionCount must be 1..kGridRows; any other count re-creates the arrays, leaves GridValid
-// false without a message and ends as a Fault. `tell` may be empty (no messages wanted).
-SearchEnd EstimateMpn(Module1& state, const GridTexts& grid, const NumberLocale& locale,
-                      const MessageSink& tell);
+// The likelihood curve, indexed by candidate: entry i is candidate i (1..kCurveSize), entry 0
+// is unused. Entries past the last candidate formed stay 0.
+struct Curve {
+    std::vector<double> lambda;
+    std::vector<double> likelihood;
+};
 
-// The same search; on a Fault, *stop (when given) says where it happened.
-SearchEnd EstimateMpn(Module1& state, const GridTexts& grid, const NumberLocale& locale,
-                      const MessageSink& tell, SearchStop* stop);
+// Everything one search forms, as the calculation state holds it afterwards.
+struct SearchResult {
+    SearchEnd end = SearchEnd::InvalidGrid;
+    bool gridValid = false;  // the grid passed validation: the figures below were reset
+    SearchStop stop;         // where a Fault happened
+    // The series as far as the search loaded it: a conversion failure, or a fault while the
+    // first candidate loads the rows, leaves the later cells 0.
+    SeriesLoad loaded;
+    // The work arrays as the last candidate evaluated leaves them; [j - 1] is row j.
+    std::array<double, kGridRows> poissonExponent{};
+    std::array<double, kGridRows> dilutionTerm{};
+    std::array<double, kGridRows> runningProduct{};
+    double maxLikelihood = 0;
+    double mpnPerMl = 0;
+    std::shared_ptr<const Curve> curve;  // set once the grid passed validation
+};
 
-// Whether the answer of a completed search understates the density: the maximum sits at the top
+// The search over a loaded series whose grid passed validation (count 1..kGridRows). The
+// first candidate meets the rows in order, so a cell that did not convert ends the search
+// there, after the factors of the rows before it were formed.
+SearchResult SearchLikelihood(const SeriesLoad& load);
+
+// Whether the answer of a search understates the density: the maximum sits at the top
 // candidate, or every tube is positive and holds sample. In the second case the likelihood only
 // rises with the density, so any finite answer is a lower bound, even one inside the range where
 // the likelihood has already rounded to 1 (five 100 mL tubes stop at 0.375 per mL).
-bool SearchAnswerIsLowerBound(const Module1& state);
+bool SearchAnswerIsLowerBound(const SearchResult& search);
+
+// Writes what the search formed into the calculation state: the eight arrays re-created for
+// state.DilutionCount; for a valid grid GridValid, the loaded series, the work arrays, the
+// curve, MaxLikelihood and MpnPerMl; for a refused one GridValid false and nothing else.
+void StoreSearch(Module1& state, const SearchResult& search);
+
+// The search on the calculation state, as the calculate button starts it: validation (its
+// message goes to `tell`, which may be empty), loading, search, the state written. A
+// DilutionCount outside 1..kGridRows leaves GridValid false without a message and ends as a
+// Fault. On a Fault, *stop (when given) says where it happened.
+SearchEnd EstimateMpn(Module1& state, const GridTexts& grid, const NumberLocale& locale,
+                      const MessageSink& tell, SearchStop* stop = nullptr);
 
 }  // namespace tubewise

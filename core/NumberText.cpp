@@ -273,3 +273,13 @@ std::string FormatScaleFactor(double x) {
 }
 
 }  // namespace tubewise
+
+namespace tubewise {
+
+std::string FormatShortest(double x) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
+    return std::string(buffer, result.ptr);
+}
+
+}  // namespace tubewise

@@ -42,6 +42,10 @@ std::string FormatGeneral(double x, const NumberLocale& locale);
 // or "-" otherwise, and no zero before the point strictly between -1 and 1 (0.5 -> " .5").
 std::string FormatSigned(double x);
 
+// Shortest text that reads back to the same double ("0.792", "1e-05", "inf", "nan"), for
+// files that scripts read.
+std::string FormatShortest(double x);
+
 // Pattern "0.00E-": one integer digit, two decimals, "E", "-" only before a negative
 // exponent, exponent without leading zeros (0.0225640 -> "2.26E-2", 123 -> "1.23E2").
 std::string FormatScientific2(double x);

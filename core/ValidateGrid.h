@@ -1,8 +1,8 @@
 // Grid validation: rows 1..DilutionCount must hold three numeric cells; the first faulty row
-// is reported through the message sink and GridValid tells the verdict.
+// is refused with the prompt the analyst is shown.
 #pragma once
 
-#include <string_view>
+#include <optional>
 
 #include "core/GridTexts.h"
 #include "core/Messages.h"
@@ -11,15 +11,19 @@
 
 namespace tubewise {
 
-// Texts of the wrong-input message box (UTF-8). A full stop or exclamation mark that ends a
-// right-to-left sentence is stored first.
-inline constexpr std::string_view kWrongInputTitle = "ورودي اشتباه";
-inline constexpr std::string_view kEmptyCellsPrompt = "!  خانه هاي خالي را مقدار دهي کنيد ";
-inline constexpr std::string_view kNumbersOnlyPrompt = "! فقط عدد وارد شود ";
+// The verdict on the grid's open rows.
+struct GridCheck {
+    bool valid = false;
+    // 1-based number of the faulty row; 0 when the grid is valid, -1 when a count outside
+    // 1..kGridRows leaves no grid to judge (no message then).
+    int row = 0;
+    std::optional<Message> message;  // prompt and title "ورودي اشتباه" for a faulty row
+};
 
-// Sets state.GridValid; on a fault sends one message (prompt, title "ورودي اشتباه").
-// Returns the 1-based number of the faulty row, or 0 when the grid is valid. A DilutionCount
-// outside 1..kGridRows leaves no grid to judge: GridValid false, no message, returns -1.
+GridCheck CheckGrid(const GridTexts& grid, int count, const NumberLocale& locale);
+
+// The check on the calculation state: sets state.GridValid and sends the message, if any.
+// Returns GridCheck::row.
 int ValidateGrid(Module1& state, const GridTexts& grid, const NumberLocale& locale,
                  const MessageSink& tell);
 

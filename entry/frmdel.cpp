@@ -3,19 +3,12 @@
 
 #include <cmath>
 
+#include "core/GridTexts.h"
 #include "core/NumberText.h"
-#include "entry/ApplyDilutionCount.h"
-#include "entry/frmmpn.h"
+#include "core/Texts.h"
 #include "shell/Session.h"
 
 namespace tubewise {
-namespace {
-
-const QString kOnlyNumber = QStringLiteral("! فقط عدد وارد شود ");
-const QString kWholeOneToFive = QStringLiteral("! فقط عدد صحيح بين 1 تا 5 وارد شود");
-const QString kWrongInput = QStringLiteral("ورودي اشتباه");
-
-}  // namespace
 
 frmdel::frmdel(Session& session) : Form(session, LayoutOf("frmdel")) {
     setHoverFocus({"cmdset", "cmdexit"});
@@ -23,21 +16,21 @@ frmdel::frmdel(Session& session) : Form(session, LayoutOf("frmdel")) {
         if (!this->session().ending()) CheckCount();
     });
     onClick(button("cmdset"), [this] { Confirm(); });
-    onClick(button("cmdexit"), [this] { this->session().EndProgram(); });
+    onClick(button("cmdexit"), [this] { emit exitRequested(); });
 }
 
-void frmdel::Unload() {
-    session().EndProgram();
+void frmdel::Reset() {
+    button("cmdset")->setEnabled(false);
+    textBox("txtdilnum")->setText(QString());
 }
 
 void frmdel::CheckCount() {
     TextBox* box = textBox("txtdilnum");
     const std::string text = box->text().toStdString();
-    const NumberLocale locale = session().numberLocale();
-    const std::optional<double> x = TextToFloat(text, locale);
+    const std::optional<double> x = TextToFloat(text, session().numberLocale());
     if (!x) {
         if (text.empty()) return;
-        session().seams().message(this, kOnlyNumber, kWrongInput);
+        session().tell(this, {text::kNumbersOnlyPrompt, text::kWrongInputTitle});
         box->setText(QString());  // re-runs this check on the empty text, which does nothing
         return;
     }
@@ -45,17 +38,26 @@ void frmdel::CheckCount() {
         button("cmdset")->setEnabled(true);
         return;
     }
-    session().seams().message(this, kWholeOneToFive, kWrongInput);
+    session().tell(this, {text::kWholeOneToFivePrompt, text::kWrongInputTitle});
     box->setText(QString());
 }
 
 void frmdel::Confirm() {
-    Module1& state = session().state();
-    state.CountEntered = kTrue;
-    ApplyDilutionCount(session());
-    if (session().ending() || state.CountEntered != kTrue) return;
-    hide();
-    session().form<frmmpn>().show();
+    const std::string text = textBox("txtdilnum")->text().toStdString();
+    if (text.empty()) {
+        session().tell(this, {text::kNoCountPrompt, text::kNoDataTitle});
+        if (!session().ending()) emit countRefused();
+        return;
+    }
+    // The check lets only whole numbers from 1 to 5 stand in the box; anything else reaching
+    // here is refused the same way rather than opening rows that do not exist.
+    const std::optional<Int16> count = TextToInt16(text, session().numberLocale());
+    if (!count || *count < 1 || *count > kGridRows) {
+        session().tell(this, {text::kWholeOneToFivePrompt, text::kWrongInputTitle});
+        if (!session().ending()) emit countRefused();
+        return;
+    }
+    emit countConfirmed(*count);
 }
 
 }  // namespace tubewise

@@ -1,33 +1,32 @@
-// Grid window handlers: closing and opening rows, change of dilution count, reading the grid.
+// Grid window handlers: closing and opening rows, reading the grid.
 #include "entry/frmmpn.h"
 
-#include "entry/frmdel.h"
-#include "results/CalculationCommand.h"
+#include "shell/QtColour.h"
 #include "shell/Session.h"
 
 namespace tubewise {
 
+namespace {
+
+// Open cells: volumes white, positive tubes pink, negative tubes light green.
+constexpr Colour kVolumeCell{255, 255, 255};
+constexpr Colour kPositiveCell{255, 192, 192};
+constexpr Colour kNegativeCell{128, 255, 128};
+
+}  // namespace
+
 frmmpn::frmmpn(Session& session) : Form(session, LayoutOf("frmmpn")) {
-    onClick(button("cmddilchange"), [this] {
-        ResetGrid();
-        hide();
-        frmdel& dialog = this->session().form<frmdel>();
-        dialog.show();
-        dialog.button("cmdset")->setEnabled(false);
-        dialog.textBox("txtdilnum")->setText(QString());
-    });
+    onClick(button("cmddilchange"), [this] { emit changeDilutionRequested(); });
+    onClick(calculateButton(), [this] { emit calculateRequested(); });
 }
 
 void frmmpn::Load() {
-    ConnectCalculateButton(*this);
     ResetGrid();
 }
 
-void frmmpn::Unload() {
-    session().EndProgram();
-}
-
 void frmmpn::ResetGrid() {
+    // A closed cell takes the colour the window was built with.
+    const QColor closed = ToQColor(*layout().find("txtp", 1)->background);
     for (int i = 1; i <= kGridRows; ++i) {
         for (const char* column : {"txtn", "txtp", "txtq"}) {
             TextBox* cell = textBox(column, i);
@@ -35,15 +34,17 @@ void frmmpn::ResetGrid() {
             cell->setText(QString());
         }
         for (const char* column : {"txtq", "txtp", "txtn"})
-            SetBackColour(textBox(column, i), kClosedCell);
+            SetBackColour(textBox(column, i), closed);
     }
 }
 
-void frmmpn::OpenRow(int i) {
-    for (const char* column : {"txtn", "txtp", "txtq"}) textBox(column, i)->setEnabled(true);
-    SetBackColour(textBox("txtq", i), kNegativeCell);
-    SetBackColour(textBox("txtp", i), kPositiveCell);
-    SetBackColour(textBox("txtn", i), kVolumeCell);
+void frmmpn::OpenRows(int count) {
+    for (int i = 1; i <= count && i <= kGridRows; ++i) {
+        for (const char* column : {"txtn", "txtp", "txtq"}) textBox(column, i)->setEnabled(true);
+        SetBackColour(textBox("txtq", i), ToQColor(kNegativeCell));
+        SetBackColour(textBox("txtp", i), ToQColor(kPositiveCell));
+        SetBackColour(textBox("txtn", i), ToQColor(kVolumeCell));
+    }
 }
 
 GridTexts frmmpn::ReadGrid() const {

@@ -2,8 +2,6 @@
 // 1..DilutionCount open for input.
 #pragma once
 
-#include <QColor>
-
 #include "core/GridTexts.h"
 #include "shell/Form.h"
 
@@ -12,23 +10,21 @@ namespace tubewise {
 class frmmpn : public Form {
     Q_OBJECT
   public:
-    static inline const QColor kClosedCell{128, 255, 255};
-    static inline const QColor kVolumeCell{255, 255, 255};
-    static inline const QColor kPositiveCell{255, 192, 192};
-    static inline const QColor kNegativeCell{128, 255, 128};
-
     explicit frmmpn(Session& session);
     void Load() override;
-    void Unload() override;
 
     // Closes and empties all five rows.
     void ResetGrid();
-    // Enables row i (1..5) and paints its cells in the open colours; the texts stay.
-    void OpenRow(int i);
+    // Enables rows 1..count and paints their cells in the open colours; the texts stay.
+    void OpenRows(int count);
     // The cells' texts as typed, rows 1..5.
     GridTexts ReadGrid() const;
-    // The calculate button (Command1), wired to the calculation command when the window loads.
+    // The calculate button (Command1).
     PictureButton* calculateButton() const { return button("Command1"); }
+
+  signals:
+    void calculateRequested();
+    void changeDilutionRequested();
 };
 
 }  // namespace tubewise

@@ -2,6 +2,7 @@
 #include "results/ResultTexts.h"
 
 #include "core/EstimateMpn.h"
+#include "core/Texts.h"
 
 namespace tubewise {
 
@@ -12,46 +13,36 @@ constexpr int kShownPlaces = 3;
 // A figure at the top of the search range is a lower bound: signed form and the "<" mark.
 std::string MpnFigure(double value, bool atTopOfRange, const NumberLocale& locale) {
     const double rounded = RoundHalfEven(value, kShownPlaces);
-    if (atTopOfRange) return FormatSigned(rounded) + result_text::kLowerBoundMark;
+    if (atTopOfRange) return FormatSigned(rounded) + text::kLowerBoundMark;
     return FormatGeneral(rounded, locale);
 }
 
 }  // namespace
 
-const char* ColourName(AdviceColour colour) {
-    return colour == AdviceColour::Red ? "red" : "green";
-}
-
 ResultTexts ComposeResultTexts(const Module1& state, const NumberLocale& locale) {
     ResultTexts texts;
-    texts.probabilityHeading = std::string(result_text::kProbabilityHeadingStart) +
-                               FormatSigned(state.DilutionCount) +
-                               result_text::kProbabilityHeadingEnd;
-    texts.densityPerMlHeading = result_text::kDensityPerMlHeading;
-    texts.densityPer100MlHeading = result_text::kDensityPer100MlHeading;
-    texts.thomasHeading = result_text::kDensityPer100MlHeading;
+    texts.probabilityHeading = std::string(text::kProbabilityHeadingStart) +
+                               FormatSigned(state.DilutionCount) + text::kProbabilityHeadingEnd;
+    texts.densityPerMlHeading = text::kDensityPerMlHeading;
+    texts.densityPer100MlHeading = text::kDensityPer100MlHeading;
+    texts.thomasHeading = text::kDensityPer100MlHeading;
 
     texts.likelihood = FormatGeneral(state.MaxLikelihood, locale);
 
     const bool atTop = state.MpnPerMl > kTopOfSearchRange;
     texts.mpnPerMl = MpnFigure(state.MpnPerMl, atTop, locale);
     texts.mpnPer100Ml = MpnFigure(state.MpnPerMl * 100, atTop, locale);
-    if (atTop) {
-        texts.poissonAdvice = result_text::kPoissonAdviceRed;
-        texts.poissonAdviceColour = AdviceColour::Red;
-    } else {
-        texts.poissonAdvice = result_text::kPoissonAdviceGreen;
-        texts.poissonAdviceColour = AdviceColour::Green;
-    }
+    texts.poissonAdvice = atTop ? text::kPoissonAdviceRed : text::kPoissonAdviceGreen;
+    texts.poissonAdviceColour = atTop ? kAdviceRed : kAdviceGreen;
 
     if (state.ThomasDefined == kTrue) {
         texts.thomas = FormatGeneral(RoundHalfEven(state.ThomasMpn, kShownPlaces), locale);
-        texts.thomasAdvice = result_text::kThomasAdviceGreen;
-        texts.thomasAdviceColour = AdviceColour::Green;
+        texts.thomasAdvice = text::kThomasAdviceGreen;
+        texts.thomasAdviceColour = kAdviceGreen;
     } else {
-        texts.thomas = result_text::kThomasUndefined;
-        texts.thomasAdvice = result_text::kThomasAdviceRed;
-        texts.thomasAdviceColour = AdviceColour::Red;
+        texts.thomas = text::kThomasUndefined;
+        texts.thomasAdvice = text::kThomasAdviceRed;
+        texts.thomasAdviceColour = kAdviceRed;
     }
     return texts;
 }

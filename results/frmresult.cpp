@@ -1,11 +1,7 @@
-// The results window's filling and its return, chart and close handlers.
+// The results window's filling and its return and chart buttons.
 #include "results/frmresult.h"
 
-#include <QColor>
-
-#include "chart/frmgraph.h"
-#include "entry/frmmpn.h"
-#include "shell/Session.h"
+#include "shell/QtColour.h"
 
 namespace tubewise {
 
@@ -21,22 +17,11 @@ void SetFigure(TextBox* box, const std::string& utf8) {
     box->setCursorPosition(0);
 }
 
-QColor ColourOf(AdviceColour colour) {
-    const int packed = PackedColour(colour);
-    return QColor(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF);
-}
-
 }  // namespace
 
-frmresult::frmresult(Session& session) : Form(session, LayoutOf("frmresult")) {}
-
-void frmresult::Load() {
-    onClick(button("cmdreturn"), [this] { ReturnToGrid(); });
-    onClick(button("Command1"), [this] { ShowChart(session()); });
-}
-
-void frmresult::Unload() {
-    session().EndProgram();
+frmresult::frmresult(Session& session) : Form(session, LayoutOf("frmresult")) {
+    onClick(button("cmdreturn"), [this] { emit returnRequested(); });
+    onClick(button("Command1"), [this] { emit chartRequested(); });
 }
 
 void frmresult::ShowResults(const ResultTexts& texts) {
@@ -50,7 +35,7 @@ void frmresult::ShowResults(const ResultTexts& texts) {
     const struct {
         int index;
         const std::string& advice;
-        AdviceColour colour;
+        Colour colour;
     } advice[] = {{0, texts.poissonAdvice, texts.poissonAdviceColour},
                   {1, texts.thomasAdvice, texts.thomasAdviceColour}};
     for (const auto& a : advice) {
@@ -58,16 +43,11 @@ void frmresult::ShowResults(const ResultTexts& texts) {
         TextLabel* tozih = label("lbltozih", a.index);
         tozih->setEnabled(true);
         SetText(tozih, Q(a.advice));
-        SetForeColour(tozih, ColourOf(a.colour));
+        SetForeColour(tozih, ToQColor(a.colour));
     }
 
     SetText(label("lblthomas"), Q(texts.thomasHeading));
     SetFigure(textBox("txtthomas"), texts.thomas);
-}
-
-void frmresult::ReturnToGrid() {
-    hide();
-    session().form<frmmpn>().show();
 }
 
 }  // namespace tubewise

@@ -1,5 +1,4 @@
-// The results window: the figures and advice of the last valid calculation, the way back to
-// the grid and the way to the chart.
+// The results window: the figures and advice of the last valid calculation.
 #pragma once
 
 #include "results/ResultTexts.h"
@@ -12,16 +11,13 @@ class frmresult : public Form {
   public:
     explicit frmresult(Session& session);
 
-    void Load() override;
-    // Closing the results window ends the program.
-    void Unload() override;
-
     // Writes every text, caption, colour and enabled state that a calculation sets, so that
     // nothing of an earlier calculation stays visible. Does not show the window.
     void ShowResults(const ResultTexts& texts);
 
-  private:
-    void ReturnToGrid();
+  signals:
+    void returnRequested();
+    void chartRequested();
 };
 
 }  // namespace tubewise

@@ -11,7 +11,7 @@ if [ ! -f "$dir/build.ninja" ]; then
         -DTUBEWISE_BUILD_BENCH=OFF >/dev/null
 fi
 cmake --build "$dir" --target tubewise-probe >/dev/null
-probe="$dir/shell/tubewise-probe"
+probe="$dir/app/tubewise-probe"
 mkdir -p screenshots
 
 run_display() {

@@ -61,13 +61,17 @@ QString PersianFace() {
 }
 
 QFont ResolveFont(const FontSpec& spec) {
+    return ResolveFont(spec.face, spec.points, spec.bold);
+}
+
+QFont ResolveFont(const std::string& face, double points, bool bold) {
     QFont font;
-    QStringList families{LatinFace(spec.face)};
+    QStringList families{LatinFace(face)};
     const QString persian = PersianFace();
     if (!persian.isEmpty() && persian != families.front()) families.push_back(persian);
     font.setFamilies(families);
-    font.setPointSizeF(spec.points);
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    font.setPointSizeF(points);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);

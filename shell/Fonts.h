@@ -9,8 +9,11 @@
 
 namespace tubewise {
 
-// The font for a table entry: its size and weight, the named face (or the installed face
-// with the same metrics), then a face that shows Persian letters for what the first lacks.
+// The font for a face the program names ("Arial", "Times New Roman", "B titr"): its size and
+// weight, the named face (or the installed face with the same metrics), then a face that
+// shows Persian letters for what the first lacks. The windows and the chart both take their
+// fonts from here.
+QFont ResolveFont(const std::string& face, double points, bool bold);
 QFont ResolveFont(const FontSpec& spec);
 
 // The installed face that shows Persian letters, preferring the faces the program was

@@ -3,7 +3,6 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QPointer>
 #include <QWindow>
 #include <stdexcept>
@@ -22,7 +21,8 @@ W* Typed(QWidget* widget, const std::string& name, int index) {
 
 }  // namespace
 
-Form::Form(Session& session, const WindowSpec& layout) : session_(session), layout_(layout) {
+Form::Form(Session& session, const WindowSpec& layout)
+    : QDialog(nullptr), session_(session), layout_(layout) {
     setAttribute(Qt::WA_DeleteOnClose);
     BuildForm(*this, layout_);
 }
@@ -137,26 +137,7 @@ void Form::FocusFirst() {
 }
 
 void Form::ShowModal() {
-    QPointer<Form> self(this);
-    setWindowModality(Qt::ApplicationModal);
-    show();
-    QEventLoop loop;
-    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
-    // The window is hidden before it is discarded; either ends the wait.
-    struct HideWatch : QObject {
-        QEventLoop* loop;
-        explicit HideWatch(QEventLoop* l) : loop(l) {}
-        bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Hide) loop->quit();
-            return false;
-        }
-    } watch(&loop);
-    installEventFilter(&watch);
-    if (isVisible()) loop.exec();
-    if (self) {
-        removeEventFilter(&watch);
-        setWindowModality(Qt::NonModal);
-    }
+    exec();
 }
 
 void Form::setHoverFocus(std::initializer_list<const char*> buttonNames) {
@@ -191,10 +172,15 @@ void Form::showEvent(QShowEvent* event) {
 }
 
 void Form::closeEvent(QCloseEvent* event) {
+    // Not QDialog's: closing is no rejection here, and the window goes at once.
     event->accept();
     // The window is discarded: the next reference to it builds it afresh.
     session_.discard(this);
-    if (!session_.ending()) Unload();
+    if (!session_.ending()) emit unloaded();
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace tubewise

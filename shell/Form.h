@@ -1,9 +1,11 @@
 // Base of every window: built from its table by FormBuilder, addressed by control name and
-// index, with the keyboard, hover and close behaviour all windows share.
+// index, with the keyboard, hover and close behaviour all windows share. A window knows no
+// other window: it offers intent methods and emits intent signals, which the composition root
+// connects.
 #pragma once
 
+#include <QDialog>
 #include <QString>
-#include <QWidget>
 #include <functional>
 #include <map>
 #include <string>
@@ -18,7 +20,10 @@ namespace tubewise {
 
 class Session;
 
-class Form : public QWidget {
+// A QDialog, so that the two modal windows run as dialogs; the keys a dialog claims for itself
+// (Escape rejects, Enter presses a default button) are given back to the controls, as every
+// window of the program handles them alike.
+class Form : public QDialog {
     Q_OBJECT
   public:
     // Builds the window's controls from `layout`; the window is not shown.
@@ -27,9 +32,6 @@ class Form : public QWidget {
 
     // Load handler, run once right after the window is built.
     virtual void Load() {}
-    // Unload handler, run when the user closes the window by its close box (or the system's
-    // close command). The window is discarded afterwards.
-    virtual void Unload() {}
 
     Session& session() const { return session_; }
     const WindowSpec& layout() const { return layout_; }
@@ -57,11 +59,16 @@ class Form : public QWidget {
     // or to the window itself when there is none.
     void FocusFirst();
     // Shows the window modal: returns when it has been closed (or hidden); meanwhile the
-    // program's other windows take no input.
+    // program's other windows take no input. A window closed this way is discarded.
     void ShowModal();
 
     // Used by FormBuilder.
     void registerControl(const std::string& name, int index, QWidget* widget);
+
+  signals:
+    // The user closed the window by its close box (or the system's close command); the
+    // window is discarded, and the next reference builds it afresh.
+    void unloaded();
 
   protected:
     // Moving the pointer over one of these buttons gives it the keyboard focus.
@@ -70,6 +77,7 @@ class Form : public QWidget {
     void onClick(QAbstractButton* button, std::function<void()> handler);
 
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

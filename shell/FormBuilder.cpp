@@ -9,13 +9,10 @@
 #include "shell/Controls.h"
 #include "shell/Fonts.h"
 #include "shell/Form.h"
+#include "shell/QtColour.h"
 
 namespace tubewise {
 namespace {
-
-QColor ToColour(const Rgb& c) {
-    return QColor(c.red, c.green, c.blue);
-}
 
 Qt::Alignment LabelAlignment(Alignment a) {
     switch (a) {
@@ -57,14 +54,16 @@ QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
             box->setText(text);
             box->setAlignment(BoxAlignment(c.alignment));
             box->setReadOnly(c.readOnly);
-            Form::SetBackColour(box, c.background ? ToColour(*c.background) : QColor(Qt::white));
+            Form::SetBackColour(box, c.background ? ToQColor(*c.background) : QColor(Qt::white));
             return box;
         }
         case ControlKind::Button: {
             auto* button = new PictureButton(parent);
+            // No button is a dialog's default: Enter acts on the focused button only.
+            button->setAutoDefault(false);
             button->setText(text);
             button->setFace(LoadPicture(c.picture), LoadPicture(c.disabledPicture));
-            if (c.background) button->setFaceColour(ToColour(*c.background));
+            if (c.background) button->setFaceColour(ToQColor(*c.background));
             return button;
         }
         case ControlKind::Image:
@@ -76,7 +75,7 @@ QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
             return view;
         }
         case ControlKind::Shape: {
-            auto* shape = new ShapeView(parent, c.background ? ToColour(*c.background) : QColor());
+            auto* shape = new ShapeView(parent, c.background ? ToQColor(*c.background) : QColor());
             shape->setFocusPolicy(Qt::NoFocus);
             shape->setAttribute(Qt::WA_TransparentForMouseEvents);
             return shape;
@@ -108,7 +107,7 @@ void SetUpWindow(Form& form, const WindowSpec& layout) {
         case WindowBackground::Default:
             break;
         case WindowBackground::Colour:
-            palette.setColor(QPalette::Window, ToColour(layout.background));
+            palette.setColor(QPalette::Window, ToQColor(layout.background));
             break;
         case WindowBackground::MenuText:
             palette.setColor(QPalette::Window,
@@ -139,9 +138,7 @@ void BuildForm(Form& form, const WindowSpec& layout) {
             w->setGeometry(TwipsToPixels(c.left), TwipsToPixels(c.top), TwipsToPixels(c.width),
                            TwipsToPixels(c.height));
             if (c.font) w->setFont(ResolveFont(*c.font));
-            if (c.foreground)
-                Form::SetForeColour(
-                    w, QColor(c.foreground->red, c.foreground->green, c.foreground->blue));
+            if (c.foreground) Form::SetForeColour(w, ToQColor(*c.foreground));
             w->setEnabled(c.enabled);
             if (!c.canHoldFocus()) w->setFocusPolicy(Qt::NoFocus);
             made[i] = w;

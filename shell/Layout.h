@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Colour.h"
+
 namespace tubewise {
 
 // 15 twips make one logical pixel at 96 dpi.
@@ -15,13 +17,6 @@ inline constexpr int kTwipsPerPixel = 15;
 inline int TwipsToPixels(int twips) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
 }
-
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
 
 enum class ControlKind { Label, TextBox, Button, Image, PictureBox, Shape, Chart, SaveDialog };
 
@@ -44,8 +39,8 @@ struct ControlSpec {
     std::string text;                              // UTF-8, exactly as the control holds it
     int left = 0, top = 0, width = 0, height = 0;  // twips, relative to the container
     std::optional<FontSpec> font;
-    std::optional<Rgb> foreground;
-    std::optional<Rgb> background;
+    std::optional<Colour> foreground;
+    std::optional<Colour> background;
     int tabIndex = -1;  // -1: the control has no place in the tab order
     Alignment alignment = Alignment::Left;
     bool wrap = true;  // every label wraps text longer than its width
@@ -73,7 +68,7 @@ struct WindowSpec {
     std::string caption;
     int width = 0, height = 0;  // client area, twips
     WindowBackground backgroundKind = WindowBackground::Default;
-    Rgb background;
+    Colour background;
     bool minimiseButton = false;
     Picture icon = Picture::Icon;
     std::vector<ControlSpec> controls;  // front to back

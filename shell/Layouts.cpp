@@ -29,11 +29,11 @@ class Row {
         spec_.font = FontSpec{std::move(face), points, true, charset};
         return *this;
     }
-    Row& fore(Rgb c) {
+    Row& fore(Colour c) {
         spec_.foreground = c;
         return *this;
     }
-    Row& back(Rgb c) {
+    Row& back(Colour c) {
         spec_.background = c;
         return *this;
     }
@@ -89,7 +89,7 @@ Row TextBox(std::string name, int l, int t, int w, int h) {
 Row Image(std::string name, Picture p, int l, int t, int w, int h, bool stretch) {
     return Row(ControlKind::Image, std::move(name), "", l, t, w, h).picture(p, stretch);
 }
-Row Shape(int index, int l, int t, int w, int h, Rgb fill) {
+Row Shape(int index, int l, int t, int w, int h, Colour fill) {
     return Row(ControlKind::Shape, "Shape1", "", l, t, w, h).at(index).back(fill);
 }
 
@@ -103,16 +103,16 @@ WindowSpec Window(std::string name, std::string caption, int w, int h, bool mini
     return s;
 }
 
-WindowSpec Window(std::string name, std::string caption, int w, int h, Rgb bg, bool minimise) {
+WindowSpec Window(std::string name, std::string caption, int w, int h, Colour bg, bool minimise) {
     WindowSpec s = Window(std::move(name), std::move(caption), w, h, minimise);
     s.backgroundKind = WindowBackground::Colour;
     s.background = bg;
     return s;
 }
 
-constexpr Rgb kButtonGreen{0, 255, 0};
-constexpr Rgb kClosedCell{128, 255, 255};
-constexpr Rgb kBar{192, 255, 192};
+constexpr Colour kButtonGreen{0, 255, 0};
+constexpr Colour kClosedCell{128, 255, 255};
+constexpr Colour kBar{192, 255, 192};
 
 WindowSpec About() {
     WindowSpec w = Window("frmabout", "Tubewise", 5970, 2715, {0, 255, 255}, true);
@@ -203,7 +203,7 @@ WindowSpec Result() {
         if (index >= 0) r.at(index);
         return r.font(11.25).tab(tab).centre().readOnly();
     };
-    constexpr Rgb kAdvice{192, 0, 0};
+    constexpr Colour kAdvice{192, 0, 0};
     w.controls = {
         box(-1, 3720, 1815, 5),
         Button("cmdreturn", "بازگشت", 240, 5160, 1455, 495).font(11.25).tab(4),
@@ -249,8 +249,8 @@ WindowSpec Graph() {
 
 WindowSpec Contact() {
     WindowSpec w = Window("frmContact", "About", 5625, 2415, false);
-    constexpr Rgb kBlue{0, 0, 255};
-    constexpr Rgb kPlum{64, 0, 64};
+    constexpr Colour kBlue{0, 0, 255};
+    constexpr Colour kPlum{64, 0, 64};
     const std::string web = std::string("Web : ") + TUBEWISE_AUTHOR_WEB;
     const std::string mail = std::string(" E-Mail: ") + TUBEWISE_AUTHOR_EMAIL + std::string(7, ' ');
     const std::string phone = std::string("تلفن : ") + TUBEWISE_AUTHOR_PHONE + std::string(42, ' ');

@@ -20,6 +20,12 @@ NumberLocale Session::numberLocale() const {
     return locale;
 }
 
+void Session::tell(QWidget* parent, const Message& message) const {
+    if (seams_.message)
+        seams_.message(parent, QString::fromStdString(message.prompt),
+                       QString::fromStdString(message.title));
+}
+
 void Session::discard(QWidget* form) {
     for (auto& entry : forms_)
         if (entry.second == form) entry.second = nullptr;

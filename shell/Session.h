@@ -1,5 +1,6 @@
-// One run of the program: the calculation state, the seams and the seven windows, each built
-// on first reference (running its load handler, not shown) and built afresh after it closed.
+// One run of the program: the calculation state, the seams and the windows, each built on
+// first reference (running its load handler, not shown) and built afresh after it closed. The
+// session knows no window by name; the composition root does.
 #pragma once
 
 #include <QObject>
@@ -8,6 +9,7 @@
 #include <typeindex>
 #include <unordered_map>
 
+#include "core/Messages.h"
 #include "core/Module1.h"
 #include "core/NumberText.h"
 #include "shell/Seams.h"
@@ -27,6 +29,8 @@ class Session : public QObject {
     Seams& seams() { return seams_; }
     // Decimal separator of the user's locale.
     NumberLocale numberLocale() const;
+    // A message box over `parent` with the program's prompt and title.
+    void tell(QWidget* parent, const Message& message) const;
 
     // The window of class F (frmabout, frmdel, frmmpn, frmresult, frmgraph, frmContact,
     // frmdarbare): built on first reference, with its load handler run, and not shown.
@@ -57,8 +61,7 @@ class Session : public QObject {
     void discard(QWidget* form);
 
   signals:
-    // A window has just been built and loaded; code outside the window's own class (the
-    // calculation command, for one) attaches its handlers here.
+    // A window has just been built and loaded; the composition root connects its intents here.
     void formBuilt(tubewise::Form* form);
 
   private:

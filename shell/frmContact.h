@@ -10,8 +10,6 @@ class frmContact : public Form {
     Q_OBJECT
   public:
     explicit frmContact(Session& session);
-    // Closing the card gives the welcome window its input back.
-    void Unload() override;
 
   protected:
     void focusOutEvent(QFocusEvent* event) override;

@@ -3,28 +3,20 @@
 
 #include <QUrl>
 
-#include "entry/frmdel.h"
 #include "shell/Layout.h"
 #include "shell/Session.h"
-#include "shell/frmContact.h"
-#include "shell/frmdarbare.h"
 
 namespace tubewise {
 
 frmabout::frmabout(Session& session) : Form(session, LayoutOf("frmabout")) {
     setHoverFocus({"cmdenter", "cmddarbare", "cmdcontact", "cmdblog"});
-    onClick(button("cmdenter"), [this] {
-        this->session().form<frmdel>().show();
-        hide();
-    });
-    onClick(button("cmddarbare"), [this] { ShowDialog(this->session().form<frmdarbare>()); });
-    onClick(button("cmdcontact"), [this] { ShowDialog(this->session().form<frmContact>()); });
+    onClick(button("cmdenter"), [this] { emit enterRequested(); });
+    onClick(button("cmddarbare"), [this] { emit aboutRequested(); });
+    onClick(button("cmdcontact"), [this] { emit contactRequested(); });
     onClick(button("cmdblog"), [this] { OpenBlog(); });
 }
 
-void frmabout::ShowDialog(Form& dialog) {
-    dialog.ShowModal();
-    // The keyboard comes back here even where no window manager hands it on.
+void frmabout::TakeKeyboardBack() {
     if (isVisible() && !session().ending()) activateWindow();
 }
 
@@ -37,16 +29,6 @@ void frmabout::OpenBlog() {
     // the program says nothing either way.
     if (session().seams().openUrl)
         (void)session().seams().openUrl(QUrl::fromUserInput(BlogAddress()));
-}
-
-void frmabout::Unload() {
-    session().EndProgram();
-}
-
-frmabout& StartProgram(Session& session) {
-    frmabout& welcome = session.form<frmabout>();
-    welcome.show();
-    return welcome;
 }
 
 }  // namespace tubewise

@@ -1,4 +1,5 @@
-// The welcome window: the program starts here and its enter button leads to the count dialog.
+// The welcome window: the program starts here; its buttons lead on to the count dialog, the
+// about and contact dialogs and the author's blog.
 #pragma once
 
 #include <QString>
@@ -11,18 +12,21 @@ class frmabout : public Form {
     Q_OBJECT
   public:
     explicit frmabout(Session& session);
-    void Unload() override;
 
     // The author's web address, which the blog button opens and the contact card shows.
     static QString BlogAddress();
 
+    // Takes the keyboard back once a dialog opened from here has closed, even where no window
+    // manager hands it on.
+    void TakeKeyboardBack();
+
+  signals:
+    void enterRequested();
+    void aboutRequested();
+    void contactRequested();
+
   private:
-    // Shows an about or contact dialog modal and takes the keyboard back once it is closed.
-    void ShowDialog(Form& dialog);
     void OpenBlog();
 };
-
-// Start-up: builds the welcome window and shows it, not modal; no other window is built.
-frmabout& StartProgram(Session& session);
 
 }  // namespace tubewise

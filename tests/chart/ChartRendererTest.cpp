@@ -17,8 +17,8 @@
 #include <csignal>
 
 #include "chart/ChartExport.h"
-#include "chart/ChartFixtures.h"
 #include "chart/ChartRenderer.h"
+#include "tests/chart/ChartFixtures.h"
 
 namespace tubewise {
 namespace {

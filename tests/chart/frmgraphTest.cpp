@@ -10,9 +10,10 @@
 #include <QtCharts/QChartView>
 #include <vector>
 
-#include "chart/ChartFixtures.h"
+#include "app/Road.h"
 #include "chart/frmgraph.h"
 #include "shell/Session.h"
+#include "tests/chart/ChartFixtures.h"
 
 namespace tubewise {
 namespace {
@@ -34,7 +35,9 @@ struct DialogCall {
 
 class ChartWindow : public ::testing::Test {
   protected:
-    ChartWindow() : session_(MakeSeams()) { session_.state() = testing::Example530(); }
+    ChartWindow() : session_(MakeSeams()), road_(session_) {
+        session_.state() = testing::Example530();
+    }
 
     Seams MakeSeams() {
         Seams seams;
@@ -55,6 +58,7 @@ class ChartWindow : public ::testing::Test {
     QStringList FilesInDir() const { return QDir(dir_.path()).entryList(QDir::Files); }
 
     Session session_;
+    Road road_;  // the chart window's save button is wired as in the program
     std::vector<ShownMessage> messages_;
     std::vector<DialogCall> dialogCalls_;
     QString answer_;  // what the save dialog returns; empty = cancelled

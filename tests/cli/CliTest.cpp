@@ -13,7 +13,7 @@
 #include <random>
 
 #include "core/EstimateMpn.h"
-#include "support/CliProcess.h"
+#include "tests/support/CliProcess.h"
 
 namespace {
 
@@ -329,9 +329,3 @@ TEST(CliFuzz, OddArgumentsNeverCrash) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

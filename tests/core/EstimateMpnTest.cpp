@@ -150,23 +150,25 @@ TEST(Search, SmallestDensityWinsATie) {
 }
 
 TEST(Search, AnswerIsALowerBoundWhereTheLikelihoodStillRises) {
+    const auto lowerBound = [](const GridTexts& grid, int count) {
+        return SearchAnswerIsLowerBound(SearchLikelihood(LoadSeries(grid, count, NumberLocale{})));
+    };
     // Five 100 mL tubes all positive: the likelihood rounds to exactly 1 at 0.375 per mL and the
     // strict comparison keeps that candidate, far below the top, although the density is
     // unbounded.
     const SearchRun large = Search(Rows({{"100", "5", "0"}}), 1);
     ASSERT_EQ(large.end, SearchEnd::Completed);
     EXPECT_LT(large.state.MpnPerMl, 1.0);
-    EXPECT_TRUE(SearchAnswerIsLowerBound(large.state));
+    EXPECT_TRUE(lowerBound(Rows({{"100", "5", "0"}}), 1));
     // Every tube positive at small volumes: the maximum reaches the top candidate.
-    EXPECT_TRUE(SearchAnswerIsLowerBound(
-        Search(Rows({{"10", "5", "0"}, {"1", "5", "0"}, {"0.1", "5", "0"}}), 3).state));
+    EXPECT_TRUE(lowerBound(Rows({{"10", "5", "0"}, {"1", "5", "0"}, {"0.1", "5", "0"}}), 3));
     // A maximum inside the range with a negative tube is the estimate itself.
-    EXPECT_FALSE(SearchAnswerIsLowerBound(Search(k530, 3).state));
+    EXPECT_FALSE(lowerBound(k530, 3));
     // No positive tube, or no sample in the positive tubes: not a rising likelihood.
-    EXPECT_FALSE(SearchAnswerIsLowerBound(Search(Rows({{"10", "0", "5"}}), 1).state));
-    EXPECT_FALSE(SearchAnswerIsLowerBound(Search(Rows({{"0", "5", "0"}}), 1).state));
-    // A fresh state (count 0) has no answer to judge.
-    EXPECT_FALSE(SearchAnswerIsLowerBound(Module1{}));
+    EXPECT_FALSE(lowerBound(Rows({{"10", "0", "5"}}), 1));
+    EXPECT_FALSE(lowerBound(Rows({{"0", "5", "0"}}), 1));
+    // A search that never ran has no answer to judge.
+    EXPECT_FALSE(SearchAnswerIsLowerBound(SearchResult{}));
 }
 
 TEST(Search, RecreatesTheArraysForTheCurrentCount) {

@@ -4,7 +4,7 @@
 
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
-#include "shell/WindowFixture.h"
+#include "tests/shell/WindowFixture.h"
 
 namespace tubewise {
 namespace {

@@ -1,9 +1,8 @@
 // The tube-data grid: the rows it opens and closes, the change-dilution button's way back to
 // the count dialog, and the texts it hands to the calculation.
-#include "entry/ApplyDilutionCount.h"
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
-#include "shell/WindowFixture.h"
+#include "tests/shell/WindowFixture.h"
 
 namespace tubewise {
 namespace {

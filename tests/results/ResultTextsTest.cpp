@@ -4,10 +4,14 @@
 #include <cmath>
 
 #include "results/ResultTexts.h"
-#include "tests/results/ExpectedTexts.h"
+#include "tests/support/ExpectedTexts.h"
 
 namespace tubewise {
 namespace {
+
+// The advice colours as the results window paints them, (red, green, blue).
+constexpr Colour kRed{192, 0, 0};
+constexpr Colour kGreen{0, 128, 0};
 
 struct StateRow {
     const char* name;
@@ -20,8 +24,8 @@ struct StateRow {
     std::string perMl;
     std::string per100Ml;
     std::string thomas;
-    AdviceColour poisson;
-    AdviceColour thomasColour;
+    Colour poisson;
+    Colour thomasColour;
 };
 
 void PrintTo(const StateRow& row, std::ostream* os) {
@@ -51,10 +55,10 @@ TEST_P(ResultTextsByState, FiguresMarksAndAdvice) {
     EXPECT_EQ(texts.thomas, row.thomas);
     EXPECT_EQ(texts.poissonAdviceColour, row.poisson);
     EXPECT_EQ(texts.poissonAdvice,
-              row.poisson == AdviceColour::Red ? expected::kPoissonRed : expected::kPoissonGreen);
+              row.poisson == kRed ? expected::kPoissonRed : expected::kPoissonGreen);
     EXPECT_EQ(texts.thomasAdviceColour, row.thomasColour);
-    EXPECT_EQ(texts.thomasAdvice, row.thomasColour == AdviceColour::Red ? expected::kThomasRed
-                                                                        : expected::kThomasGreen);
+    EXPECT_EQ(texts.thomasAdvice,
+              row.thomasColour == kRed ? expected::kThomasRed : expected::kThomasGreen);
 }
 
 // Figures as the search and the Thomas formula leave them for the named series.
@@ -62,28 +66,26 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, ResultTextsByState,
     ::testing::Values(
         StateRow{"worked_example_5_3_0", 3, 0.0225640617980848, 0.7920000000000006, kTrue,
-                 800 / std::sqrt(138.75), "0.0225640617980848", "0.792", "79.2", "67.916",
-                 AdviceColour::Green, AdviceColour::Green},
+                 800 / std::sqrt(138.75), "0.0225640617980848", "0.792", "79.2", "67.916", kGreen,
+                 kGreen},
         // The last candidate is just below 10: rounded it reads 10 and is a lower bound.
         StateRow{"every_tube_positive", 3, 0.100925, 9.999999999999897, kFalse, 67.9, "0.100925",
-                 " 10  <", " 1000  <", expected::kUndefined, AdviceColour::Red, AdviceColour::Red},
+                 " 10  <", " 1000  <", expected::kUndefined, kRed, kRed},
         StateRow{"every_tube_negative", 3, 0.946, 0.001, kTrue, 0, "0.946", "0.001", "0.1", "0",
-                 AdviceColour::Green, AdviceColour::Green},
+                 kGreen, kGreen},
         // The bound is strict: 9.99999 itself is an ordinary figure.
         StateRow{"exactly_at_the_bound", 1, 0.5, 9.99999, kTrue, 1, "0.5", "10", "999.999", "1",
-                 AdviceColour::Green, AdviceColour::Green},
+                 kGreen, kGreen},
         // Halves go to the even neighbour (12.3125 and 0.0625 are exact binary halves).
         StateRow{"halves_to_even", 2, 1e-5, 0.5, kTrue, 12.3125, "1E-05", "0.5", "50", "12.312",
-                 AdviceColour::Green, AdviceColour::Green},
+                 kGreen, kGreen},
         StateRow{"half_rounds_up_to_even", 2, 0.25, 0.0625, kTrue, 0.0625, "0.25", "0.062", "6.25",
-                 "0.062", AdviceColour::Green, AdviceColour::Green},
+                 "0.062", kGreen, kGreen},
         // A Thomas fault leaves ThomasDefined false and an old ThomasMpn that must not show.
         StateRow{"thomas_fault_keeps_stale_figure_hidden", 1, 2.6e-20, 3.52, kFalse, 94.868,
-                 "2.6E-20", "3.52", "352", expected::kUndefined, AdviceColour::Green,
-                 AdviceColour::Red},
+                 "2.6E-20", "3.52", "352", expected::kUndefined, kGreen, kRed},
         // A search that faulted at the first load leaves zeros.
-        StateRow{"zeros", 5, 0, 0, kTrue, 0, "0", "0", "0", "0", AdviceColour::Green,
-                 AdviceColour::Green}),
+        StateRow{"zeros", 5, 0, 0, kTrue, 0, "0", "0", "0", "0", kGreen, kGreen}),
     [](const ::testing::TestParamInfo<StateRow>& info) { return std::string(info.param.name); });
 
 TEST(ResultTextsHeadings, CarryTheDilutionCountInTheSignedForm) {
@@ -119,11 +121,15 @@ TEST(ResultTextsLocale, GeneralFormUsesTheLocaleSeparatorButLowerBoundsKeepThePo
     EXPECT_EQ(texts.mpnPer100Ml, " 1050  <");
 }
 
-TEST(AdviceColours, AreDarkRedAndDarkGreen) {
-    EXPECT_EQ(PackedColour(AdviceColour::Red), 192);
-    EXPECT_EQ(PackedColour(AdviceColour::Green), 0x8000);
-    EXPECT_STREQ(ColourName(AdviceColour::Red), "red");
-    EXPECT_STREQ(ColourName(AdviceColour::Green), "green");
+TEST(AdviceColours, AreThePackedRedAndGreenByName) {
+    EXPECT_EQ(kAdviceRed, kRed);
+    EXPECT_EQ(kAdviceRed.Packed(), 192);
+    EXPECT_EQ(kAdviceGreen, kGreen);
+    EXPECT_EQ(kAdviceGreen.Packed(), 0x8000);
+    EXPECT_EQ(Colour::FromPacked(0x8000), kGreen);
+    EXPECT_STREQ(ColourName(kRed), "red");
+    EXPECT_STREQ(ColourName(kGreen), "green");
+    EXPECT_STREQ(ColourName(Colour{1, 2, 3}), "");
 }
 
 }  // namespace

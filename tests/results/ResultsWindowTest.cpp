@@ -2,19 +2,18 @@
 // dialog, typed grid, calculate, return, chart window; message boxes answered by the seam.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QTest>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
-#include <cstdio>
 #include <vector>
 
+#include "app/Road.h"
 #include "chart/frmgraph.h"
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
 #include "results/frmresult.h"
 #include "shell/Session.h"
-#include "tests/results/ExpectedTexts.h"
+#include "tests/support/ExpectedTexts.h"
 
 namespace tubewise {
 namespace {
@@ -40,7 +39,7 @@ QString Q(const std::string& utf8) {
 
 class ResultsWindowTest : public ::testing::Test {
   protected:
-    ResultsWindowTest() : session(TestSeams()) {}
+    ResultsWindowTest() : session(TestSeams()), road(session) {}
 
     Seams TestSeams() {
         Seams s;
@@ -140,6 +139,7 @@ class ResultsWindowTest : public ::testing::Test {
     std::vector<Shown> shown;
     int quits = 0;
     Session session;
+    Road road;  // wires the windows as the program does
 };
 
 const std::initializer_list<Cells> kWorkedExample = {
@@ -301,27 +301,6 @@ TEST_F(ResultsWindowTest, ClosingTheResultsWindowEndsTheProgram) {
     Results().close();
     EXPECT_EQ(quits, 1);
     EXPECT_TRUE(session.ending());
-}
-
-TEST_F(ResultsWindowTest, CalculateShowsResultsQuicklyForFiveDilutions) {
-    frmmpn& grid = GridWith({{"10", "5", "0"},
-                             {"1", "4", "1"},
-                             {"0.1", "2", "3"},
-                             {"0.01", "1", "4"},
-                             {"0.001", "0", "5"}});
-    QElapsedTimer timer;
-    double first = 0;
-    double again = 0;
-    for (double* elapsed : {&first, &again}) {
-        timer.start();
-        Calculate(grid);
-        QCoreApplication::processEvents();
-        *elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-        ASSERT_TRUE(Results().isVisible());
-        ReturnToGrid(grid);
-    }
-    std::printf("calculate -> results shown, five dilutions: %.1f ms (window built), %.1f ms\n",
-                first, again);
 }
 
 }  // namespace

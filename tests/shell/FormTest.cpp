@@ -5,10 +5,10 @@
 
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
-#include "shell/WindowFixture.h"
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
 #include "shell/frmdarbare.h"
+#include "tests/shell/WindowFixture.h"
 
 namespace tubewise {
 namespace {

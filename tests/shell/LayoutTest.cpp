@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "shell/Fonts.h"
-#include "shell/WindowFixture.h"
+#include "tests/shell/WindowFixture.h"
 
 namespace tubewise {
 namespace {

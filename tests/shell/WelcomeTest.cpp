@@ -10,10 +10,10 @@
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
 #include "results/frmresult.h"
-#include "shell/WindowFixture.h"
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
 #include "shell/frmdarbare.h"
+#include "tests/shell/WindowFixture.h"
 
 namespace tubewise {
 namespace {

@@ -1,5 +1,5 @@
-// A fresh session per test whose seams record messages and the end of the program instead
-// of opening boxes, dialogs or a browser; shared by the shell and entry window tests.
+// A fresh session per test, wired as the program wires it, whose seams record messages and the
+// end of the program instead of opening boxes, dialogs or a browser; shared by the window tests.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/Road.h"
 #include "shell/Form.h"
 #include "shell/Session.h"
 
@@ -39,8 +40,10 @@ class WindowTest : public ::testing::Test {
         };
         seams.quit = [this] { ++quits; };
         session = std::make_unique<Session>(seams);
+        road = std::make_unique<Road>(*session);
     }
     ~WindowTest() override {
+        road.reset();
         session.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -80,6 +83,7 @@ class WindowTest : public ::testing::Test {
     std::vector<ShownMessage> messages;
     int quits = 0;
     std::unique_ptr<Session> session;
+    std::unique_ptr<Road> road;  // wires the windows as the program does
 };
 
 }  // namespace tubewise::testing

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/Calculation.h"
 #include "core/EstimateMpn.h"
-#include "core/stats/GridSeries.h"
 #include "core/stats/MpnStatistics.h"
 
 namespace tubewise::stats {
@@ -253,15 +253,15 @@ TEST(SeriesFromGridTexts, ConvertsAsTheGridDoes) {
     grid[0] = {"10", "2.5", "3.5"};  // halves to even: 2 positive, 4 negative
     grid[1] = {"0,5", "۳", "٢"};     // locale separator, Persian and Arabic-Indic digits
     grid[2] = {"junk", "1", "1"};    // beyond the row count: never read
-    const GridSeries g = SeriesFromGrid(grid, 2, comma);
-    ASSERT_EQ(g.check.fault, SeriesFault::None);
-    ASSERT_EQ(g.series.size(), 2u);
-    EXPECT_EQ(g.series[0].volumeMl, 10);
-    EXPECT_EQ(g.series[0].positives, 2);
-    EXPECT_EQ(g.series[0].tubes, 6);
-    EXPECT_EQ(g.series[1].volumeMl, 0.5);
-    EXPECT_EQ(g.series[1].positives, 3);
-    EXPECT_EQ(g.series[1].tubes, 5);
+    const SeriesLoad load = LoadSeries(grid, 2, comma);
+    ASSERT_TRUE(load.complete());
+    EXPECT_EQ(load.series.rows[0].volume, 10);
+    EXPECT_EQ(load.series.rows[0].positive, 2);
+    EXPECT_EQ(load.series.rows[0].negative, 4);
+    EXPECT_EQ(load.series.rows[1].volume, 0.5);
+    EXPECT_EQ(load.series.rows[1].positive, 3);
+    EXPECT_EQ(load.series.rows[1].negative, 2);
+    EXPECT_EQ(StatisticsOf(load, {}).check.fault, SeriesFault::None);
 
     struct Row {
         GridRowTexts second;
@@ -278,12 +278,11 @@ TEST(SeriesFromGridTexts, ConvertsAsTheGridDoes) {
         GridTexts bad;
         bad[0] = {"10", "1", "1"};
         bad[1] = row.second;
-        const GridSeries r = SeriesFromGrid(bad, 2, NumberLocale{});
+        const MpnStatistics r = StatisticsOf(LoadSeries(bad, 2, NumberLocale{}), {});
         EXPECT_EQ(r.check.fault, row.fault) << row.second.positive;
         EXPECT_EQ(r.check.dilution, 2);
-        EXPECT_TRUE(r.series.empty());
     }
-    EXPECT_EQ(SeriesFromGrid(grid, 0, comma).check.fault, SeriesFault::NoDilutions);
+    EXPECT_EQ(StatisticsOf(LoadSeries(grid, 0, comma), {}).check.fault, SeriesFault::NoDilutions);
 }
 
 // Random series (counts 0-20, volumes 1e-4..100 mL, 1-5 dilutions): every figure is a number,

@@ -1,8 +1,8 @@
 // Tubewise starts at its welcome window.
 #include <QApplication>
 
+#include "app/Road.h"
 #include "shell/Session.h"
-#include "shell/frmabout.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     // The windows' close boxes end the program through the session, not by the last window.
     QApplication::setQuitOnLastWindowClosed(false);
     tubewise::Session session;
+    tubewise::Road road(session);
     tubewise::StartProgram(session);
     return app.exec();
 }

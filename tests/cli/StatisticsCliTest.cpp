@@ -12,7 +12,7 @@
 #include <QThread>
 #include <cmath>
 
-#include "support/CliProcess.h"
+#include "tests/support/CliProcess.h"
 
 namespace {
 
@@ -187,10 +187,3 @@ TEST(BatchRun, InterruptLeavesNoFile) {
 }
 
 }  // namespace
-
-// QProcess wants an application object.
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

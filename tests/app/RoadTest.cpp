@@ -7,8 +7,8 @@
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
 #include "results/frmresult.h"
-#include "shell/WindowFixture.h"
 #include "shell/frmabout.h"
+#include "tests/shell/WindowFixture.h"
 
 namespace tubewise {
 namespace {

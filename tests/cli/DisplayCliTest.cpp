@@ -7,7 +7,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
-#include "tests/results/ExpectedTexts.h"
+#include "tests/support/ExpectedTexts.h"
 
 namespace {
 

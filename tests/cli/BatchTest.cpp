@@ -6,10 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "core/stats/BatchRun.h"
+#include "cli/BatchCsv.h"
+#include "cli/BatchWork.h"
+#include "core/NumberText.h"
 
-namespace tubewise::stats {
+namespace tubewise::cli {
 namespace {
+
+using stats::CiMethod;
+using stats::MleKind;
+using stats::StatisticsOptions;
 
 std::vector<BatchSample> ReadAll(const std::vector<std::string>& lines) {
     BatchLineReader reader;
@@ -34,20 +40,17 @@ TEST(BatchLines, HeaderCommentsAndBlankLinesHoldNoSample) {
     EXPECT_TRUE(samples[1].error.empty());
 }
 
-TEST(BatchLines, SeriesAndGridTextsOfASample) {
+TEST(BatchLines, SeriesOfASample) {
     const auto samples = ReadAll({"\"tank 3, tap\", 10 ,5,5, 1,5,3,0.1,5,0\r"});
     ASSERT_EQ(samples.size(), 1u);
     const BatchSample& s = samples[0];
     EXPECT_EQ(s.id, "tank 3, tap");
-    ASSERT_EQ(s.series.size(), 3u);
-    EXPECT_EQ(s.series[1].volumeMl, 1);
-    EXPECT_EQ(s.series[1].tubes, 5);
-    EXPECT_EQ(s.series[1].positives, 3);
-    // The grid holds positive and negative tubes.
-    EXPECT_EQ(s.grid[1].volume, "1");
-    EXPECT_EQ(s.grid[1].positive, "3");
-    EXPECT_EQ(s.grid[1].negative, "2");
-    EXPECT_EQ(s.grid[2].negative, "5");
+    ASSERT_EQ(s.series.count, 3);
+    // The series holds positive and negative tubes, as the grid does.
+    EXPECT_EQ(s.series.rows[1].volume, 1);
+    EXPECT_EQ(s.series.rows[1].positive, 3);
+    EXPECT_EQ(s.series.rows[1].negative, 2);
+    EXPECT_EQ(s.series.rows[2].negative, 5);
 }
 
 TEST(BatchLines, BadLinesSayWhatIsWrong) {
@@ -80,8 +83,7 @@ TEST(BatchLines, BadLinesSayWhatIsWrong) {
 
 TEST(BatchSampleFigures, WorkedExampleGivesGridThomasAndStatistics) {
     const auto samples = ReadAll({"w,10,5,5,1,5,3,0.1,5,0"});
-    Module1 state;
-    const BatchRecord r = EvaluateSample(samples[0], StatisticsOptions{}, state);
+    const BatchRecord r = EvaluateSample(samples[0], StatisticsOptions{});
     ASSERT_TRUE(r.error.empty());
     EXPECT_EQ(r.searchEnd, SearchEnd::Completed);
     EXPECT_EQ(r.mpnPerMl, 0.7920000000000006);
@@ -95,18 +97,16 @@ TEST(BatchSampleFigures, WorkedExampleGivesGridThomasAndStatistics) {
 TEST(BatchSampleFigures, LargeVolumesAllPositiveAreALowerBoundInsideTheRange) {
     // The likelihood rounds to 1 at 0.375 per mL, far below the top candidate.
     const auto samples = ReadAll({"big,100,5,5", "mid,10,5,5,1,5,3,0.1,5,0"});
-    Module1 state;
-    const BatchRecord big = EvaluateSample(samples[0], StatisticsOptions{}, state);
+    const BatchRecord big = EvaluateSample(samples[0], StatisticsOptions{});
     EXPECT_LT(big.mpnPerMl, 1.0);
     EXPECT_TRUE(big.lowerBound);
     EXPECT_EQ(big.statistics.mle.kind, MleKind::Infinite);
-    EXPECT_FALSE(EvaluateSample(samples[1], StatisticsOptions{}, state).lowerBound);
+    EXPECT_FALSE(EvaluateSample(samples[1], StatisticsOptions{}).lowerBound);
 }
 
 TEST(BatchSampleFigures, AllPositiveHasNoFiniteFigures) {
     const auto samples = ReadAll({"p,10,5,5,1,5,5"});
-    Module1 state;
-    const BatchRecord r = EvaluateSample(samples[0], {CiMethod::LikelihoodRatio, 0.9}, state);
+    const BatchRecord r = EvaluateSample(samples[0], {CiMethod::LikelihoodRatio, 0.9});
     EXPECT_FALSE(r.thomasDefined);
     const std::vector<std::string> fields = SplitCsvLine(FormatRecord(r));
     const std::vector<std::string> names = SplitCsvLine(BatchHeader());
@@ -134,9 +134,8 @@ TEST(BatchSampleFigures, AllPositiveHasNoFiniteFigures) {
 TEST(BatchRecords, EveryRecordHasTheHeadersColumns) {
     const auto samples = ReadAll({"ok,10,5,5,1,5,3,0.1,5,0", "bad \"one\",10,5", "neg,1,3,0"});
     const std::size_t columns = SplitCsvLine(BatchHeader()).size();
-    Module1 state;
     for (const BatchSample& s : samples) {
-        const BatchRecord r = EvaluateSample(s, StatisticsOptions{}, state);
+        const BatchRecord r = EvaluateSample(s, StatisticsOptions{});
         const std::vector<std::string> fields = SplitCsvLine(FormatRecord(r));
         ASSERT_EQ(fields.size(), columns) << FormatRecord(r);
         EXPECT_EQ(fields[0], std::to_string(s.line));
@@ -154,9 +153,9 @@ TEST(BatchRecords, CsvFieldsReadBack) {
         EXPECT_EQ(fields[1], "next");
     }
     for (const double x : {0.1, 0.7920000000000006, 1e-300, 123456789.125, 2.0 / 3}) {
-        EXPECT_EQ(std::stod(ShortestText(x)), x);
+        EXPECT_EQ(std::stod(FormatShortest(x)), x);
     }
-    EXPECT_EQ(ShortestText(0.1), "0.1");
+    EXPECT_EQ(FormatShortest(0.1), "0.1");
 }
 
 TEST(BatchThreads, TwoThreadsGiveTheSameRecordsInInputOrder) {
@@ -192,4 +191,4 @@ TEST(BatchThreads, AStopRequestStartsNoFurtherSample) {
 }
 
 }  // namespace
-}  // namespace tubewise::stats
+}  // namespace tubewise::cli

@@ -1,20 +1,17 @@
-// Batch evaluation: sample lines of a CSV file, the full set of figures for each sample (grid
-// search, Thomas formula, statistics) on several threads, and the CSV result records.
+// The batch run's CSV: sample lines read into typed series, and result records written in one
+// column table from which the header and every line come.
 #pragma once
 
-#include <atomic>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/EstimateMpn.h"
-#include "core/GridTexts.h"
-#include "core/Module1.h"
+#include "core/Series.h"
 #include "core/stats/MpnStatistics.h"
 
-namespace tubewise::stats {
+namespace tubewise::cli {
 
 // One input line holding a sample: an id, then volume (mL per tube), tubes and positive tubes
 // for each of 1 to 5 dilutions.
@@ -22,8 +19,7 @@ struct BatchSample {
     int line = 0;  // 1-based line number in the input
     std::string id;
     int dilutions = 0;
-    GridTexts grid;  // the texts the grid would hold: volume, positive and negative tubes
-    std::vector<Dilution> series;
+    Series series;      // volume, positive and negative tubes of each dilution
     std::string error;  // why the line cannot be evaluated; empty when it can
 };
 
@@ -38,6 +34,7 @@ class BatchLineReader {
     bool seenContent_ = false;
 };
 
+// Every figure of one sample, or why it has none.
 struct BatchRecord {
     int line = 0;
     std::string id;
@@ -49,19 +46,8 @@ struct BatchRecord {
     bool lowerBound = false;  // the search's answer understates the density
     bool thomasDefined = false;
     double thomasPer100Ml = 0;
-    MpnStatistics statistics;
+    stats::MpnStatistics statistics;
 };
-
-// Every figure of one sample; `state` is the caller's scratch calculation state.
-BatchRecord EvaluateSample(const BatchSample& sample, const StatisticsOptions& options,
-                           Module1& state);
-
-// Evaluates samples[i] into out[i] on `threads` threads (the caller's thread is one of them),
-// counting finished samples in `done`. Once `stop` is set no new sample is started; the
-// function returns false when it stopped before the end.
-bool EvaluateSamples(std::span<const BatchSample> samples, std::span<BatchRecord> out,
-                     const StatisticsOptions& options, int threads, std::atomic<int>& done,
-                     const std::atomic<bool>& stop);
 
 // The CSV header and one record as a CSV line, both without the line end.
 std::string BatchHeader();
@@ -72,7 +58,4 @@ std::string FormatRecord(const BatchRecord& record);
 std::vector<std::string> SplitCsvLine(std::string_view line);
 std::string CsvField(std::string_view text);
 
-// Shortest text that reads back to the same double.
-std::string ShortestText(double x);
-
-}  // namespace tubewise::stats
+}  // namespace tubewise::cli

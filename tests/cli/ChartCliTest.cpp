@@ -8,8 +8,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "chart/ChartFixtures.h"
 #include "cli/ChartSection.h"
+#include "tests/chart/ChartFixtures.h"
 
 namespace tubewise {
 namespace {

@@ -18,6 +18,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/Road.h"
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
 #include "shell/Session.h"
@@ -70,6 +71,7 @@ class FirstPaint : public QObject {
 
 int Startup(QElapsedTimer& sinceMain) {
     Session session;
+    Road road(session);
     FirstPaint probe(sinceMain);
     frmabout& welcome = session.form<frmabout>();
     welcome.installEventFilter(&probe);
@@ -167,6 +169,7 @@ int Shots(const QString& dir) {
     };
     seams.quit = [] {};
     Session session(seams);
+    Road road(session);
 
     frmabout& welcome = StartProgram(session);
     Shoot(welcome, dir);

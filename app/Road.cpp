@@ -1,0 +1,180 @@
+// The program's road from the welcome window to a saved chart, and the wiring of its windows.
+#include "app/Road.h"
+
+#include <QDir>
+
+#include "chart/ChartExport.h"
+#include "chart/frmgraph.h"
+#include "core/Texts.h"
+#include "entry/frmdel.h"
+#include "entry/frmmpn.h"
+#include "results/ResultTexts.h"
+#include "results/frmresult.h"
+#include "shell/Session.h"
+#include "shell/frmContact.h"
+#include "shell/frmabout.h"
+#include "shell/frmdarbare.h"
+
+namespace tubewise {
+
+namespace {
+
+const QString kGifFilter = QStringLiteral("GIF(*.GIF)");
+const QString kGifSuffix = QStringLiteral(".GIF");
+
+// Closing one of the four windows of the road ends the program at once.
+void EndProgramWhenClosed(Session& session, Form& form) {
+    QObject::connect(&form, &Form::unloaded, &form, [&session] { session.EndProgram(); });
+}
+
+// An about or contact dialog, modal; the welcome window takes the keyboard back afterwards.
+template <class Dialog>
+void ShowDialogOverWelcome(Session& session) {
+    session.form<Dialog>().ShowModal();
+    if (session.isBuilt<frmabout>()) session.form<frmabout>().TakeKeyboardBack();
+}
+
+}  // namespace
+
+Road::Road(Session& session) : session_(session) {
+    connect(&session, &Session::formBuilt, this, &Road::Wire);
+}
+
+void Road::Wire(Form* form) {
+    if (auto* w = qobject_cast<frmabout*>(form)) WireWelcome(*w);
+    if (auto* w = qobject_cast<frmdel*>(form)) WireCountDialog(*w);
+    if (auto* w = qobject_cast<frmmpn*>(form)) WireGrid(*w);
+    if (auto* w = qobject_cast<frmresult*>(form)) WireResults(*w);
+    if (auto* w = qobject_cast<frmgraph*>(form)) WireChart(*w);
+    if (auto* w = qobject_cast<frmContact*>(form)) WireContact(*w);
+}
+
+void Road::WireWelcome(frmabout& welcome) {
+    Session& s = session_;
+    connect(&welcome, &frmabout::enterRequested, this, [&s, &welcome] {
+        s.form<frmdel>().show();
+        welcome.hide();
+    });
+    connect(&welcome, &frmabout::aboutRequested, this,
+            [&s] { ShowDialogOverWelcome<frmdarbare>(s); });
+    connect(&welcome, &frmabout::contactRequested, this,
+            [&s] { ShowDialogOverWelcome<frmContact>(s); });
+    EndProgramWhenClosed(s, welcome);
+}
+
+void Road::WireCountDialog(frmdel& dialog) {
+    Session& s = session_;
+    connect(&dialog, &frmdel::countConfirmed, this, [&s, &dialog](int count) {
+        Module1& state = s.state();
+        state.CountEntered = kTrue;
+        state.DilutionCount = static_cast<Int16>(count);
+        // Building the grid on its first use closes every row before these are opened.
+        frmmpn& grid = s.form<frmmpn>();
+        grid.OpenRows(count);
+        dialog.hide();
+        grid.show();
+    });
+    connect(&dialog, &frmdel::countRefused, this, [&s] { s.state().CountEntered = kFalse; });
+    connect(&dialog, &frmdel::exitRequested, this, [&s] { s.EndProgram(); });
+    EndProgramWhenClosed(s, dialog);
+}
+
+void Road::WireGrid(frmmpn& grid) {
+    Session& s = session_;
+    connect(&grid, &frmmpn::calculateRequested, this, [&s] { RunCalculation(s); });
+    connect(&grid, &frmmpn::changeDilutionRequested, this, [&s, &grid] {
+        grid.ResetGrid();
+        grid.hide();
+        frmdel& dialog = s.form<frmdel>();
+        dialog.show();
+        dialog.Reset();
+    });
+    EndProgramWhenClosed(s, grid);
+}
+
+void Road::WireResults(frmresult& results) {
+    Session& s = session_;
+    connect(&results, &frmresult::returnRequested, this, [&s, &results] {
+        results.hide();
+        s.form<frmmpn>().show();
+    });
+    connect(&results, &frmresult::chartRequested, this, [&s] { ShowChart(s); });
+    EndProgramWhenClosed(s, results);
+}
+
+void Road::WireChart(frmgraph& chart) {
+    Session& s = session_;
+    connect(&chart, &frmgraph::saveRequested, this, [&s] { SaveChart(s); });
+}
+
+void Road::WireContact(frmContact& contact) {
+    Session& s = session_;
+    // Closing the card gives the welcome window its input back; a welcome window that is not
+    // there is not built just to be enabled.
+    connect(&contact, &Form::unloaded, this, [&s] {
+        if (s.isBuilt<frmabout>()) s.form<frmabout>().setEnabled(true);
+    });
+}
+
+frmabout& StartProgram(Session& session) {
+    frmabout& welcome = session.form<frmabout>();
+    welcome.show();
+    return welcome;
+}
+
+Calculation RunCalculation(Session& session) {
+    frmmpn& grid = session.form<frmmpn>();
+    Module1& state = session.state();
+    const NumberLocale locale = session.numberLocale();
+    CalculationOptions options;
+    options.failedSearch = FailedSearch::Discard;
+    const Calculation calc = Calculate(grid.ReadGrid(), state.DilutionCount, locale, options);
+    StoreCalculation(state, calc);
+    if (calc.refusal) session.tell(&grid, *calc.refusal);
+    // A message box runs its own event loop; the program may have been ended meanwhile.
+    if (session.ending()) return calc;
+
+    if (calc.showResults()) {
+        grid.hide();
+        frmresult& results = session.form<frmresult>();
+        results.ShowResults(ComposeResultTexts(state, locale));
+        results.show();
+    }
+    RefreshOpenChart(session);
+    return calc;
+}
+
+void DrawProbabilityChart(Session& session) {
+    const ChartDescription& drawn = session.form<frmgraph>().Draw(session.state());
+    if (drawn.has(ChartStep::TitleCaptioned)) session.state().MpnTitleText = drawn.mpnTitleText;
+}
+
+void ShowChart(Session& session) {
+    DrawProbabilityChart(session);
+    session.form<frmgraph>().BringIntoView();
+}
+
+void RefreshOpenChart(Session& session) {
+    if (!session.isBuilt<frmgraph>()) return;
+    frmgraph& chart = session.form<frmgraph>();
+    if (!chart.isVisible()) return;
+    chart.update();
+    DrawProbabilityChart(session);
+    chart.Restore();
+}
+
+void SaveChart(Session& session) {
+    frmgraph& chart = session.form<frmgraph>();
+    const QString chosen = session.seams().saveFileName(&chart, kGifFilter, chart.lastFileName());
+    if (chosen.isEmpty()) return;  // cancelled
+    chart.setLastFileName(chosen);
+    const QString path = chosen + kGifSuffix;
+    QString reason;
+    if (SaveChartGif(chart.drawn(), path, &reason)) return;
+    session.seams().message(&chart,
+                            QString::fromUtf8(text::kPictureNotSavedPrompt) + QLatin1Char('\n') +
+                                QDir::toNativeSeparators(path) + QLatin1Char('\n') + reason,
+                            QString::fromUtf8(text::kErrorTitle));
+}
+
+}  // namespace tubewise

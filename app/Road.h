@@ -1,0 +1,65 @@
+// The composition root: the one place that knows every window. It connects the windows'
+// intents (enter, count confirmed, calculate, back to the grid, show chart, save chart, close)
+// into the program's road, and runs the steps of that road.
+#pragma once
+
+#include <QObject>
+
+#include "core/Calculation.h"
+
+namespace tubewise {
+
+class Form;
+class Session;
+class frmabout;
+class frmdel;
+class frmmpn;
+class frmresult;
+class frmgraph;
+class frmContact;
+
+// Wires every window the session builds from its construction on; one per session.
+class Road : public QObject {
+    Q_OBJECT
+  public:
+    explicit Road(Session& session);
+
+  private:
+    void Wire(Form* form);
+    void WireWelcome(frmabout& welcome);
+    void WireCountDialog(frmdel& dialog);
+    void WireGrid(frmmpn& grid);
+    void WireResults(frmresult& results);
+    void WireChart(frmgraph& chart);
+    void WireContact(frmContact& contact);
+
+    Session& session_;
+};
+
+// Start-up: builds the welcome window and shows it, not modal; no other window is built.
+frmabout& StartProgram(Session& session);
+
+// The calculate button's command: one calculation from the grid, written into the state. A
+// refused grid or a search that cannot finish is told over the grid, which stays in front
+// with its text untouched; otherwise the grid is hidden and the results window filled and
+// shown. In every case an open chart window is redrawn and restored from minimised.
+Calculation RunCalculation(Session& session);
+
+// The probability chart of the calculation state, drawn into the chart window (built hidden
+// when it does not exist yet); the title's MPN figure is kept in MpnTitleText.
+void DrawProbabilityChart(Session& session);
+
+// The results window's chart button: draws the chart and brings the chart window into view.
+void ShowChart(Session& session);
+
+// After every calculation, valid or not: when the chart window is visible (minimised counts)
+// it is redrawn from the current curve and restored. A chart window that is not open is
+// neither built nor shown.
+void RefreshOpenChart(Session& session);
+
+// The chart window's save button: asks for a name (offering the last one), appends ".GIF" and
+// writes the chart as an 800 x 400 GIF. A cancelled dialog writes nothing; a failed write
+// leaves any old file as it was and tells the analyst why.
+void SaveChart(Session& session);
+
+}  // namespace tubewise
