@@ -17,7 +17,7 @@ struct GridCheck {
     // 1-based number of the faulty row; 0 when the grid is valid, -1 when a count outside
     // 1..kGridRows leaves no grid to judge (no message then).
     int row = 0;
-    std::optional<Message> message;  // prompt and title "ورودي اشتباه" for a faulty row
+    std::optional<Message> message;  // prompt and the wrong-input title for a faulty row
 };
 
 GridCheck CheckGrid(const GridTexts& grid, int count, const NumberLocale& locale);

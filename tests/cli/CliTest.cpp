@@ -14,13 +14,14 @@
 
 #include "core/EstimateMpn.h"
 #include "tests/support/CliProcess.h"
+#include "tests/support/ExpectedTexts.h"
 
 namespace {
 
 // The message box texts as the analyst must see them.
-const QString kTitle = QStringLiteral("ورودي اشتباه");
-const QString kEmptyPrompt = QStringLiteral("!  خانه هاي خالي را مقدار دهي کنيد ");
-const QString kNumbersPrompt = QStringLiteral("! فقط عدد وارد شود ");
+const QString kTitle = QString::fromStdString(expected::kWrongInput);
+const QString kEmptyPrompt = QString::fromStdString(expected::kEmptyCells);
+const QString kNumbersPrompt = QString::fromStdString(expected::kNumbersOnly);
 
 using Result = tubewise::testing::CliRun;
 
@@ -315,15 +316,38 @@ TEST(CliFuzz, OddArgumentsNeverCrash) {
         const Result r = Cli(args);
         const std::string shown = args.join(QStringLiteral(" | ")).left(200).toStdString();
         ASSERT_FALSE(r.crashed) << shown;
-        EXPECT_TRUE(r.exitCode == 0 || r.exitCode == 2 || r.exitCode == 64 || r.exitCode == 73)
-            << r.exitCode << ' ' << shown;
-        // Help wins over everything else and is plain text.
-        if (args.contains(QStringLiteral("--json")) && !args.contains(QStringLiteral("-h")) &&
-            (r.exitCode == 0 || r.exitCode == 2)) {
-            QJsonParseError error;
-            QJsonDocument::fromJson(r.out, &error);
-            EXPECT_EQ(error.error, QJsonParseError::NoError) << shown << '\n'
-                                                             << r.out.toStdString();
+        // Whatever the outcome, it is one of the documented ones and says what it is.
+        const bool json = args.contains(QStringLiteral("--json"));
+        switch (r.exitCode) {
+            case 0:
+                if (args.contains(QStringLiteral("-h"))) {
+                    EXPECT_TRUE(r.out.startsWith("Usage: tubewise-cli")) << shown;
+                } else if (json) {
+                    EXPECT_TRUE(r.json().contains(QStringLiteral("mpn_per_ml"))) << shown;
+                } else {
+                    EXPECT_TRUE(r.out.contains("MPN per mL:")) << shown;
+                }
+                break;
+            case 2:
+                // Refused input: the windows' prompt on standard error, and with --json the
+                // error object on standard output.
+                EXPECT_TRUE(r.err.contains(kTitle.toUtf8())) << shown << r.err.toStdString();
+                if (json) {
+                    QJsonParseError error;
+                    const QJsonDocument doc = QJsonDocument::fromJson(r.out, &error);
+                    EXPECT_EQ(error.error, QJsonParseError::NoError) << shown;
+                    EXPECT_TRUE(doc.object().contains(QStringLiteral("error"))) << shown;
+                }
+                break;
+            case 64:
+                EXPECT_TRUE(r.err.contains("Usage: tubewise-cli")) << shown;
+                EXPECT_TRUE(r.out.isEmpty()) << shown;
+                break;
+            case 73:
+                EXPECT_TRUE(r.err.contains("cannot write")) << shown;
+                break;
+            default:
+                ADD_FAILURE() << "exit status " << r.exitCode << ": " << shown;
         }
     }
 }

@@ -5,14 +5,15 @@
 #include <vector>
 
 #include "core/ValidateGrid.h"
+#include "tests/support/ExpectedTexts.h"
 
 namespace tubewise {
 namespace {
 
 // The message box texts as the analyst must see them.
-const std::string kTitle = "ورودي اشتباه";
-const std::string kEmptyPrompt = "!  خانه هاي خالي را مقدار دهي کنيد ";
-const std::string kNumbersPrompt = "! فقط عدد وارد شود ";
+const std::string kTitle = expected::kWrongInput;
+const std::string kEmptyPrompt = expected::kEmptyCells;
+const std::string kNumbersPrompt = expected::kNumbersOnly;
 
 struct Case {
     const char* name;

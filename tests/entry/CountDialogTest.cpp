@@ -5,6 +5,7 @@
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
 #include "tests/shell/WindowFixture.h"
+#include "tests/support/ExpectedTexts.h"
 
 namespace tubewise {
 namespace {
@@ -12,11 +13,11 @@ namespace {
 using testing::WindowTest;
 
 // Prompts and titles as published, blanks included.
-const QString kOnlyNumber = QStringLiteral("! فقط عدد وارد شود ");
-const QString kWholeOneToFive = QStringLiteral("! فقط عدد صحيح بين 1 تا 5 وارد شود");
-const QString kWrongInput = QStringLiteral("ورودي اشتباه");
-const QString kNoCount = QStringLiteral("! تعدادفعات رقيق سازي وارد نشده است");
-const QString kNoData = QStringLiteral(" عدم ورود داده");
+const QString kOnlyNumber = QString::fromStdString(expected::kNumbersOnly);
+const QString kWholeOneToFive = QString::fromStdString(expected::kWholeOneToFive);
+const QString kWrongInput = QString::fromStdString(expected::kWrongInput);
+const QString kNoCount = QString::fromStdString(expected::kNoCount);
+const QString kNoData = QString::fromStdString(expected::kNoData);
 
 // One thing the analyst does to the count box.
 struct Edit {

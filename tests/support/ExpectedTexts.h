@@ -1,4 +1,5 @@
-// Texts the results window and the command line must show, letter for letter.
+// Texts the windows and the command line must show, letter for letter, typed here apart from
+// the program's own catalogue so that a slip in either shows.
 #pragma once
 
 #include <string>
@@ -21,6 +22,10 @@ inline const std::string kThomasRed =
 inline const std::string kUncomputable = "! مقادير وارد شده قابل محاسبه نيست";
 inline const std::string kWrongInput = "ورودي اشتباه";
 inline const std::string kEmptyCells = "!  خانه هاي خالي را مقدار دهي کنيد ";
+inline const std::string kNumbersOnly = "! فقط عدد وارد شود ";
+inline const std::string kWholeOneToFive = "! فقط عدد صحيح بين 1 تا 5 وارد شود";
+inline const std::string kNoCount = "! تعدادفعات رقيق سازي وارد نشده است";
+inline const std::string kNoData = " عدم ورود داده";
 inline const std::string kChartButton = "منحني توزيع پوآسون ";
 
 }  // namespace expected
