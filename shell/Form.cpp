@@ -137,7 +137,20 @@ void Form::FocusFirst() {
 }
 
 void Form::ShowModal() {
+    modal_ = true;
+    QPointer<Form> self(this);
     exec();
+    if (self) self->modal_ = false;
+}
+
+void Form::setVisible(bool visible) {
+    // Only a window shown modal needs QDialog's showing and hiding. On showing, QDialog would
+    // also hand the first control a made-up Tab focus before the window is active (which
+    // selects a read-only box's whole figure) and make a button the default.
+    if (modal_)
+        QDialog::setVisible(visible);
+    else
+        QWidget::setVisible(visible);
 }
 
 void Form::setHoverFocus(std::initializer_list<const char*> buttonNames) {

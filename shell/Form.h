@@ -78,6 +78,12 @@ class Form : public QDialog {
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+  public:
+    void setVisible(bool visible) override;
+
+  private:
+    bool modal_ = false;  // shown by ShowModal, whose event loop QDialog's hiding ends
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -167,6 +167,10 @@ TEST_F(ResultsWindowTest, WorkedExampleEndToEnd) {
     ExpectPoissonAdvice(expected::kPoissonGreen, kGreen);
     ExpectThomas(Local("67.916"), expected::kThomasGreen, kGreen);
     EXPECT_NEAR(session.state().MpnPer100Ml, 79.2, 1e-9);
+    // The first box takes the focus with its figure shown plainly, not highlighted.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Results()));
+    EXPECT_TRUE(Results().textBox("txtresult", 0)->hasFocus());
+    EXPECT_FALSE(Results().textBox("txtresult", 0)->hasSelectedText());
 }
 
 TEST_F(ResultsWindowTest, EveryTubePositiveShowsLowerBoundsAndRedAdvice) {
