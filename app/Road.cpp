@@ -133,6 +133,7 @@ Calculation RunCalculation(Session& session) {
     if (calc.refusal) session.tell(&grid, *calc.refusal);
     // A message box runs its own event loop; the program may have been ended meanwhile.
     if (session.ending()) return calc;
+    grid.FocusCell(calc.check.row, calc.check.column);
 
     if (calc.showResults()) {
         grid.hide();

@@ -52,15 +52,17 @@ Calculation Calculate(const GridTexts& grid, int dilutions, const NumberLocale& 
     // Each cell is converted once, before any likelihood is formed.
     SeriesLoad load;
     load.series.count = dilutions;
-    if (calc.check.valid) load = LoadSeries(grid, dilutions, locale);
+    if (calc.check.valid) {
+        load = LoadSeries(grid, dilutions, locale);
+        calc.check = CheckRanges(load);
+    }
     return Finish(std::move(calc), load, options);
 }
 
 Calculation Calculate(const Series& series, const CalculationOptions& options) {
     Calculation calc;
     calc.dilutions = series.count;
-    const bool countInRange = series.count >= 1 && series.count <= kGridRows;
-    calc.check = {countInRange, countInRange ? 0 : -1, std::nullopt};
+    calc.check = CheckRanges(Loaded(series));
     return Finish(std::move(calc), Loaded(series), options);
 }
 

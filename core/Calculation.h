@@ -51,7 +51,7 @@ struct Calculation {
 Calculation Calculate(const GridTexts& grid, int dilutions, const NumberLocale& locale,
                       const CalculationOptions& options = {});
 
-// From a series typed already (every cell converted); no validation is needed.
+// From a series typed already (every cell converted), judged by the same range rules.
 Calculation Calculate(const Series& series, const CalculationOptions& options = {});
 
 // Writes the calculation into the state the windows show, as the calculate button leaves

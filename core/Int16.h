@@ -13,7 +13,9 @@ using Int16 = std::int16_t;
 using Flag = std::int16_t;
 inline constexpr Flag kTrue = -1;
 inline constexpr Flag kFalse = 0;
-inline constexpr Flag ToFlag(bool b) { return b ? kTrue : kFalse; }
+inline constexpr Flag ToFlag(bool b) {
+    return b ? kTrue : kFalse;
+}
 
 // nullopt when the exact result lies outside -32768..32767 (an overflow error).
 std::optional<Int16> CheckedAdd(Int16 a, Int16 b);

@@ -10,7 +10,7 @@ namespace tubewise {
 
 template <typename T>
 class OneBasedArray {
-public:
+  public:
     // Discards the contents; afterwards indices 1..upper exist and hold T{} (zero).
     void Redim(int upper) { values_.assign(upper > 0 ? static_cast<std::size_t>(upper) : 0, T{}); }
 
@@ -25,7 +25,7 @@ public:
     T* data() { return values_.data(); }
     const T* data() const { return values_.data(); }
 
-private:
+  private:
     static std::size_t Slot(int i) {
         if (i < 1) throw std::out_of_range("subscript out of range");
         return static_cast<std::size_t>(i - 1);

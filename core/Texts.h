@@ -18,6 +18,10 @@ inline constexpr char kWholeOneToFivePrompt[] = "! فقط عدد صحيح بين
 inline constexpr char kNoCountPrompt[] = "! تعدادفعات رقيق سازي وارد نشده است";
 inline constexpr char kUncomputablePrompt[] = "! مقادير وارد شده قابل محاسبه نيست";
 inline constexpr char kPictureNotSavedPrompt[] = "! تصوير ذخيره نشد";
+// Prompts that name the grid row to mend; "%1" stands for the row's number.
+inline constexpr char kVolumeNotPositivePrompt[] = "! حجم نمونه در رديف %1 بايد بيشتر از صفر باشد";
+inline constexpr char kNegativeCountPrompt[] =
+    "! تعداد لوله ها در رديف %1 نمي تواند کمتر از صفر باشد";
 
 // The results window.
 inline constexpr char kProbabilityHeadingStart[] = "احتمال بروزبراي";

@@ -5,8 +5,35 @@
 
 namespace tubewise {
 
+namespace {
+
+// A prompt with the row's number in place of its "%1".
+std::string NamingRow(std::string_view prompt, int row) {
+    std::string out(prompt);
+    const std::size_t at = out.find("%1");
+    if (at != std::string::npos) out.replace(at, 2, std::to_string(row));
+    return out;
+}
+
+// The cell of a row whose figure the model cannot take, if any: a tube count below zero, or no
+// sample in tubes that exist. A row without tubes has nothing to say and passes.
+GridColumn OutOfRangeCell(double volume, double positive, double negative) {
+    if (positive < 0) return GridColumn::Positive;
+    if (negative < 0) return GridColumn::Negative;
+    if ((positive > 0 || negative > 0) && !(volume > 0)) return GridColumn::Volume;
+    return GridColumn::None;
+}
+
+GridCheck OutOfRange(int row, GridColumn bad) {
+    const char* prompt =
+        bad == GridColumn::Volume ? text::kVolumeNotPositivePrompt : text::kNegativeCountPrompt;
+    return {false, row, Message{NamingRow(prompt, row), text::kWrongInputTitle}, bad};
+}
+
+}  // namespace
+
 GridCheck CheckGrid(const GridTexts& grid, int count, const NumberLocale& locale) {
-    if (count < 1 || count > kGridRows) return {false, -1, std::nullopt};
+    if (count < 1 || count > kGridRows) return {false, -1, std::nullopt, GridColumn::None};
     for (int row = 1; row <= count; ++row) {
         const GridRowTexts& cells = grid[static_cast<std::size_t>(row - 1)];
         if (IsNumeric(cells.volume, locale) && IsNumeric(cells.positive, locale) &&
@@ -17,9 +44,24 @@ GridCheck CheckGrid(const GridTexts& grid, int count, const NumberLocale& locale
             cells.volume.empty() || cells.positive.empty() || cells.negative.empty();
         return {false, row,
                 Message{anyEmpty ? text::kEmptyCellsPrompt : text::kNumbersOnlyPrompt,
-                        text::kWrongInputTitle}};
+                        text::kWrongInputTitle},
+                GridColumn::None};
     }
-    return {true, 0, std::nullopt};
+    return {true, 0, std::nullopt, GridColumn::None};
+}
+
+GridCheck CheckRanges(const SeriesLoad& load) {
+    const Series& series = load.series;
+    if (series.count < 1 || series.count > kGridRows)
+        return {false, -1, std::nullopt, GridColumn::None};
+    // A row whose cells did not all convert is left to the search, which cannot finish.
+    const int rows = load.complete() ? series.count : load.failedRow() - 1;
+    for (int row = 1; row <= rows; ++row) {
+        const SeriesRow& r = series.rows[static_cast<std::size_t>(row - 1)];
+        const GridColumn bad = OutOfRangeCell(r.volume, r.positive, r.negative);
+        if (bad != GridColumn::None) return OutOfRange(row, bad);
+    }
+    return {true, 0, std::nullopt, GridColumn::None};
 }
 
 int ValidateGrid(Module1& state, const GridTexts& grid, const NumberLocale& locale,

@@ -47,6 +47,17 @@ void frmmpn::OpenRows(int count) {
     }
 }
 
+void frmmpn::FocusCell(int row, GridColumn column) {
+    const char* name = column == GridColumn::Volume     ? "txtn"
+                       : column == GridColumn::Positive ? "txtp"
+                       : column == GridColumn::Negative ? "txtq"
+                                                        : nullptr;
+    if (!name || row < 1 || row > kGridRows) return;
+    TextBox* cell = textBox(name, row);
+    cell->setFocus(Qt::OtherFocusReason);
+    cell->selectAll();
+}
+
 GridTexts frmmpn::ReadGrid() const {
     GridTexts grid;
     for (int i = 1; i <= kGridRows; ++i) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/GridTexts.h"
+#include "core/ValidateGrid.h"
 #include "shell/Form.h"
 
 namespace tubewise {
@@ -19,6 +20,8 @@ class frmmpn : public Form {
     void OpenRows(int count);
     // The cells' texts as typed, rows 1..5.
     GridTexts ReadGrid() const;
+    // Takes the analyst to a cell of row i (1..5) to mend it.
+    void FocusCell(int row, GridColumn column);
     // The calculate button (Command1).
     PictureButton* calculateButton() const { return button("Command1"); }
 

@@ -22,6 +22,8 @@ namespace {
 const QString kTitle = QString::fromStdString(expected::kWrongInput);
 const QString kEmptyPrompt = QString::fromStdString(expected::kEmptyCells);
 const QString kNumbersPrompt = QString::fromStdString(expected::kNumbersOnly);
+const QString kVolumeRow2 = QString::fromStdString(expected::VolumeNotPositive(2));
+const QString kNegativeRow1 = QString::fromStdString(expected::NegativeCount(1));
 
 using Result = tubewise::testing::CliRun;
 
@@ -118,14 +120,14 @@ INSTANTIATE_TEST_SUITE_P(
                1e-15,
                false,
                67.916},
-        // exp(3 x density) rises to the top of the grid; V- = -3 mL leaves Thomas undefined.
-        Series{"NegativeVolumeAfterDoubleDash",
-               {"-1:0:3"},
-               9.999999999999897,
-               std::pow(std::exp(9.999999999999897), 3),
-               1e4,
-               true,
-               std::nullopt}),
+        // A row without tubes says nothing, whatever its volume.
+        Series{"RowWithoutTubesAfterDoubleDash",
+               {"-1:0:0", "10:5:0", "1:3:2", "0.1:0:5"},
+               0.7920000000000006,
+               0.0225640617980848,
+               1e-15,
+               false,
+               67.916}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliJson, CountBeyondSixteenBitsIsASearchFault) {
@@ -206,7 +208,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Refusal{"EmptyCell", {"10:5:0", "1::2", "0.1:x:5"}, 2, &kEmptyPrompt},
                     Refusal{"Letters", {"10:5:0", "1:3:2", "0.1:five:5"}, 3, &kNumbersPrompt},
                     Refusal{"Blanks", {" :1:2"}, 1, &kNumbersPrompt},
-                    Refusal{"Overflowing", {"1e400:1:2"}, 1, &kNumbersPrompt}),
+                    Refusal{"Overflowing", {"1e400:1:2"}, 1, &kNumbersPrompt},
+                    // Figures the model cannot take, refused before the search, naming the row.
+                    Refusal{"ZeroVolume", {"10:5:0", "0:3:2", "0.1:0:5"}, 2, &kVolumeRow2},
+                    Refusal{"NegativeVolume", {"--", "1:3:2", "-1:0:3"}, 2, &kVolumeRow2},
+                    Refusal{"NegativeCount", {"--", "10:-1:5", "1:3:2"}, 1, &kNegativeRow1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliUsage, ExitSixtyFourWithTheUsageText) {

@@ -108,10 +108,9 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, SearchFault,
     ::testing::Values(FaultRow{"count_beyond_16_bits", {"1", "40000", "2"}},
                       FaultRow{"negative_count_beyond_16_bits", {"1", "2", "-40000"}},
-                      // exp(+1000) overflows at the first candidate
-                      FaultRow{"negative_volume_overflows_exp", {"-1000000", "1", "1"}},
-                      // overflows only at candidate 474, with part of the curve formed
-                      FaultRow{"overflow_midway_through_the_search", {"-1500", "0", "1"}}),
+                      // 1e308 mL x density overflows only at candidate 1798, with part of the
+                      // curve formed
+                      FaultRow{"overflow_midway_through_the_search", {"1e308", "0", "1"}}),
     [](const ::testing::TestParamInfo<FaultRow>& info) { return std::string(info.param.name); });
 
 TEST_F(CalculationTest, ThomasFaultStillShowsTheSearchResult) {
@@ -129,7 +128,7 @@ TEST_F(CalculationTest, ThomasFaultStillShowsTheSearchResult) {
 // The command line keeps a failed search for diagnosis: the figures where it stopped, the
 // series as far as it was loaded, and the same refusal the windows show, with the row.
 TEST(CalculationKeep, FailedSearchKeepsItsFiguresAndNamesTheRow) {
-    GridTexts grid{{{"10", "5", "0"}, {"-1500", "0", "1"}}};
+    GridTexts grid{{{"1", "3", "2"}, {"1e308", "0", "0"}}};
     const Calculation calc = Calculate(grid, 2, NumberLocale{});
     EXPECT_TRUE(calc.searchFault());
     EXPECT_TRUE(calc.search.gridValid);
@@ -144,7 +143,7 @@ TEST(CalculationKeep, FailedSearchKeepsItsFiguresAndNamesTheRow) {
     StoreCalculation(state, calc);
     EXPECT_EQ(state.GridValid, kTrue);
     EXPECT_EQ(state.MaxLikelihood, calc.search.maxLikelihood);
-    EXPECT_EQ(state.SampleVolume(2), -1500);
+    EXPECT_EQ(state.SampleVolume(2), 1e308);
 }
 
 // A series typed already (the batch) and the same series typed into the grid (the windows, the
@@ -212,6 +211,77 @@ TEST(CalculationStatistics, NameTheFirstRowThatCannotFormASeries) {
     EXPECT_EQ(unconvertible.statistics->check.fault, stats::SeriesFault::CellNotConvertible);
     EXPECT_EQ(unconvertible.statistics->check.dilution, 2);
 }
+
+// Figures the model cannot take are refused before the search, naming the row and the cell,
+// on both roads; the state is left as a refused grid leaves it.
+struct RangeRow {
+    const char* name;
+    GridTexts grid;
+    int dilutions;
+    int row;  // 0: accepted
+    GridColumn column;
+};
+
+void PrintTo(const RangeRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class RangeRefusal : public CalculationTest, public ::testing::WithParamInterface<RangeRow> {};
+
+TEST_P(RangeRefusal, NamesTheRowAndCellBeforeAnySearch) {
+    const RangeRow& c = GetParam();
+    CalculateWorkedExample();
+    state.DilutionCount = static_cast<Int16>(c.dilutions);
+    CalculationOptions options;
+    options.failedSearch = FailedSearch::Discard;
+    const Calculation calc = Calculate(c.grid, c.dilutions, NumberLocale{}, options);
+    if (c.row == 0) {
+        EXPECT_TRUE(calc.showResults());
+        EXPECT_FALSE(calc.refusal);
+        return;
+    }
+    EXPECT_FALSE(calc.showResults());
+    EXPECT_EQ(calc.search.end, SearchEnd::InvalidGrid);
+    EXPECT_EQ(calc.check.column, c.column);
+    EXPECT_EQ(calc.refusalRow, c.row);
+    ASSERT_TRUE(calc.refusal);
+    EXPECT_EQ(calc.refusal->prompt, c.column == GridColumn::Volume
+                                        ? expected::VolumeNotPositive(c.row)
+                                        : expected::NegativeCount(c.row));
+    EXPECT_EQ(calc.refusal->title, expected::kWrongInput);
+    StoreCalculation(state, calc);
+    EXPECT_EQ(state.GridValid, kFalse);
+    EXPECT_TRUE(CurveIsEmpty());
+    EXPECT_NEAR(state.MpnPerMl, 0.792, 1e-9);
+
+    // The same series typed already is refused alike.
+    const SeriesLoad load = LoadSeries(c.grid, c.dilutions, NumberLocale{});
+    const Calculation typed = Calculate(load.series);
+    EXPECT_EQ(typed.refusalRow, c.row);
+    EXPECT_EQ(typed.check.column, c.column);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Series, RangeRefusal,
+    ::testing::Values(
+        RangeRow{"ZeroVolumeWithPositiveTubes",
+                 {{{"10", "5", "0"}, {"0", "3", "2"}, {"0.1", "0", "5"}}},
+                 3,
+                 2,
+                 GridColumn::Volume},
+        RangeRow{"NegativeVolume", {{{"-1", "0", "3"}}}, 1, 1, GridColumn::Volume},
+        RangeRow{"NegativePositives",
+                 {{{"10", "-1", "5"}, {"1", "3", "2"}}},
+                 2,
+                 1,
+                 GridColumn::Positive},
+        RangeRow{
+            "NegativeNegatives", {{{"1", "3", "2"}, {"1", "3", "-2"}}}, 2, 2, GridColumn::Negative},
+        // Halves go to even: -0.5 is a count of 0.
+        RangeRow{"MinusHalfIsZero", {{{"1", "3", "-0.5"}}}, 1, 0, GridColumn::None},
+        RangeRow{
+            "RowWithoutTubesPasses", {{{"0", "0", "0"}, {"1", "3", "2"}}}, 2, 0, GridColumn::None}),
+    [](const ::testing::TestParamInfo<RangeRow>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tubewise

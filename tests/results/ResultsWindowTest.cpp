@@ -266,9 +266,9 @@ TEST_F(ResultsWindowTest, UncomputableSeriesWithChartOpenLeavesAnEmptyChart) {
     frmgraph& graph = OpenChartFromResults();
     ReturnToGrid(grid);
 
-    // exp(1500 x density) overflows at candidate 474, when the curve already reaches the
+    // 1e308 mL x density overflows at candidate 1798, when the curve already reaches the
     // chart's first columns: those must not be drawn as if they were a result.
-    Type(grid.textBox("txtn", 1), "-1500");
+    Type(grid.textBox("txtn", 1), "1e308");
     Type(grid.textBox("txtp", 1), "0");
     Type(grid.textBox("txtq", 1), "1");
     Calculate(grid);

@@ -26,6 +26,13 @@ inline const std::string kNumbersOnly = "! فقط عدد وارد شود ";
 inline const std::string kWholeOneToFive = "! فقط عدد صحيح بين 1 تا 5 وارد شود";
 inline const std::string kNoCount = "! تعدادفعات رقيق سازي وارد نشده است";
 inline const std::string kNoData = " عدم ورود داده";
+// Refusals that name the grid row to mend.
+inline std::string VolumeNotPositive(int row) {
+    return "! حجم نمونه در رديف " + std::to_string(row) + " بايد بيشتر از صفر باشد";
+}
+inline std::string NegativeCount(int row) {
+    return "! تعداد لوله ها در رديف " + std::to_string(row) + " نمي تواند کمتر از صفر باشد";
+}
 inline const std::string kChartButton = "منحني توزيع پوآسون ";
 
 }  // namespace expected
