@@ -128,8 +128,8 @@ void TextBox::applyReadOnlyLook() {
     const bool figure = isReadOnly();
     // The results boxes are as wide as their longest figures in Windows' hinted Arial, where a
     // digit takes 8 pixels at 11.25 pt; unhinted it takes 8.34 and the last digit would fall
-    // under the frame. The style's frame lies outside the edit's two-pixel inner margin; the
-    // box's own frame is drawn within it and leaves the text the pixel.
+    // under the frame. Hinting alone still leaves the longest figure a pixel short: the
+    // style's frame lies outside the edit's two-pixel inner margin, the box's own frame inside.
     setFrame(!figure);
     QFont hinted = font();
     const auto hinting = figure ? QFont::PreferFullHinting : QFont::PreferDefaultHinting;
