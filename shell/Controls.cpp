@@ -118,6 +118,36 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
     QCoreApplication::sendEvent(this, &leftToRight);
 }
 
+void TextBox::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::ReadOnlyChange || event->type() == QEvent::FontChange)
+        applyReadOnlyLook();
+}
+
+void TextBox::applyReadOnlyLook() {
+    const bool figure = isReadOnly();
+    // The results boxes are as wide as their longest figures in Windows' hinted Arial, where a
+    // digit takes 8 pixels at 11.25 pt; unhinted it takes 8.34 and the last digit would fall
+    // under the frame. Hinting alone still leaves the longest figure a pixel short: the
+    // style's frame lies outside the edit's two-pixel inner margin, the box's own frame inside.
+    setFrame(!figure);
+    QFont hinted = font();
+    const auto hinting = figure ? QFont::PreferFullHinting : QFont::PreferDefaultHinting;
+    if (hinted.hintingPreference() != hinting) {
+        hinted.setHintingPreference(hinting);
+        setFont(hinted);  // sends FontChange again, which then finds nothing to do
+    }
+}
+
+void TextBox::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (hasFrame()) return;
+    QPainter painter(this);
+    // The outline colour the style gives the editable boxes.
+    painter.setPen(palette().color(QPalette::Window).darker(140));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
 PictureButton::PictureButton(QWidget* parent) : QPushButton(parent) {
     setAutoDefault(false);
     setFocusPolicy(Qt::StrongFocus);

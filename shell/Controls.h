@@ -33,10 +33,20 @@ class TextLabel : public QLabel {
 
 // Single-line edit field whose paragraph direction is left to right whatever the text, as
 // the labels; Qt would otherwise guess right to left from a Persian first letter.
+// A read-only box shows a figure that must be read whole, in a box sized for Windows' text
+// metrics: it draws its own one-pixel frame instead of the style's, and its font keeps the
+// digits on whole pixels (full hinting), as Windows draws them.
 class TextBox : public QLineEdit {
     Q_OBJECT
   public:
     explicit TextBox(QWidget* parent);
+
+  protected:
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void applyReadOnlyLook();
 };
 
 // Push button in graphical style: a background colour, the face picture centred over it

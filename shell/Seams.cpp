@@ -4,15 +4,51 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QStringList>
 
 namespace tubewise {
+
+namespace {
+
+// What a window manager puts beside the title: the icon and the frame's buttons.
+constexpr int kTitleBarRoom = 120;
+
+// The box's label guesses each line's direction from its first strong letter, which makes a
+// Persian line right to left; a left-to-right mark ahead of every line settles it.
+QString LeftToRightLines(const QString& prompt) {
+    QStringList lines = prompt.split(QLatin1Char('\n'));
+    for (QString& line : lines) line.prepend(QChar(0x200E));
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& prompt,
+                                            const QString& title) {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Information, title,
+                                             LeftToRightLines(prompt), QMessageBox::Ok, parent);
+    // A path or a reason in the prompt could look like markup.
+    box->setTextFormat(Qt::PlainText);
+    // The box sizes itself to its text when shown and would cut a title longer than a short
+    // prompt; a spacer as wide as the title bar needs keeps it wide enough. Title bars are
+    // mostly bold.
+    QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    titleFont.setBold(true);
+    const int titleBar = QFontMetrics(titleFont).horizontalAdvance(title) + kTitleBarRoom;
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+        grid->addItem(new QSpacerItem(titleBar, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    return box;
+}
 
 Seams Seams::Desktop() {
     Seams s;
     s.message = [](QWidget* parent, const QString& prompt, const QString& title) {
-        QMessageBox box(QMessageBox::Information, title, prompt, QMessageBox::Ok, parent);
-        box.exec();
+        MakeMessageBox(parent, prompt, title)->exec();
     };
     s.saveFileName = [](QWidget* parent, const QString& filter, const QString& lastName) {
         return QFileDialog::getSaveFileName(parent, QString(), lastName, filter);

@@ -5,7 +5,9 @@
 #include <QString>
 #include <QUrl>
 #include <functional>
+#include <memory>
 
+class QMessageBox;
 class QWidget;
 
 namespace tubewise {
@@ -24,5 +26,11 @@ struct Seams {
     // Real message boxes, file dialog, QDesktopServices and QCoreApplication::quit.
     static Seams Desktop();
 };
+
+// The information box of Seams::Desktop(), built but not shown. Each line of the prompt is a
+// left-to-right paragraph, as in the window labels, so a mark stored first stands at the
+// left; the box is never narrower than its title in the window's title bar.
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& prompt,
+                                            const QString& title);
 
 }  // namespace tubewise

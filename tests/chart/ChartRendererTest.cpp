@@ -18,6 +18,7 @@
 
 #include "chart/ChartExport.h"
 #include "chart/ChartRenderer.h"
+#include "core/NumberText.h"
 #include "tests/chart/ChartFixtures.h"
 
 namespace tubewise {
@@ -139,6 +140,68 @@ TEST(ChartPicture, IsEightHundredByFourHundredWithTheChartColours) {
     EXPECT_TRUE(HasColour(picture, qRgb(192, 255, 255)));
     EXPECT_TRUE(HasColour(picture, qRgb(128, 255, 128)));
     EXPECT_TRUE(HasColour(picture, qRgb(255, 255, 255)));
+}
+
+bool Dark(QRgb pixel) {
+    return qGray(pixel) <= 48;
+}
+
+// The density label under category `index` of `count`, cut to the bounding box of its dark
+// pixels; the plot area is the picture's light cyan.
+QImage DensityLabel(const QImage& picture, int index, int count) {
+    QRect plot;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if ((picture.pixel(x, y) & 0xFFFFFF) == 0xC0FFFF) plot |= QRect(x, y, 1, 1);
+    const int left = plot.left() + plot.width() * index / count;
+    const int right = plot.left() + plot.width() * (index + 1) / count;
+    QRect ink;
+    for (int y = plot.bottom() + 1; y < std::min(picture.height(), plot.bottom() + 40); ++y)
+        for (int x = left; x < right; ++x)
+            if (Dark(picture.pixel(x, y))) ink |= QRect(x, y, 1, 1);
+    return ink.isEmpty() ? QImage() : picture.copy(ink);
+}
+
+int DarkPixels(const QImage& image) {
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) dark += Dark(image.pixel(x, y));
+    return dark;
+}
+
+// Pixels dark in one label and not in the other, the two laid over each other at their
+// top-left corners.
+int PixelsApart(const QImage& a, const QImage& b) {
+    auto dark = [](const QImage& image, int x, int y) {
+        return image.valid(x, y) && Dark(image.pixel(x, y));
+    };
+    int apart = 0;
+    for (int y = 0; y < std::max(a.height(), b.height()); ++y)
+        for (int x = 0; x < std::max(a.width(), b.width()); ++x)
+            apart += dark(a, x, y) != dark(b, x, y);
+    return apart;
+}
+
+// The labels of neighbouring densities that differ in one digit can be told apart in the
+// picture as it is: drawn near black, and apart in more than a stray pixel or two.
+TEST(ChartPicture, NeighbouringDensityLabelsAreDarkAndDistinct) {
+    const ChartDescription d = Drawn(Example530());
+    ASSERT_EQ(d.densities.size(), 50u);
+    const QImage picture = RenderChartPicture(d);
+    const struct {
+        int index;
+        const char* label;
+    } pairs[][2] = {{{2, "0.6"}, {3, "0.8"}}, {{7, "1.6"}, {8, "1.8"}}};
+    for (const auto& pair : pairs) {
+        SCOPED_TRACE(std::string(pair[0].label) + " and " + pair[1].label);
+        QImage labels[2];
+        for (int i = 0; i < 2; ++i) {
+            ASSERT_EQ(FormatGeneral(d.densities[pair[i].index], NumberLocale{}), pair[i].label);
+            labels[i] = DensityLabel(picture, pair[i].index, 50);
+            EXPECT_GE(DarkPixels(labels[i]), 15) << pair[i].label;
+        }
+        EXPECT_GE(PixelsApart(labels[0], labels[1]), 4);
+    }
 }
 
 class ChartFile : public ::testing::Test {
