@@ -63,7 +63,7 @@ QString ChartSection::WriteFiles(const Evaluation& run, const Invocation& inv) {
             path, std::string_view(gif.constData(), static_cast<std::size_t>(gif.size())));
         if (reason.isEmpty()) return {};
     }
-    return QStringLiteral("cannot write the chart to %1: %2").arg(path, reason);
+    return QStringLiteral("cannot write the chart to %1: %2").arg(OutputName(path), reason);
 }
 
 #else  // built without pictures: no --chart, and no Qt Widgets to load

@@ -88,7 +88,8 @@ QString WriteCurveCsv(const Module1& state, const QString& path) {
                 FormatShortest(likelihood) + '\n';
     }
     const QString reason = WriteOutput(path, text);
-    return reason.isEmpty() ? QString() : QStringLiteral("cannot write %1: %2").arg(path, reason);
+    return reason.isEmpty() ? QString()
+                            : QStringLiteral("cannot write %1: %2").arg(OutputName(path), reason);
 }
 
 }  // namespace tubewise::cli

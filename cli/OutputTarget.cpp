@@ -66,7 +66,11 @@ OutputTarget::~OutputTarget() {
 }
 
 QString OutputTarget::Name() const {
-    return IsStandardOutput(path_) ? QStringLiteral("standard output") : path_;
+    return OutputName(path_);
+}
+
+QString OutputName(const QString& path) {
+    return IsStandardOutput(path) ? QStringLiteral("standard output") : path;
 }
 
 bool OutputTarget::Fail(int error) {

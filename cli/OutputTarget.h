@@ -55,6 +55,9 @@ class OutputTarget {
     QString error_;
 };
 
+// The path as given, or "standard output" for "-" or an empty path.
+QString OutputName(const QString& path);
+
 // Writes `bytes` to the target `path` names, as OutputTarget does; returns the reason of a
 // failure, or an empty text.
 QString WriteOutput(const QString& path, std::string_view bytes);
