@@ -1,15 +1,19 @@
-// Batch runs: chunks of sample lines evaluated on both cores, written through a save file.
+// Batch runs: chunks of sample records evaluated on both cores, written to an output target.
 #include "cli/Batch.h"
 
+#include <fcntl.h>
+#include <poll.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <thread>
@@ -17,6 +21,7 @@
 
 #include "cli/BatchCsv.h"
 #include "cli/BatchWork.h"
+#include "cli/OutputTarget.h"
 #include "cli/Section.h"
 
 namespace tubewise::cli {
@@ -24,6 +29,8 @@ namespace tubewise::cli {
 namespace {
 
 constexpr int kChunkSamples = 2048;  // samples read, evaluated and written at a time
+// Ids may be long: a chunk also ends once its ids hold this many bytes, to bound memory.
+constexpr std::size_t kChunkIdBytes = 4 * 1024 * 1024;
 
 // On a terminal the message first wipes the progress line it would otherwise run into.
 void Err(const std::string& text) {
@@ -31,28 +38,59 @@ void Err(const std::string& text) {
     std::fputs((wipe + ("tubewise-cli: " + text + "\n")).c_str(), stderr);
 }
 
-// Where the result lines go: a save file committed only at the end, or standard output.
-class ResultSink {
+// The batch input: a file, or standard input for "-"; closed at the end when opened here.
+class Input {
   public:
-    explicit ResultSink(const QString& path) {
-        if (!path.isEmpty()) file_.emplace(path);
+    explicit Input(const QString& path) : name_(path) {
+        if (path == QStringLiteral("-")) {
+            fd_ = STDIN_FILENO;
+            name_ = QStringLiteral("standard input");
+        } else {
+            const QByteArray file = QFile::encodeName(path);
+            do {
+                fd_ = ::open(file.constData(), O_RDONLY | O_CLOEXEC);
+            } while (fd_ < 0 && errno == EINTR);
+            own_ = fd_ >= 0;
+        }
+        struct stat status {};
+        if (fd_ < 0 || ::fstat(fd_, &status) != 0) {
+            error_ = errno;
+        } else if (S_ISDIR(status.st_mode)) {
+            error_ = EISDIR;
+        }
     }
-    bool Open() { return !file_ || file_->open(QIODevice::WriteOnly); }
-    QString ErrorText() const { return file_ ? file_->errorString() : QString("write error"); }
-    bool Write(const std::string& text) {
-        if (file_) return file_->write(text.data(), static_cast<qint64>(text.size())) >= 0;
-        return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    ~Input() {
+        if (own_) ::close(fd_);
     }
-    bool Finish() {
-        if (file_) return file_->commit();
-        return std::fflush(stdout) == 0;
-    }
-    void Abandon() {
-        if (file_) file_->cancelWriting();
+    Input(const Input&) = delete;
+    Input& operator=(const Input&) = delete;
+
+    int Fd() const { return fd_; }
+    std::string Name() const { return name_.toStdString(); }
+    int Error() const { return error_; }
+
+    // Reads what is there, waiting for a slow writer, and gives up (as at the end of the input)
+    // once `stop` is set.
+    long Read(char* buffer, std::size_t size, const std::atomic<bool>& stop) {
+        while (!stop.load()) {
+            pollfd ready{fd_, POLLIN, 0};
+            const int polled = ::poll(&ready, 1, 100);
+            if (polled == 0 || (polled < 0 && errno == EINTR)) continue;
+            const ssize_t got = ::read(fd_, buffer, size);
+            if (got >= 0) return got;
+            if (errno != EINTR && errno != EAGAIN) {
+                error_ = errno;
+                return -1;
+            }
+        }
+        return 0;
     }
 
   private:
-    std::optional<QSaveFile> file_;
+    QString name_;
+    int fd_ = -1;
+    bool own_ = false;
+    int error_ = 0;
 };
 
 // Blocks the stop signals in every thread of the run and takes them synchronously on a
@@ -109,63 +147,82 @@ class Watcher {
 
 int RunBatch(const QString& inputPath, const QString& outputPath,
              const stats::StatisticsOptions& options) {
+    // The input, and an output that is a stream, are opened before the stop signals are taken:
+    // opening a FIFO waits for its other end, and an interrupt then simply ends the program,
+    // which has written nothing yet.
+    Input input(inputPath);
+    if (input.Error() != 0) {
+        Err("cannot read " + input.Name() + ": " + std::strerror(input.Error()));
+        return kExitNoInput;
+    }
+    OutputTarget sink(outputPath);
+    const bool toStandardOutput = outputPath.isEmpty() || outputPath == QStringLiteral("-");
+    if (toStandardOutput ? IsSameRegularFile(input.Fd(), STDOUT_FILENO)
+                         : IsOpenRegularFile(outputPath, input.Fd())) {
+        Err((toStandardOutput ? std::string("standard output")
+                              : "--out " + outputPath.toStdString()) +
+            " is the input file " + input.Name() + "; give another output (nothing was written)");
+        return kExitUsage;
+    }
+    const auto cannotWrite = [&] {
+        Err("cannot write " + sink.Name().toStdString() + ": " + sink.ErrorText().toStdString());
+        return kExitCannotCreate;
+    };
+    if (!sink.IsFile() && !sink.Open()) return cannotWrite();
+
     std::atomic<int> done{0};
     // The watcher takes the stop signals from before the temporary file exists until it is
     // committed or abandoned, so an interrupt can never leave that file behind.
     Watcher watcher(done, isatty(STDERR_FILENO) == 1);
-    QFile input(inputPath);
-    if (!input.open(QIODevice::ReadOnly)) {
-        Err("cannot read " + inputPath.toStdString() + ": " + input.errorString().toStdString());
-        return kExitNoInput;
-    }
-    ResultSink sink(outputPath);
-    if (!sink.Open()) {
-        Err("cannot write " + outputPath.toStdString() + ": " + sink.ErrorText().toStdString());
-        return kExitCannotCreate;
-    }
+    if (sink.IsFile() && !sink.Open()) return cannotWrite();
 
     const int threads = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 2);
     bool badLines = false;
-    bool writeFailed = !sink.Write(BatchHeader() + "\n");
+    bool writeFailed = !sink.Write(BatchHeader() + "\n", &watcher.Stop());
+    CsvRecordReader records(
+        [&](char* buffer, std::size_t size) { return input.Read(buffer, size, watcher.Stop()); });
     BatchLineReader reader;
-    int line = 0;
     bool atEnd = false;
     while (!atEnd && !writeFailed && !watcher.Stop().load()) {
         std::vector<BatchSample> samples;
-        while (static_cast<int>(samples.size()) < kChunkSamples) {
-            if (input.atEnd()) {
+        std::size_t idBytes = 0;
+        while (static_cast<int>(samples.size()) < kChunkSamples && idBytes < kChunkIdBytes) {
+            const std::optional<CsvRecord> record = records.Next();
+            if (!record) {
                 atEnd = true;
                 break;
             }
-            QByteArray text = input.readLine();
-            ++line;
-            while (text.endsWith('\n') || text.endsWith('\r')) text.chop(1);
-            if (auto sample = reader.Read(std::string_view(text.constData(), text.size()), line))
+            if (auto sample = reader.Read(*record)) {
+                idBytes += sample->id.size();
                 samples.push_back(std::move(*sample));
+            }
         }
-        std::vector<BatchRecord> records(samples.size());
-        if (!EvaluateSamples(samples, records, options, threads, done, watcher.Stop())) break;
+        std::vector<BatchRecord> results(samples.size());
+        if (!EvaluateSamples(samples, results, options, threads, done, watcher.Stop())) break;
         std::string chunk;
-        for (const BatchRecord& r : records) {
+        for (const BatchRecord& r : results) {
             if (!r.error.empty()) {
                 badLines = true;
                 Err("line " + std::to_string(r.line) + ": " + r.error);
             }
             chunk += FormatRecord(r) + "\n";
         }
-        writeFailed = !sink.Write(chunk);
+        writeFailed = !sink.Write(chunk, &watcher.Stop());
     }
     if (watcher.Stop().load()) {
         sink.Abandon();
-        Err(outputPath.isEmpty() ? "stopped"
-                                 : "stopped; " + outputPath.toStdString() + " was not written");
+        Err(sink.IsFile() ? "stopped; " + outputPath.toStdString() + " was not written"
+                          : std::string("stopped"));
         return 128 + watcher.Signal();
     }
-    if (writeFailed || !sink.Finish()) {
+    if (records.Failed()) {
         sink.Abandon();
-        Err("cannot write " +
-            (outputPath.isEmpty() ? std::string("standard output") : outputPath.toStdString()));
-        return kExitCannotCreate;
+        Err("cannot read " + input.Name() + ": " + std::strerror(input.Error()));
+        return kExitNoInput;
+    }
+    if (writeFailed || !sink.Commit()) {
+        sink.Abandon();
+        return cannotWrite();
     }
     return badLines ? kExitBadInput : 0;
 }

@@ -2,6 +2,7 @@
 #include "cli/BatchCsv.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "core/NumberText.h"
 
@@ -44,6 +45,36 @@ std::string Bool(bool b) {
 // A figure that has no finite value stays empty.
 std::string Number(double x) {
     return std::isfinite(x) ? FormatShortest(x) : "";
+}
+
+// Where a byte falls in a record. The record reader and SplitCsvLine step through the same
+// states, so a record ends exactly where its fields say it does.
+enum class CsvState { FieldStart, Field, Quoted, QuoteInQuoted };
+
+struct CsvStep {
+    CsvState next;
+    bool text;       // the byte belongs to the field (not a quote that opens, closes or doubles)
+    bool separator;  // the byte ends the field
+};
+
+CsvStep Step(CsvState state, char c) {
+    switch (state) {
+        case CsvState::FieldStart:
+            if (c == '"') return {CsvState::Quoted, false, false};
+            if (c == ',') return {CsvState::FieldStart, false, true};
+            return {c == ' ' || c == '\t' ? CsvState::FieldStart : CsvState::Field, true, false};
+        case CsvState::Field:
+            if (c == ',') return {CsvState::FieldStart, false, true};
+            return {CsvState::Field, true, false};
+        case CsvState::Quoted:
+            if (c == '"') return {CsvState::QuoteInQuoted, false, false};
+            return {CsvState::Quoted, true, false};
+        case CsvState::QuoteInQuoted:
+            if (c == '"') return {CsvState::Quoted, true, false};  // "" is one quote
+            if (c == ',') return {CsvState::FieldStart, false, true};
+            return {CsvState::Field, true, false};  // text after the closing quote is kept
+    }
+    return {CsvState::Field, true, false};
 }
 
 bool Completed(const BatchRecord& r) {
@@ -89,6 +120,84 @@ const Column kFigureColumns[] = {
 };
 
 }  // namespace
+
+CsvRecordReader::CsvRecordReader(ReadFunction read) : read_(std::move(read)), buffer_(64 * 1024) {}
+
+bool CsvRecordReader::Fill() {
+    if (ended_) return false;
+    if (begin_ > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+    }
+    const long got = read_(buffer_.data() + end_, buffer_.size() - end_);
+    if (got > 0) {
+        end_ += static_cast<std::size_t>(got);
+        return true;
+    }
+    ended_ = true;
+    failed_ = got < 0;
+    return false;
+}
+
+std::optional<CsvRecord> CsvRecordReader::Next() {
+    if (!started_) {
+        // A byte-order mark some spreadsheets write; it may arrive in pieces from a pipe.
+        started_ = true;
+        while (end_ - begin_ < 3 && Fill()) {
+        }
+        if (end_ - begin_ >= 3 && std::memcmp(buffer_.data() + begin_, "\xEF\xBB\xBF", 3) == 0)
+            begin_ += 3;
+    }
+    CsvRecord record;
+    record.line = line_;
+    CsvState state = CsvState::FieldStart;
+    bool any = false;      // a byte of this record was taken
+    bool blank = true;     // only blanks so far: a '#' now makes a comment
+    bool comment = false;  // a comment ends with its line, whatever quotes it holds
+    for (;;) {
+        if (begin_ == end_ && !Fill()) {
+            if (failed_ || !any) return std::nullopt;
+            record.unclosedQuote = state == CsvState::Quoted;
+            return record;
+        }
+        const char c = buffer_[begin_++];
+        const bool crlf = c == '\n' && afterCr_;
+        afterCr_ = c == '\r';
+        if (crlf && !any) continue;  // the LF of the CRLF that ended the previous record
+        any = true;
+        if (c == '\r' || c == '\n') {
+            if (!crlf) ++line_;
+            if (comment || state != CsvState::Quoted) return record;
+        }
+        if (!comment) {
+            if (blank && c == '#') {
+                comment = true;
+            } else {
+                blank = blank && (c == ' ' || c == '\t');
+                state = Step(state, c).next;
+            }
+        }
+        // Past the limit the record is only scanned for its end, so memory stays bounded.
+        if (record.text.size() < kMaxRecordBytes) {
+            record.text += c;
+        } else {
+            record.tooLong = true;
+        }
+    }
+}
+
+std::optional<BatchSample> BatchLineReader::Read(const CsvRecord& record) {
+    if (!record.tooLong && !record.unclosedQuote) return Read(record.text, record.line);
+    if (Trim(record.text).starts_with('#')) return std::nullopt;  // a comment of any length
+    seenContent_ = true;
+    BatchSample sample;
+    sample.line = record.line;
+    sample.error = record.tooLong ? "record longer than " + std::to_string(kMaxRecordBytes) +
+                                        " bytes; not read"
+                                  : "a quoted field is not closed before the end of the input";
+    return sample;
+}
 
 std::optional<BatchSample> BatchLineReader::Read(std::string_view text, int line) {
     // A byte-order mark some spreadsheets put before the first line.
@@ -148,7 +257,7 @@ std::string BatchHeader() {
 }
 
 std::string FormatRecord(const BatchRecord& r) {
-    std::string out = std::to_string(r.line) + "," + CsvField(r.id) + ",";
+    std::string out = std::to_string(r.line) + "," + CsvTextField(r.id) + ",";
     if (!r.error.empty()) {
         out += r.dilutions > 0 ? std::to_string(r.dilutions) : "";
         out += ",";
@@ -162,25 +271,15 @@ std::string FormatRecord(const BatchRecord& r) {
 
 std::vector<std::string> SplitCsvLine(std::string_view line) {
     std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-                fields.back() += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                fields.back() += c;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
+    CsvState state = CsvState::FieldStart;
+    for (const char c : line) {
+        const CsvStep step = Step(state, c);
+        if (step.separator) {
             fields.emplace_back();
-        } else {
+        } else if (step.text) {
             fields.back() += c;
         }
+        state = step.next;
     }
     return fields;
 }
@@ -193,6 +292,12 @@ std::string CsvField(std::string_view text) {
         out += c;
     }
     return out + "\"";
+}
+
+std::string CsvTextField(std::string_view text) {
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+        return CsvField("'" + std::string(text));
+    return CsvField(text);
 }
 
 }  // namespace tubewise::cli

@@ -2,6 +2,8 @@
 // column table from which the header and every line come.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,12 +25,53 @@ struct BatchSample {
     std::string error;  // why the line cannot be evaluated; empty when it can
 };
 
-// Reads lines one after another: blank lines, lines starting with '#' and a first line whose
-// first field is "id" hold no sample (nullopt); every other line gives a sample, possibly one
-// with an error.
+// The most bytes one record of the input may hold (its line ends not counted).
+inline constexpr std::size_t kMaxRecordBytes = 64 * 1024;
+
+// One record of the input: its bytes without the line end, and the line it starts on.
+struct CsvRecord {
+    std::string text;
+    int line = 0;                // 1-based physical line
+    bool tooLong = false;        // over kMaxRecordBytes: `text` holds only its first bytes
+    bool unclosedQuote = false;  // the input ended inside a quoted field
+};
+
+// Cuts the input into records, reading it in blocks: CR, LF and CRLF each end a line; a field
+// that begins with a double quote (after blanks) may hold commas and line ends, and "" inside it
+// is one quote; a quote anywhere else is an ordinary character. A record whose first character
+// is '#' is a comment and ends with its line. A byte-order mark at the very start is skipped.
+class CsvRecordReader {
+  public:
+    // Fills up to `size` bytes of `buffer`; returns how many, 0 at the end of the input, or a
+    // negative number when the input cannot be read.
+    using ReadFunction = std::function<long(char* buffer, std::size_t size)>;
+
+    explicit CsvRecordReader(ReadFunction read);
+    // The next record; nullopt at the end of the input, or when reading failed (Failed()).
+    std::optional<CsvRecord> Next();
+    bool Failed() const { return failed_; }
+
+  private:
+    bool Fill();
+
+    ReadFunction read_;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    bool ended_ = false;
+    bool failed_ = false;
+    bool started_ = false;
+    bool afterCr_ = false;  // the last byte taken was a CR: an LF next ends no further line
+    int line_ = 1;
+};
+
+// Reads records one after another: blank records, comments and a first record whose first field
+// is "id" hold no sample (nullopt); every other record gives a sample, possibly one with an
+// error.
 class BatchLineReader {
   public:
     std::optional<BatchSample> Read(std::string_view text, int line);
+    std::optional<BatchSample> Read(const CsvRecord& record);
 
   private:
     bool seenContent_ = false;
@@ -53,9 +96,15 @@ struct BatchRecord {
 std::string BatchHeader();
 std::string FormatRecord(const BatchRecord& record);
 
-// Fields of one CSV line: commas separate, double quotes enclose a field holding commas or
-// quotes, "" inside quotes is one quote.
+// Fields of one CSV record: commas separate; a field beginning with a double quote (after
+// blanks) is quoted up to the next lone quote and may hold commas, line ends and "" for one
+// quote; elsewhere a quote is an ordinary character.
 std::vector<std::string> SplitCsvLine(std::string_view line);
+// A field as CSV: quoted when it holds a comma, a quote or a line end.
 std::string CsvField(std::string_view text);
+// A text field a spreadsheet shows as text: one beginning with '=', '+', '-', '@', a tab or a
+// carriage return (which a spreadsheet would take for a formula) gets a leading apostrophe;
+// then as CsvField.
+std::string CsvTextField(std::string_view text);
 
 }  // namespace tubewise::cli

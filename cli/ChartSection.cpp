@@ -8,7 +8,9 @@
 #ifdef TUBEWISE_CLI_CHART
 #include <QApplication>
 
-#include "chart/ChartExport.h"
+#include "chart/ChartRenderer.h"
+#include "chart/GifWriter.h"
+#include "cli/OutputTarget.h"
 #endif
 
 namespace tubewise::cli {
@@ -35,8 +37,9 @@ QJsonValue Text(const std::string& text, bool reached) {
 QList<QCommandLineOption> ChartSection::Options() const {
     return {QCommandLineOption(
         kChartOption,
-        QStringLiteral("Write the probability chart to FILE as an 800 x 400 GIF picture "
-                       "(the path is used as given)."),
+        QStringLiteral(
+            "Write the probability chart to FILE as an 800 x 400 GIF picture "
+            "(the path is used as given; '-' is standard output, instead of the summary)."),
         QStringLiteral("FILE"))};
 }
 
@@ -51,9 +54,16 @@ std::unique_ptr<QCoreApplication> ChartSection::MakeApplication(const QCommandLi
 QString ChartSection::WriteFiles(const Evaluation& run, const Invocation& inv) {
     if (!inv.parser.isSet(kChartOption)) return {};
     const QString path = inv.parser.value(kChartOption);
+    // Encoded here and written as any output is, so a device or FIFO is written, not replaced.
     QString reason;
-    if (SaveChartGif(DescribeProbabilityChart(run.state), path, &reason)) return {};
-    return QStringLiteral("cannot write the chart to %1: %2").arg(path, reason);
+    const QByteArray gif =
+        EncodeGif(RenderChartPicture(DescribeProbabilityChart(run.state)), &reason);
+    if (!gif.isEmpty()) {
+        reason = WriteOutput(
+            path, std::string_view(gif.constData(), static_cast<std::size_t>(gif.size())));
+        if (reason.isEmpty()) return {};
+    }
+    return QStringLiteral("cannot write the chart to %1: %2").arg(OutputName(path), reason);
 }
 
 #else  // built without pictures: no --chart, and no Qt Widgets to load

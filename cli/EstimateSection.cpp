@@ -1,9 +1,8 @@
 // The estimate section of tubewise-cli: figures of the search and of Thomas' formula.
 #include "cli/EstimateSection.h"
 
-#include <QSaveFile>
-
 #include "cli/JsonNumber.h"
+#include "cli/OutputTarget.h"
 
 namespace tubewise::cli {
 
@@ -18,10 +17,12 @@ QString Figure(double x) {
 }  // namespace
 
 QList<QCommandLineOption> EstimateSection::Options() const {
-    return {QCommandLineOption(kCurveOption,
-                               QStringLiteral("Write the likelihood curve to FILE as CSV "
-                                              "(index,lambda,likelihood; indices 1 to 10010)."),
-                               QStringLiteral("FILE"))};
+    return {
+        QCommandLineOption(kCurveOption,
+                           QStringLiteral("Write the likelihood curve to FILE as CSV "
+                                          "(index,lambda,likelihood; indices 1 to 10010); '-' is "
+                                          "standard output, instead of the summary."),
+                           QStringLiteral("FILE"))};
 }
 
 QString EstimateSection::WriteFiles(const Evaluation& run, const Invocation& inv) {
@@ -77,11 +78,6 @@ void EstimateSection::AddText(const Evaluation& run, const Invocation&, QStringL
 }
 
 QString WriteCurveCsv(const Module1& state, const QString& path) {
-    QSaveFile file(path);
-    const auto failed = [&] {
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    };
-    if (!file.open(QIODevice::WriteOnly)) return failed();
     std::string text = "index,lambda,likelihood\n";
     text.reserve(static_cast<std::size_t>(kCurveSize) * 48);
     for (int i = 1; i <= kCurveSize; ++i) {
@@ -91,11 +87,9 @@ QString WriteCurveCsv(const Module1& state, const QString& path) {
         text += std::to_string(i) + ',' + FormatShortest(lambda) + ',' +
                 FormatShortest(likelihood) + '\n';
     }
-    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-        static_cast<qint64>(text.size()))
-        return failed();
-    if (!file.commit()) return failed();
-    return {};
+    const QString reason = WriteOutput(path, text);
+    return reason.isEmpty() ? QString()
+                            : QStringLiteral("cannot write %1: %2").arg(OutputName(path), reason);
 }
 
 }  // namespace tubewise::cli

@@ -1,10 +1,17 @@
 // tubewise-cli's run from argv to exit status.
 #include "cli/Report.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QJsonDocument>
 #include <QLocale>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 
+#include "cli/OutputTarget.h"
 #include "cli/Sections.h"
 
 namespace tubewise::cli {
@@ -15,9 +22,41 @@ const QString kJsonOption = QStringLiteral("json");
 const QString kHelpOption = QStringLiteral("help");
 const QString kVersionOption = QStringLiteral("version");
 
+// Options whose FILE may be "-", standard output; the report then stays off it.
+const QStringList kFileOptions = {QStringLiteral("curve"), QStringLiteral("chart")};
+
+// Standard error: nowhere is left to tell of its failure.
 void Write(std::FILE* to, const QByteArray& bytes) {
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), to);
     std::fflush(to);
+}
+
+// Standard output: false (errno set) when the bytes did not all get through.
+bool WriteOut(const QByteArray& bytes) {
+    NoteStandardOutputUsed();
+    const auto size = static_cast<std::size_t>(bytes.size());
+    errno = 0;
+    if (std::fwrite(bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0)
+        return true;
+    if (errno == 0) errno = EIO;
+    return false;
+}
+
+// A standard stream closed by the caller gets /dev/null opened the wrong way round, before
+// anything else can be opened as that descriptor: otherwise the next file opened (the batch
+// input, a temporary file) would become standard output, and the report would go into it.
+// Writing to it then fails, as writing to the closed stream should.
+void HoldClosedStandardStreams() {
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF)
+            ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+    }
+}
+
+int OutputFailed(int error) {
+    Write(stderr, QByteArrayLiteral("tubewise-cli: cannot write standard output: ") +
+                      QByteArray(std::strerror(error)) + '\n');
+    return kExitCannotCreate;
 }
 
 QList<QCommandLineOption> OwnOptions() {
@@ -50,9 +89,9 @@ QString Usage(const std::vector<std::unique_ptr<Section>>& sections) {
     }
     text += QStringLiteral(
         "\nExit status: 0 done; 2 input refused (the message the windows would show goes to\n"
-        "standard error), or a batch finished with bad lines; 64 usage error; 66 the batch\n"
-        "input cannot be read; 73 an output file could not be written; 128+N a batch\n"
-        "interrupted by signal N.\n");
+        "standard error), or a batch finished with bad lines; 64 usage error (also a batch\n"
+        "output that is its input file); 66 the batch input cannot be read; 73 an output\n"
+        "file or standard output could not be written; 128+N a batch interrupted by signal N.\n");
     return text;
 }
 
@@ -107,7 +146,9 @@ std::optional<GridTexts> ParseRows(const QStringList& rows, QString* usageError)
     return grid;
 }
 
-int Run(int& argc, char** argv) {
+namespace {
+
+int RunCommand(int& argc, char** argv) {
     const auto sections = MakeSections();
 
     QStringList arguments;
@@ -125,18 +166,32 @@ int Run(int& argc, char** argv) {
                               sections);
     }
     if (!parser.parse(arguments)) return UsageError(parser.errorText(), sections);
-    if (parser.isSet(kHelpOption)) {
-        Write(stdout, Usage(sections).toUtf8());
-        return kExitOk;
-    }
+    if (parser.isSet(kHelpOption))
+        return WriteOut(Usage(sections).toUtf8()) ? kExitOk : OutputFailed(errno);
     if (parser.isSet(kVersionOption)) {
-        Write(stdout, QByteArrayLiteral("tubewise-cli " TUBEWISE_VERSION "\n"));
-        return kExitOk;
+        return WriteOut(QByteArrayLiteral("tubewise-cli " TUBEWISE_VERSION "\n"))
+                   ? kExitOk
+                   : OutputFailed(errno);
     }
     for (const auto& section : sections) {
         const QString why = section->CheckUsage(parser);
         if (!why.isEmpty()) return UsageError(why, sections);
     }
+    // A file written to standard output takes the report's place there.
+    QStringList toStandardOutput;
+    for (const QString& name : kFileOptions) {
+        if (parser.optionNames().contains(name) && parser.value(name) == QStringLiteral("-"))
+            toStandardOutput << QStringLiteral("--") + name;
+    }
+    if (toStandardOutput.size() > 1)
+        return UsageError(toStandardOutput.join(QStringLiteral(" and ")) +
+                              QStringLiteral(" cannot both write to standard output"),
+                          sections);
+    if (!toStandardOutput.isEmpty() && parser.isSet(kJsonOption))
+        return UsageError(toStandardOutput.first() +
+                              QStringLiteral(" - writes to standard output; --json does not apply"),
+                          sections);
+    const bool report = toStandardOutput.isEmpty();
 
     std::unique_ptr<QCoreApplication> app;
     for (const auto& section : sections) {
@@ -169,7 +224,8 @@ int Run(int& argc, char** argv) {
     if (refused && !run.calc.search.gridValid) {
         // A refused grid has nothing to report.
         TellRefusal(*refused);
-        if (inv.json) Write(stdout, QJsonDocument(ErrorJson(*refused)).toJson());
+        if (inv.json && !WriteOut(QJsonDocument(ErrorJson(*refused)).toJson()))
+            return OutputFailed(errno);
         return kExitBadInput;
     }
     if (!refused) {
@@ -183,21 +239,41 @@ int Run(int& argc, char** argv) {
         }
     }
 
+    QByteArray text;
     if (inv.json) {
         // A refused calculation still reports what it found, beside the error.
-        QJsonObject report = refused ? ErrorJson(*refused) : QJsonObject();
-        for (const auto& section : sections) section->AddJson(run, inv, report);
-        Write(stdout, QJsonDocument(report).toJson());
+        QJsonObject json = refused ? ErrorJson(*refused) : QJsonObject();
+        for (const auto& section : sections) section->AddJson(run, inv, json);
+        text = QJsonDocument(json).toJson();
     } else {
         QStringList lines;
         for (const auto& section : sections) section->AddText(run, inv, lines);
-        Write(stdout, (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+        text = (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+    }
+    if (report && !WriteOut(text)) {
+        const int error = errno;
+        if (refused) TellRefusal(*refused);
+        return OutputFailed(error);
     }
     if (refused) {
         TellRefusal(*refused);
         return kExitBadInput;
     }
     return kExitOk;
+}
+
+}  // namespace
+
+int Run(int& argc, char** argv) {
+    HoldClosedStandardStreams();
+    // A reader that goes away is a failed write (73), not a silent end by SIGPIPE.
+    std::signal(SIGPIPE, SIG_IGN);
+    const int status = RunCommand(argc, argv);
+    // Closing standard output is the last chance to learn that its bytes were not kept.
+    const int closeError = std::fclose(stdout) == 0 ? 0 : errno;
+    if (closeError != 0 && StandardOutputUsed() && (status == kExitOk || status == kExitBadInput))
+        return OutputFailed(closeError);
+    return status;
 }
 
 }  // namespace tubewise::cli

@@ -78,13 +78,15 @@ QList<QCommandLineOption> StatisticsSection::Options() const {
         QCommandLineOption(kLevelOption,
                            QStringLiteral("Confidence level of the limits (default 0.95)."),
                            QStringLiteral("LEVEL")),
-        QCommandLineOption(kBatchOption,
-                           QStringLiteral("Evaluate every sample of the CSV file IN (id, then "
-                                          "volume,tubes,positives per dilution) instead of ROWs."),
-                           QStringLiteral("IN")),
+        QCommandLineOption(
+            kBatchOption,
+            QStringLiteral("Evaluate every sample of the CSV file IN (id, then "
+                           "volume,tubes,positives per dilution) instead of ROWs; '-' is "
+                           "standard input."),
+            QStringLiteral("IN")),
         QCommandLineOption(kOutOption,
                            QStringLiteral("With --batch: write the results to OUT instead of "
-                                          "standard output."),
+                                          "standard output ('-')."),
                            QStringLiteral("OUT")),
     };
 }

@@ -1,9 +1,13 @@
-// Batch evaluation: reading sample lines, the figures of one sample, threads and CSV records.
+// Batch evaluation: reading CSV records and sample lines, the figures of one sample, threads and
+// result records.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/BatchCsv.h"
@@ -78,6 +82,153 @@ TEST(BatchLines, BadLinesSayWhatIsWrong) {
         ASSERT_EQ(samples.size(), 1u) << row.line;
         EXPECT_NE(samples[0].error.find(row.error), std::string::npos)
             << row.line << " -> " << samples[0].error;
+    }
+}
+
+// Every record of `bytes`, read `piece` bytes at a time (as a slow pipe delivers them).
+std::vector<CsvRecord> Records(const std::string& bytes, std::size_t piece) {
+    std::size_t at = 0;
+    CsvRecordReader reader([&](char* buffer, std::size_t size) {
+        const std::size_t n = std::min({size, piece, bytes.size() - at});
+        std::memcpy(buffer, bytes.data() + at, n);
+        at += n;
+        return static_cast<long>(n);
+    });
+    std::vector<CsvRecord> out;
+    while (auto record = reader.Next()) out.push_back(std::move(*record));
+    EXPECT_FALSE(reader.Failed());
+    return out;
+}
+
+TEST(CsvRecords, LineEndsQuotesAndComments) {
+    using Expected = std::vector<std::pair<int, std::string>>;  // line, text
+    struct Case {
+        const char* name;
+        std::string bytes;
+        Expected records;
+    };
+    const Case cases[] = {
+        {"LF", "a,1\nb,2\n", {{1, "a,1"}, {2, "b,2"}}},
+        {"CR only", "a,1\rb,2\r", {{1, "a,1"}, {2, "b,2"}}},
+        {"CRLF", "a,1\r\nb,2\r\n", {{1, "a,1"}, {2, "b,2"}}},
+        {"blank lines, no last line end", "a,1\r\n\rb,2", {{1, "a,1"}, {2, ""}, {3, "b,2"}}},
+        {"quoted line end", "\"x\r\ny\",1\nz,2\n", {{1, "\"x\r\ny\",1"}, {3, "z,2"}}},
+        {"quoted CR only", "\"x\ry\",1\rz,2", {{1, "\"x\ry\",1"}, {3, "z,2"}}},
+        {"doubled quotes", "\"say \"\"hi\"\"\",1\nb\n", {{1, "\"say \"\"hi\"\"\",1"}, {2, "b"}}},
+        {"quotes inside an unquoted field",
+         "=HYPERLINK(\"x\"),1\nb,x\"\n",
+         {{1, "=HYPERLINK(\"x\"),1"}, {2, "b,x\""}}},
+        {"quote after blanks opens", " \"a\nb\",1\nc\n", {{1, " \"a\nb\",1"}, {3, "c"}}},
+        {"comment with an open quote", "# it's \"open\nb,1\n", {{1, "# it's \"open"}, {2, "b,1"}}},
+        {"byte-order mark", "\xEF\xBB\xBFid,v\n", {{1, "id,v"}}},
+    };
+    for (const Case& c : cases) {
+        for (const std::size_t piece : {std::size_t{1}, std::size_t{2}, std::size_t{1} << 20}) {
+            const std::vector<CsvRecord> records = Records(c.bytes, piece);
+            Expected got;
+            for (const CsvRecord& r : records) {
+                got.emplace_back(r.line, r.text);
+                EXPECT_FALSE(r.tooLong || r.unclosedQuote) << c.name;
+            }
+            EXPECT_EQ(got, c.records) << c.name << ", " << piece << " bytes at a time";
+        }
+    }
+}
+
+TEST(CsvRecords, OverLongRecordIsCutAndReportedAndTheNextIsRead) {
+    const std::string exact(kMaxRecordBytes, 'x');
+    const std::string longQuoted = "\"" + std::string(kMaxRecordBytes, 'y') + "\ny\",1";
+    const std::string bytes = exact + "\n" + std::string(3 * kMaxRecordBytes, '1') + "\r\n" +
+                              longQuoted + "\n" + "b,10,5,1\n";
+    const std::vector<CsvRecord> records = Records(bytes, 4096);
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_FALSE(records[0].tooLong);
+    EXPECT_EQ(records[0].text, exact);
+    EXPECT_TRUE(records[1].tooLong);
+    EXPECT_EQ(records[1].line, 2);
+    EXPECT_EQ(records[1].text.size(), kMaxRecordBytes);  // memory stays bounded
+    EXPECT_TRUE(records[2].tooLong);
+    EXPECT_EQ(records[2].line, 3);
+    EXPECT_EQ(records[3].line, 5);  // the long quoted record held a line end
+    EXPECT_EQ(records[3].text, "b,10,5,1");
+
+    BatchLineReader reader;
+    const auto cut = reader.Read(records[1]);
+    ASSERT_TRUE(cut);
+    EXPECT_EQ(cut->line, 2);
+    EXPECT_NE(cut->error.find("longer than 65536 bytes"), std::string::npos) << cut->error;
+    const auto next = reader.Read(records[3]);
+    ASSERT_TRUE(next);
+    EXPECT_TRUE(next->error.empty()) << next->error;
+    // A long comment is still a comment.
+    EXPECT_FALSE(reader.Read(Records("#" + std::string(2 * kMaxRecordBytes, 'c'), 1 << 20)[0]));
+}
+
+TEST(CsvRecords, UnclosedQuoteAndReadFailure) {
+    const std::vector<CsvRecord> records = Records("a,1\n\"b,2\nc,3\n", 5);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_TRUE(records[1].unclosedQuote);
+    EXPECT_EQ(records[1].line, 2);
+    BatchLineReader reader;
+    const auto sample = reader.Read(records[1]);
+    ASSERT_TRUE(sample);
+    EXPECT_NE(sample->error.find("not closed"), std::string::npos) << sample->error;
+
+    int calls = 0;
+    CsvRecordReader failing([&](char* buffer, std::size_t) -> long {
+        if (calls++ > 0) return -1;
+        std::memcpy(buffer, "a,1\nb", 5);
+        return 5;
+    });
+    ASSERT_TRUE(failing.Next());
+    EXPECT_FALSE(failing.Next());  // the half record before the failure is not a record
+    EXPECT_TRUE(failing.Failed());
+}
+
+TEST(BatchLines, FieldsFollowTheQuotingRules) {
+    struct Case {
+        const char* line;
+        std::vector<std::string> fields;
+    };
+    const Case cases[] = {
+        {"=HYPERLINK(\"x\"),1", {"=HYPERLINK(\"x\")", "1"}},
+        {"ab\"c,1", {"ab\"c", "1"}},
+        {"\"a\"\"b\",1", {"a\"b", "1"}},
+        {"\"x\r\ny,z\",1", {"x\r\ny,z", "1"}},
+        {" \"a,b\" ,1", {" a,b ", "1"}},
+        {"\"ab\"cd,1", {"abcd", "1"}},
+        {"a,,\"\"", {"a", "", ""}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(SplitCsvLine(c.line), c.fields) << c.line;
+}
+
+TEST(BatchRecords, FormulaLikeIdsAreWrittenAsText) {
+    struct Case {
+        const char* id;
+        const char* field;
+    };
+    const Case cases[] = {
+        {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
+        {"=cmd|' /C calc'!A0", "'=cmd|' /C calc'!A0"},
+        {"+1+2", "'+1+2"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"-12", "'-12"},
+        {"\tx", "'\tx"},
+        {"\rx", "\"'\rx\""},
+        // Everything else stays byte for byte.
+        {"a=b", "a=b"},
+        {"'quoted", "'quoted"},
+        {"x-1", "x-1"},
+        {"tank 3, tap", "\"tank 3, tap\""},
+        {"", ""},
+    };
+    for (const Case& c : cases) {
+        BatchRecord r;
+        r.line = 7;
+        r.id = c.id;
+        r.error = "e";
+        EXPECT_EQ(FormatRecord(r).rfind("7," + std::string(c.field) + ",", 0), 0u)
+            << c.id << " -> " << FormatRecord(r);
     }
 }
 
