@@ -1,8 +1,7 @@
 // The program's road from the welcome window to a saved chart, and the wiring of its windows.
 #include "app/Road.h"
 
-#include <QDir>
-
+#include "app/SaveFailure.h"
 #include "chart/ChartExport.h"
 #include "chart/frmgraph.h"
 #include "core/Texts.h"
@@ -172,9 +171,7 @@ void SaveChart(Session& session) {
     const QString path = chosen + kGifSuffix;
     QString reason;
     if (SaveChartGif(chart.drawn(), path, &reason)) return;
-    session.seams().message(&chart,
-                            QString::fromUtf8(text::kPictureNotSavedPrompt) + QLatin1Char('\n') +
-                                QDir::toNativeSeparators(path) + QLatin1Char('\n') + reason,
+    session.seams().message(&chart, SaveFailedMessage(text::kPictureNotSavedPrompt, path, reason),
                             QString::fromUtf8(text::kErrorTitle));
 }
 

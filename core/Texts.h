@@ -18,6 +18,13 @@ inline constexpr char kWholeOneToFivePrompt[] = "! فقط عدد صحيح بين
 inline constexpr char kNoCountPrompt[] = "! تعدادفعات رقيق سازي وارد نشده است";
 inline constexpr char kUncomputablePrompt[] = "! مقادير وارد شده قابل محاسبه نيست";
 inline constexpr char kPictureNotSavedPrompt[] = "! تصوير ذخيره نشد";
+// Why a file could not be saved, in the analyst's words; the system's own text follows.
+inline constexpr char kSaveNoPermission[] =
+    ".اجازه نوشتن در اين پوشه يا روي اين فايل داده نشده است";
+inline constexpr char kSaveReadOnly[] = ".اين ديسک فقط خواندني است";
+inline constexpr char kSaveDiskFull[] = ".فضاي ديسک پر است";
+inline constexpr char kSaveFolderMissing[] = ".پوشه مقصد وجود ندارد";
+inline constexpr char kSaveNameNotAllowed[] = ".اين نام فايل مجاز نيست";
 // Prompts that name the grid row to mend; "%1" stands for the row's number.
 inline constexpr char kVolumeNotPositivePrompt[] = "! حجم نمونه در رديف %1 بايد بيشتر از صفر باشد";
 inline constexpr char kNegativeCountPrompt[] =

@@ -212,6 +212,9 @@ std::string_view SeriesFaultText(SeriesFault fault) {
             return "confidence level must lie strictly between 0 and 1";
         case SeriesFault::CellNotConvertible:
             return "a cell is not a number or a count is out of range";
+        case SeriesFault::BeyondRange:
+            return "the estimate lies beyond the largest number the program can hold (volumes too "
+                   "small)";
     }
     return "";
 }
@@ -358,6 +361,18 @@ MpnStatistics ComputeStatistics(std::span<const Dilution> series,
     out.limits = ComputeLimits(series, out.mle, options);
     out.rarityIndex = RarityIndex(series, out.mle);
     out.improbable = out.rarityIndex < kImprobableBelow;
+    // A finite estimate whose figure per mL overflowed, or a lower limit that did: no figure
+    // would be true, so none is given, and the reason is said. (An upper limit beyond every
+    // number is an open upper side, which the figures already say.)
+    const bool overflowed = (out.mle.kind == MleKind::Finite && !std::isfinite(out.mle.perMl)) ||
+                            !std::isfinite(out.limits.lowPerMl);
+    if (overflowed) {
+        MpnStatistics refused;
+        refused.method = options.method;
+        refused.level = options.level;
+        refused.check = {SeriesFault::BeyondRange, 0};
+        return refused;
+    }
     return out;
 }
 

@@ -41,6 +41,8 @@ enum class SeriesFault {
     NoTubes,               // every dilution has 0 tubes: nothing was observed
     LevelOutOfRange,       // confidence level not strictly between 0 and 1
     CellNotConvertible,    // a typed cell is not a number or a count is out of 16-bit range
+    BeyondRange,           // the estimate or a limit lies beyond the largest double (volumes
+                           // so small that the density per mL overflows)
 };
 
 // A short English reason, for messages and the batch error column.

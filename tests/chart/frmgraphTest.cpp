@@ -232,11 +232,13 @@ TEST_F(ChartWindow, FailedSaveTellsWhereAndWhy) {
     const ShownMessage& shown = messages_.front();
     EXPECT_EQ(shown.parent, &Graph());
     EXPECT_EQ(shown.title, kErrorTitle);
+    // The prompt, why in Persian, where, and the system's own words.
     const QStringList lines = shown.prompt.split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 3);
+    ASSERT_EQ(lines.size(), 4);
     EXPECT_EQ(lines[0], kNotSaved);
-    EXPECT_EQ(lines[1], QDir::toNativeSeparators(InDir("missing/curve.GIF")));
-    EXPECT_FALSE(lines[2].isEmpty());
+    EXPECT_EQ(lines[1], QStringLiteral(".پوشه مقصد وجود ندارد"));
+    EXPECT_EQ(lines[2], QDir::toNativeSeparators(InDir("missing/curve.GIF")));
+    EXPECT_FALSE(lines[3].isEmpty());
     EXPECT_TRUE(FilesInDir().isEmpty());
 }
 

@@ -255,6 +255,15 @@ TEST(BatchSampleFigures, LargeVolumesAllPositiveAreALowerBoundInsideTheRange) {
     EXPECT_FALSE(EvaluateSample(samples[1], StatisticsOptions{}).lowerBound);
 }
 
+TEST(BatchSampleFigures, MoreThan327PositiveTubesLeaveThomasEmptyAndTheGridAnswer) {
+    const auto samples = ReadAll({"t,0.1,528,328"});
+    const BatchRecord r = EvaluateSample(samples[0], StatisticsOptions{});
+    EXPECT_TRUE(r.error.empty());
+    EXPECT_FALSE(r.thomasDefined);
+    EXPECT_EQ(r.searchEnd, SearchEnd::Completed);
+    EXPECT_NEAR(r.mpnPerMl, 9.708, 1e-9);
+}
+
 TEST(BatchSampleFigures, AllPositiveHasNoFiniteFigures) {
     const auto samples = ReadAll({"p,10,5,5,1,5,5"});
     const BatchRecord r = EvaluateSample(samples[0], {CiMethod::LikelihoodRatio, 0.9});

@@ -94,6 +94,16 @@ INSTANTIATE_TEST_SUITE_P(
                                  " 1000  <",
                                  expected::kUndefined,
                                  "red",
+                                 "red"},
+                      // 100 x 328 positive tubes is beyond the formula's 16-bit product: the
+                      // Thomas figure is not defined, in red, while the grid answer stands.
+                      DisplayRow{"more_than_327_positive_tubes",
+                                 {"0.1:328:200"},
+                                 expected::kHeadStart + " 1" + expected::kHeadEnd,
+                                 "9.708",
+                                 "970.8",
+                                 expected::kUndefined,
+                                 "green",
                                  "red"}),
     [](const ::testing::TestParamInfo<DisplayRow>& info) { return std::string(info.param.name); });
 

@@ -86,16 +86,33 @@ TEST(StatisticsJson, OptionsAndBoundaryPatterns) {
     EXPECT_GT(none.statistics()[QStringLiteral("ci_high_per_ml")].toDouble(), 0);
 }
 
+// Series the grid accepts but the statistics cannot take: every figure is null and the
+// statistics say why, beside the success status and the grid's own figures.
 TEST(StatisticsJson, SeriesWithoutStatisticsSaysWhy) {
-    // Volumes 200 orders of magnitude apart pass the grid's checks; the statistics cannot take
-    // them and say so, the rest stands.
-    const Result r =
-        Cli({QStringLiteral("--json"), QStringLiteral("1e100:2:3"), QStringLiteral("1e-100:1:5")});
-    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    const QJsonObject s = r.statistics();
-    EXPECT_TRUE(s[QStringLiteral("mle_per_ml")].isNull());
-    EXPECT_EQ(s[QStringLiteral("error")].toString(),
-              QStringLiteral("volumes differ by more than 150 orders of magnitude"));
+    const struct {
+        QStringList rows;
+        QString why;
+    } cases[] = {
+        {{QStringLiteral("1e100:2:3"), QStringLiteral("1e-100:1:5")},
+         QStringLiteral("volumes differ by more than 150 orders of magnitude")},
+        // A subnormal volume puts the estimate per mL beyond the largest double.
+        {{QStringLiteral("4.9e-324:23486:1")},
+         QStringLiteral("the estimate lies beyond the largest number the program can hold "
+                        "(volumes too small)")},
+    };
+    for (const auto& c : cases) {
+        const Result r = Cli(QStringList{QStringLiteral("--json")} + c.rows);
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        const QJsonObject s = r.statistics();
+        for (const char* key : {"mle_per_ml", "ci_low_per_ml", "ci_high_per_ml", "rarity_index"})
+            EXPECT_TRUE(s[QLatin1String(key)].isNull()) << key;
+        EXPECT_EQ(s[QStringLiteral("error")].toString(), c.why);
+    }
+    // Tiny but representable volumes keep their figures.
+    const QJsonObject tiny =
+        Cli({QStringLiteral("--json"), QStringLiteral("1e-308:1:5")}).statistics();
+    EXPECT_FALSE(tiny.contains(QStringLiteral("error")));
+    EXPECT_NEAR(tiny[QStringLiteral("mle_per_ml")].toDouble() / 1.8232155679395e307, 1, 1e-9);
 }
 
 TEST(StatisticsUsage, RefusedOptionsExit64) {

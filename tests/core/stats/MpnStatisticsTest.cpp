@@ -247,6 +247,18 @@ TEST(SeriesFaults, EachFaultNamesItsDilution) {
     }
 }
 
+// An estimate per mL that overflows is no figure at all: the statistics say so rather than
+// give infinities or nulls beside a finite estimate.
+TEST(SeriesFaults, EstimateBeyondTheLargestDoubleIsSaid) {
+    const MpnStatistics beyond = ComputeStatistics(Series{{4.9e-324, 23487, 23486}}, {});
+    EXPECT_EQ(beyond.check.fault, SeriesFault::BeyondRange);
+    EXPECT_FALSE(SeriesFaultText(SeriesFault::BeyondRange).empty());
+    const MpnStatistics tiny = ComputeStatistics(Series{{1e-308, 6, 1}}, {});
+    EXPECT_EQ(tiny.check.fault, SeriesFault::None);
+    EXPECT_TRUE(std::isfinite(tiny.mle.perMl));
+    EXPECT_TRUE(std::isfinite(tiny.limits.highPerMl));
+}
+
 TEST(SeriesFromGridTexts, ConvertsAsTheGridDoes) {
     const NumberLocale comma{","};
     GridTexts grid;

@@ -1,0 +1,18 @@
+// Why a file could not be saved, found out after the fact and told in the analyst's language.
+#pragma once
+
+#include <QString>
+
+namespace tubewise {
+
+enum class SaveFailure { NoPermission, ReadOnly, DiskFull, FolderMissing, NameNotAllowed, Other };
+
+// The likeliest reason a write to `path` failed, by looking at the name, the folder and the
+// file system it lies on.
+SaveFailure DiagnoseSaveFailure(const QString& path);
+
+// The message of a failed save: the prompt, the reason in Persian (when one is known), the
+// path, and the system's own words as a detail line.
+QString SaveFailedMessage(const char* prompt, const QString& path, const QString& systemReason);
+
+}  // namespace tubewise

@@ -1,0 +1,100 @@
+// Why a save failed, as the analyst is told it: each common cause found from the file system.
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/SaveFailure.h"
+
+namespace tubewise {
+namespace {
+
+// A small file system of the test's own, where the machine lets the test make one.
+class Mounted {
+  public:
+    explicit Mounted(const char* options) {
+        if (!dir_.isValid()) return;
+        mounted_ =
+            mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs", 0, options) == 0;
+    }
+    ~Mounted() {
+        if (mounted_) umount(QFile::encodeName(dir_.path()).constData());
+    }
+    bool ok() const { return mounted_; }
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    void remountReadOnly() {
+        mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY,
+              nullptr);
+    }
+
+  private:
+    QTemporaryDir dir_;
+    bool mounted_ = false;
+};
+
+TEST(SaveFailure, NamesAndFoldersThatCannotTakeTheFile) {
+    QTemporaryDir dir;
+    EXPECT_EQ(DiagnoseSaveFailure(dir.filePath(QStringLiteral("no/such/folder/x.GIF"))),
+              SaveFailure::FolderMissing);
+    QFile plain(dir.filePath(QStringLiteral("plain")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    EXPECT_EQ(DiagnoseSaveFailure(dir.filePath(QStringLiteral("plain/x.GIF"))),
+              SaveFailure::FolderMissing)
+        << "a file standing where the folder should be";
+    EXPECT_EQ(DiagnoseSaveFailure(dir.filePath(QString(300, QLatin1Char('a')) + ".GIF")),
+              SaveFailure::NameNotAllowed);
+    EXPECT_EQ(DiagnoseSaveFailure(dir.filePath(QStringLiteral("fine.GIF"))), SaveFailure::Other);
+}
+
+TEST(SaveFailure, FolderWithoutWritePermission) {
+    if (geteuid() == 0) GTEST_SKIP() << "the superuser may write anywhere";
+    QTemporaryDir dir;
+    const QString locked = dir.filePath(QStringLiteral("locked"));
+    ASSERT_TRUE(QDir().mkdir(locked));
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(DiagnoseSaveFailure(locked + "/x.GIF"), SaveFailure::NoPermission);
+    QFile::setPermissions(locked,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST(SaveFailure, ReadOnlyAndFullFileSystems) {
+    Mounted full("size=256k");
+    if (!full.ok()) GTEST_SKIP() << "cannot mount a small file system here";
+    QFile filler(full.path(QStringLiteral("filler")));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(64 * 1024, 'x');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    filler.close();
+    EXPECT_EQ(DiagnoseSaveFailure(full.path(QStringLiteral("x.GIF"))), SaveFailure::DiskFull);
+
+    Mounted readOnly("size=1m");
+    ASSERT_TRUE(readOnly.ok());
+    readOnly.remountReadOnly();
+    EXPECT_EQ(DiagnoseSaveFailure(readOnly.path(QStringLiteral("x.GIF"))), SaveFailure::ReadOnly);
+}
+
+TEST(SaveFailure, MessageGivesPromptReasonPathAndSystemWords) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("missing/x.GIF"));
+    const QStringList lines =
+        SaveFailedMessage("! prompt", path, QStringLiteral("No such file or directory"))
+            .split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0], QStringLiteral("! prompt"));
+    EXPECT_EQ(lines[1], QStringLiteral(".پوشه مقصد وجود ندارد"));
+    EXPECT_EQ(lines[2], QDir::toNativeSeparators(path));
+    EXPECT_EQ(lines[3], QStringLiteral("No such file or directory"));
+    // An unknown cause leaves the Persian line out rather than guess.
+    EXPECT_EQ(SaveFailedMessage("! prompt", dir.filePath(QStringLiteral("ok.GIF")), "why")
+                  .split(QLatin1Char('\n'))
+                  .size(),
+              3);
+}
+
+}  // namespace
+}  // namespace tubewise
