@@ -22,5 +22,7 @@ inline const std::string kUncomputable = "! مقادير وارد شده قاب�
 inline const std::string kWrongInput = "ورودي اشتباه";
 inline const std::string kEmptyCells = "!  خانه هاي خالي را مقدار دهي کنيد ";
 inline const std::string kChartButton = "منحني توزيع پوآسون ";
+inline const std::string kReportNotSaved = "! گزارش ذخيره نشد";
+inline const std::string kErrorTitle = "خطا";
 
 }  // namespace expected
