@@ -1,4 +1,4 @@
-// The seven windows as built from their tables, checked against the published layouts:
+// The windows as built from their tables, checked against the published layouts:
 // client sizes, captions, frames, the odd sizes and positions, texts with their blanks,
 // stacking, tab order and first focus, fonts that show Persian, and how labels lay text out.
 #include <QLabel>
@@ -29,8 +29,8 @@ class LayoutTest : public WindowTest {
     std::vector<std::unique_ptr<Form>> built_;
 };
 
-const char* const kWindows[] = {"frmabout", "frmdel",     "frmmpn",    "frmresult",
-                                "frmgraph", "frmContact", "frmdarbare"};
+const char* const kWindows[] = {"frmabout", "frmdel",     "frmmpn",     "frmresult",
+                                "frmgraph", "frmContact", "frmdarbare", "frmstats"};
 
 TEST_F(LayoutTest, WindowsHaveTheirClientSizeCaptionAndFrame) {
     struct Row {
@@ -42,7 +42,7 @@ TEST_F(LayoutTest, WindowsHaveTheirClientSizeCaptionAndFrame) {
         {"frmabout", 5970, 2715, "Tubewise", true}, {"frmdel", 5010, 1905, "", false},
         {"frmmpn", 6750, 3975, "MPN", true},        {"frmresult", 7620, 5820, "Results", false},
         {"frmgraph", 10800, 6960, "Graph", true},   {"frmContact", 5625, 2415, "About", false},
-        {"frmdarbare", 6690, 3825, "MPN", false},
+        {"frmdarbare", 6690, 3825, "MPN", false},   {"frmstats", 8400, 7560, "Statistics", true},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -282,14 +282,13 @@ TEST_P(FirstFocusTest, GoesToTheLowestTabNumberThatCanHoldIt) {
         EXPECT_EQ(FocusName(), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, FirstFocusTest,
-                         ::testing::Values(FocusRow{"frmabout", "cmdcontact"},
-                                           FocusRow{"frmdel", "txtdilnum"},
-                                           FocusRow{"frmmpn", "Command1"},
-                                           FocusRow{"frmresult", "txtresult(0)"},
-                                           FocusRow{"frmgraph", "Command1"},
-                                           FocusRow{"frmContact", ""}, FocusRow{"frmdarbare", ""}),
-                         [](const auto& info) { return std::string(info.param.window); });
+INSTANTIATE_TEST_SUITE_P(
+    Windows, FirstFocusTest,
+    ::testing::Values(FocusRow{"frmabout", "cmdcontact"}, FocusRow{"frmdel", "txtdilnum"},
+                      FocusRow{"frmmpn", "Command1"}, FocusRow{"frmresult", "txtresult(0)"},
+                      FocusRow{"frmgraph", "Command1"}, FocusRow{"frmContact", ""},
+                      FocusRow{"frmdarbare", ""}, FocusRow{"frmstats", "txtstat(0)"}),
+    [](const auto& info) { return std::string(info.param.window); });
 
 class TabOrderTest : public LayoutTest {
   protected:
