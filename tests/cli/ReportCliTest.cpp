@@ -6,9 +6,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "tests/support/PdfTools.h"
-
 #ifdef TUBEWISE_CLI_CHART
+
+#include "tests/support/PdfTools.h"
 
 namespace tubewise {
 namespace {

@@ -158,32 +158,12 @@ INSTANTIATE_TEST_SUITE_P(
              true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ExactTexts, AreTheStatisticsOfTheRowsTheCommandLineComputes) {
-    const Module1 state = StateFor({{10, 5, 0}, {1, 4, 1}, {0.1, 2, 3}});
-    GridTexts grid{};
-    grid[0] = {"10", "5", "0"};
-    grid[1] = {"1", "4", "1"};
-    grid[2] = {"0.1", "2", "3"};
-    for (stats::CiMethod method : {stats::CiMethod::Jarvis, stats::CiMethod::LikelihoodRatio}) {
-        for (double level : kOfferedLevels) {
-            const stats::StatisticsOptions options{method, level};
-            CalculationOptions calc;
-            calc.statistics = options;
-            const stats::MpnStatistics cli = *Calculate(grid, 3, kPoint, calc).statistics;
-            const stats::MpnStatistics window = StatisticsOfState(state, options);
-            EXPECT_EQ(window.mle.perMl, cli.mle.perMl);
-            EXPECT_EQ(window.limits.lowPerMl, cli.limits.lowPerMl);
-            EXPECT_EQ(window.limits.highPerMl, cli.limits.highPerMl);
-            EXPECT_EQ(window.rarityIndex, cli.rarityIndex);
-            EXPECT_EQ(window.biasAdjustedPerMl, cli.biasAdjustedPerMl);
-            const StatisticsTexts t = TextsFor(state, options);
-            EXPECT_EQ(t.method, method == stats::CiMethod::Jarvis ? text::kMethodJarvis
-                                                                  : text::kMethodLikelihoodRatio);
-            EXPECT_EQ(t.lowerPer100Ml, FormatSignificant(cli.limits.lowPerMl * 100, 3, kPoint));
-        }
-    }
+TEST(ExactTexts, NameTheMethodAndLevelChosen) {
+    const StatisticsTexts t = TextsFor(StateFor({{10, 5, 0}, {1, 4, 1}, {0.1, 2, 3}}),
+                                       {stats::CiMethod::LikelihoodRatio, kOfferedLevels[2]});
+    EXPECT_EQ(t.method, text::kMethodLikelihoodRatio);
+    EXPECT_EQ(t.level, "99 %");
     EXPECT_EQ(LevelText(0.90), "90 %");
-    EXPECT_EQ(LevelText(0.99), "99 %");
 }
 
 TEST(ExactTexts, UndefinedAdjustmentWhereEveryTubeIsPositive) {
