@@ -7,8 +7,10 @@
 #include "core/Texts.h"
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
+#include "results/ReportPdf.h"
 #include "results/ResultTexts.h"
 #include "results/frmresult.h"
+#include "results/frmstats.h"
 #include "shell/Session.h"
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
@@ -20,6 +22,8 @@ namespace {
 
 const QString kGifFilter = QStringLiteral("GIF(*.GIF)");
 const QString kGifSuffix = QStringLiteral(".GIF");
+const QString kPdfFilter = QStringLiteral("PDF(*.pdf)");
+const QString kPdfSuffix = QStringLiteral(".pdf");
 
 // Closing one of the four windows of the road ends the program at once.
 void EndProgramWhenClosed(Session& session, Form& form) {
@@ -46,6 +50,7 @@ void Road::Wire(Form* form) {
     if (auto* w = qobject_cast<frmresult*>(form)) WireResults(*w);
     if (auto* w = qobject_cast<frmgraph*>(form)) WireChart(*w);
     if (auto* w = qobject_cast<frmContact*>(form)) WireContact(*w);
+    if (auto* w = qobject_cast<frmstats*>(form)) WireStatistics(*w);
 }
 
 void Road::WireWelcome(frmabout& welcome) {
@@ -98,12 +103,19 @@ void Road::WireResults(frmresult& results) {
         s.form<frmmpn>().show();
     });
     connect(&results, &frmresult::chartRequested, this, [&s] { ShowChart(s); });
+    connect(&results, &frmresult::statisticsRequested, this, [&s] { ShowStatistics(s); });
     EndProgramWhenClosed(s, results);
 }
 
 void Road::WireChart(frmgraph& chart) {
     Session& s = session_;
     connect(&chart, &frmgraph::saveRequested, this, [&s] { SaveChart(s); });
+}
+
+void Road::WireStatistics(frmstats& statistics) {
+    Session& s = session_;
+    connect(&statistics, &frmstats::copyRequested, this, [&s] { CopyStatistics(s); });
+    connect(&statistics, &frmstats::reportRequested, this, [&s] { SaveReport(s); });
 }
 
 void Road::WireContact(frmContact& contact) {
@@ -141,6 +153,7 @@ Calculation RunCalculation(Session& session) {
         results.show();
     }
     RefreshOpenChart(session);
+    RefreshOpenStatistics(session, calc);
     return calc;
 }
 
@@ -161,6 +174,50 @@ void RefreshOpenChart(Session& session) {
     chart.update();
     DrawProbabilityChart(session);
     chart.Restore();
+}
+
+void ShowStatistics(Session& session) {
+    const Module1& state = session.state();
+    std::optional<Message> refusal;
+    if (state.GridValid != kTrue)
+        refusal = Message{text::kUncomputablePrompt, text::kWrongInputTitle};
+    frmstats& statistics = session.form<frmstats>();
+    statistics.ShowSample(state, refusal);
+    statistics.BringIntoView();
+}
+
+void RefreshOpenStatistics(Session& session, const Calculation& calc) {
+    if (!session.isBuilt<frmstats>()) return;
+    frmstats& statistics = session.form<frmstats>();
+    if (!statistics.isVisible()) return;
+    std::optional<Message> refusal;
+    if (!calc.showResults())
+        refusal = calc.refusal ? *calc.refusal
+                               : Message{text::kUncomputablePrompt, text::kWrongInputTitle};
+    statistics.ShowSample(session.state(), refusal);
+    statistics.Restore();
+}
+
+void CopyStatistics(Session& session) {
+    const frmstats& statistics = session.form<frmstats>();
+    if (statistics.texts().refusal || !session.seams().copyText) return;
+    session.seams().copyText(QString::fromStdString(statistics.CopiedText()));
+}
+
+void SaveReport(Session& session) {
+    frmstats& statistics = session.form<frmstats>();
+    if (statistics.texts().refusal) return;
+    const QString chosen =
+        session.seams().saveFileName(&statistics, kPdfFilter, statistics.lastFileName());
+    if (chosen.isEmpty()) return;  // cancelled
+    statistics.setLastFileName(chosen);
+    const QString path =
+        chosen.endsWith(kPdfSuffix, Qt::CaseInsensitive) ? chosen : chosen + kPdfSuffix;
+    QString reason;
+    if (SaveReportPdf(statistics.Report(), statistics.Chart(), path, &reason)) return;
+    session.seams().message(&statistics,
+                            SaveFailedMessage(text::kReportNotSavedPrompt, path, reason),
+                            QString::fromUtf8(text::kErrorTitle));
 }
 
 void SaveChart(Session& session) {

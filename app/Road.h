@@ -17,6 +17,7 @@ class frmmpn;
 class frmresult;
 class frmgraph;
 class frmContact;
+class frmstats;
 
 // Wires every window the session builds from its construction on; one per session.
 class Road : public QObject {
@@ -32,6 +33,7 @@ class Road : public QObject {
     void WireResults(frmresult& results);
     void WireChart(frmgraph& chart);
     void WireContact(frmContact& contact);
+    void WireStatistics(frmstats& statistics);
 
     Session& session_;
 };
@@ -56,6 +58,24 @@ void ShowChart(Session& session);
 // it is redrawn from the current curve and restored. A chart window that is not open is
 // neither built nor shown.
 void RefreshOpenChart(Session& session);
+
+// The results window's statistics button: the exact statistics of the calculation state in the
+// statistics window (built hidden when it does not exist yet), brought into view.
+void ShowStatistics(Session& session);
+
+// After every calculation, valid or not: when the statistics window is visible (minimised
+// counts) it shows this calculation (a refused one with its reason and no figures) and is
+// restored. A statistics window that is not open is neither built nor shown.
+void RefreshOpenStatistics(Session& session, const Calculation& calc);
+
+// The statistics window's copy button: the header line and the sample's line, tab-separated,
+// on the clipboard.
+void CopyStatistics(Session& session);
+
+// The statistics window's report button: asks for a name (offering the last one), appends
+// ".pdf" unless it ends so, and writes the one-page report. A cancelled dialog writes nothing;
+// a failed write leaves any old file as it was and tells the analyst why.
+void SaveReport(Session& session);
 
 // The chart window's save button: asks for a name (offering the last one), appends ".GIF" and
 // writes the chart as an 800 x 400 GIF. A cancelled dialog writes nothing; a failed write

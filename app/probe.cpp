@@ -3,7 +3,7 @@
 //   tubewise-probe startup     prints milliseconds from process start and from main() to
 //                              the first painted welcome window, then quits
 //   tubewise-probe shots DIR   walks the road with the keyboard only and writes
-//                              DIR/<window>.png for all seven windows
+//                              DIR/<window>.png for all eight windows
 #include <unistd.h>
 #include <QApplication>
 #include <QDir>
@@ -215,6 +215,18 @@ int Shots(const QString& dir) {
     }
     WaitActive(results);
     Shoot(*results, dir);
+    TabTo("cmdstats");
+    Key(Qt::Key_Return);
+    QWidget* statistics = VisibleWindow("frmstats");
+    if (!statistics) {
+        std::fprintf(stderr, "the statistics button showed no statistics window\n");
+        return 1;
+    }
+    WaitActive(statistics);
+    if (TabTo("txtsample")) Type(QStringLiteral("Well 3"));
+    Shoot(*statistics, dir);
+    statistics->close();
+    WaitActive(results);
     TabTo("Command1");
     Key(Qt::Key_Return);
     QWidget* chart = VisibleWindow("frmgraph");

@@ -6,6 +6,9 @@
 #include "cli/ChartSection.h"
 #include "cli/DisplaySection.h"
 #include "cli/StatisticsSection.h"
+#ifdef TUBEWISE_CLI_CHART
+#include "cli/ReportSection.h"
+#endif
 
 namespace tubewise::cli {
 
@@ -16,6 +19,9 @@ std::vector<std::unique_ptr<Section>> MakeSections() {
     sections.push_back(std::make_unique<ChartSection>());
     sections.push_back(std::make_unique<StatisticsSection>());
     sections.push_back(std::make_unique<DisplaySection>());
+#ifdef TUBEWISE_CLI_CHART
+    sections.push_back(std::make_unique<ReportSection>());
+#endif
     return sections;
 }
 

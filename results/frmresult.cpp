@@ -22,6 +22,7 @@ void SetFigure(TextBox* box, const std::string& utf8) {
 frmresult::frmresult(Session& session) : Form(session, LayoutOf("frmresult")) {
     onClick(button("cmdreturn"), [this] { emit returnRequested(); });
     onClick(button("Command1"), [this] { emit chartRequested(); });
+    onClick(button("cmdstats"), [this] { emit statisticsRequested(); });
 }
 
 void frmresult::ShowResults(const ResultTexts& texts) {

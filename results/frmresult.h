@@ -18,6 +18,7 @@ class frmresult : public Form {
   signals:
     void returnRequested();
     void chartRequested();
+    void statisticsRequested();
 };
 
 }  // namespace tubewise

@@ -7,7 +7,7 @@ PACKAGES="build-essential cmake ninja-build pkg-config \
 libgtest-dev libgmock-dev libbenchmark-dev \
 qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
 libgif-dev \
-xvfb xauth xdg-utils x11-apps openbox imagemagick \
+xvfb xauth xdg-utils x11-apps openbox imagemagick poppler-utils \
 fonts-dejavu-core fonts-liberation2 fonts-farsiweb \
 python3 python3-pil"
 

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QPointer>
 #include <QWindow>
 #include <stdexcept>
@@ -53,6 +54,9 @@ PictureView* Form::image(const std::string& name, int index) const {
 ShapeView* Form::shape(const std::string& name, int index) const {
     return Typed<ShapeView>(control(name, index), name, index);
 }
+QComboBox* Form::comboBox(const std::string& name, int index) const {
+    return Typed<QComboBox>(control(name, index), name, index);
+}
 QWidget* Form::chart(const std::string& name) const {
     QWidget* w = control(name);
     if (!w) throw std::out_of_range("no chart control " + name);
@@ -74,6 +78,7 @@ QString Form::Text(const QWidget* control) {
     if (auto* l = qobject_cast<const QLabel*>(control)) return l->text();
     if (auto* e = qobject_cast<const QLineEdit*>(control)) return e->text();
     if (auto* b = qobject_cast<const QAbstractButton*>(control)) return b->text();
+    if (auto* c = qobject_cast<const QComboBox*>(control)) return c->currentText();
     return control ? control->windowTitle() : QString();
 }
 

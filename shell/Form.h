@@ -15,6 +15,7 @@
 #include "shell/Layout.h"
 
 class QAbstractButton;
+class QComboBox;
 
 namespace tubewise {
 
@@ -45,6 +46,7 @@ class Form : public QDialog {
     PictureButton* button(const std::string& name, int index = -1) const;
     PictureView* image(const std::string& name, int index = -1) const;
     ShapeView* shape(const std::string& name, int index = -1) const;
+    QComboBox* comboBox(const std::string& name, int index = -1) const;
     QWidget* chart(const std::string& name) const;
 
     // Text and colours as the window's handlers set them.

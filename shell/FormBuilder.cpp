@@ -2,6 +2,7 @@
 #include "shell/FormBuilder.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QIcon>
 #include <algorithm>
 #include <vector>
@@ -85,6 +86,13 @@ QWidget* MakeControl(const ControlSpec& c, QWidget* parent) {
             auto* space = new QWidget(parent);
             space->setFocusPolicy(Qt::StrongFocus);
             return space;
+        }
+        case ControlKind::ComboBox: {
+            auto* list = new QComboBox(parent);
+            for (const std::string& item : c.items) list->addItem(QString::fromStdString(item));
+            list->setCurrentIndex(std::max(0, list->findText(text)));
+            list->setFocusPolicy(Qt::StrongFocus);
+            return list;
         }
         case ControlKind::SaveDialog:
             return nullptr;

@@ -18,7 +18,17 @@ inline int TwipsToPixels(int twips) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
-enum class ControlKind { Label, TextBox, Button, Image, PictureBox, Shape, Chart, SaveDialog };
+enum class ControlKind {
+    Label,
+    TextBox,
+    Button,
+    Image,
+    PictureBox,
+    Shape,
+    Chart,
+    SaveDialog,
+    ComboBox,  // a drop-down list of `items`; `text` names the item chosen at first
+};
 
 enum class Alignment { Left, Right, Center };
 
@@ -49,15 +59,17 @@ struct ControlSpec {
     Picture picture = Picture::None;
     Picture disabledPicture = Picture::None;  // face of a disabled graphical button
     bool stretch = false;
-    std::string container;  // name of the picture box holding it; empty for the window
+    std::string container;           // name of the picture box holding it; empty for the window
+    std::vector<std::string> items;  // a combo box's list, UTF-8
 
     bool windowed() const {
         return kind == ControlKind::TextBox || kind == ControlKind::Button ||
-               kind == ControlKind::PictureBox || kind == ControlKind::Chart;
+               kind == ControlKind::PictureBox || kind == ControlKind::Chart ||
+               kind == ControlKind::ComboBox;
     }
     bool canHoldFocus() const {
         return kind == ControlKind::TextBox || kind == ControlKind::Button ||
-               kind == ControlKind::Chart;
+               kind == ControlKind::Chart || kind == ControlKind::ComboBox;
     }
 };
 
@@ -80,8 +92,8 @@ struct WindowSpec {
     }
 };
 
-// The table of one of the seven windows: frmabout, frmdel, frmmpn, frmresult, frmgraph,
-// frmContact, frmdarbare. An unknown name throws std::out_of_range.
+// The table of one of the windows: frmabout, frmdel, frmmpn, frmresult, frmgraph, frmContact,
+// frmdarbare, and frmstats (the exact statistics). An unknown name throws std::out_of_range.
 const WindowSpec& LayoutOf(std::string_view formName);
 
 }  // namespace tubewise

@@ -1,8 +1,10 @@
-// The seven window tables: every control with its text, place, font, colours and tab order,
-// listed front to back.
+// The window tables: every control with its text, place, font, colours and tab order, listed
+// front to back.
 #include <map>
 #include <stdexcept>
 
+#include "core/Texts.h"
+#include "results/StatisticsTexts.h"
 #include "shell/Layout.h"
 
 namespace tubewise {
@@ -68,6 +70,10 @@ class Row {
     }
     Row& in(std::string container) {
         spec_.container = std::move(container);
+        return *this;
+    }
+    Row& items(std::vector<std::string> list) {
+        spec_.items = std::move(list);
         return *this;
     }
     operator ControlSpec() const { return spec_; }
@@ -213,6 +219,11 @@ WindowSpec Result() {
             .font(11.25)
             .back({224, 224, 224})
             .tab(1),
+        // Added to the published window in its free space between the two buttons.
+        Button("cmdstats", "برآورد دقيق و حدود اطمينان", 1935, 5160, 3105, 495)
+            .font(11.25)
+            .back({224, 224, 224})
+            .tab(16),
         box(0, 720, 2415, 0),
         Label("lbltozih", "", 360, 4200, 5895, 855).at(1).font(11.25).fore(kAdvice).tab(15).right(),
         Label("lblbahs", "توضيحات   ", 6000, 4200, 1455, 375).at(1).font(9.75).tab(14).right(),
@@ -229,6 +240,88 @@ WindowSpec Result() {
         Label("lbldens", "", 2520, 1920, 4575, 375).at(1).font(11.25).tab(7).right(),
         Label("lblthomas", "", 2520, 3720, 4575, 375).font(11.25).tab(6).right(),
         Image("Image1", Picture::SmallTexture, 0, 0, 7680, 5805, true),
+    };
+    return w;
+}
+
+// The exact statistics of the last calculation, the choice of its confidence limits and the
+// report's header; not in the published program, drawn in the results window's manner.
+WindowSpec Stats() {
+    WindowSpec w = Window("frmstats", "Statistics", 8400, 7560, {128, 255, 255}, true);
+    auto figure = [](int index, int top, int tab) -> ControlSpec {
+        return TextBox("txtstat", 480, top, 1815, 375)
+            .at(index)
+            .font(11.25)
+            .tab(tab)
+            .centre()
+            .readOnly();
+    };
+    auto caption = [](const char* name, int index, const char* text, int left, int top,
+                      int tab) -> ControlSpec {
+        Row r = Label(name, text, left, top, 7920 - left, 375);
+        if (index >= 0) r.at(index);
+        return r.font(11.25).tab(tab).right();
+    };
+    std::vector<std::string> levels;
+    for (double level : kOfferedLevels) levels.push_back(LevelText(level));
+    constexpr Colour kAdvice{192, 0, 0};
+    w.controls = {
+        figure(0, 600, 0),
+        figure(1, 1080, 1),
+        figure(2, 1560, 2),
+        Row(ControlKind::ComboBox, "cbomethod", text::kMethodJarvis, 480, 2520, 2655, 375)
+            .items({text::kMethodJarvis, text::kMethodLikelihoodRatio})
+            .font(9.75)
+            .tab(3),
+        Row(ControlKind::ComboBox, "cbolevel", LevelText(kOfferedLevels[kDefaultLevelIndex]), 480,
+            3000, 1815, 375)
+            .items(levels)
+            .font(9.75)
+            .tab(4),
+        figure(3, 3480, 5),
+        figure(4, 3960, 6),
+        figure(5, 4440, 7),
+        TextBox("txtsample", 5160, 6360, 1620, 375).font(9.75).tab(8),
+        TextBox("txtanalyst", 2520, 6360, 1380, 375).font(9.75).tab(9),
+        TextBox("txtdate", 480, 6360, 1380, 375).font(9.75).tab(10).centre(),
+        Button("cmdcopy", "کپي نتيجه", 480, 6900, 2175, 495)
+            .font(11.25)
+            .back({224, 224, 224})
+            .tab(11),
+        Button("cmdreport", "ذخيره گزارش", 5745, 6900, 2175, 495)
+            .font(11.25)
+            .back({128, 255, 128})
+            .tab(12),
+        Label("lblhead", text::kExactHeading, 2520, 200, 5400, 360)
+            .at(0)
+            .font(9.75)
+            .tab(13)
+            .right(),
+        Label("lblhead", text::kLimitsHeading, 2520, 2100, 5400, 360)
+            .at(1)
+            .font(9.75)
+            .tab(14)
+            .right(),
+        caption("lblstat", 0, text::kExactPer100Ml, 2520, 600, 15),
+        caption("lblstat", 1, text::kExactPerMl, 2520, 1080, 16),
+        caption("lblstat", 2, text::kAdjustedPer100Ml, 2520, 1560, 17),
+        caption("lblmethod", -1, text::kMethodCaption, 3360, 2520, 18),
+        caption("lbllevel", -1, text::kLevelCaption, 2520, 3000, 19),
+        caption("lblstat", 3, text::kLowerLimitPer100Ml, 2520, 3480, 20),
+        caption("lblstat", 4, text::kUpperLimitPer100Ml, 2520, 3960, 21),
+        caption("lblstat", 5, text::kRarityCaption, 2520, 4440, 22),
+        Label("lblwarn", "", 480, 4920, 7440, 600).font(11.25).fore(kAdvice).tab(23).right(),
+        Label("lblverdict", "", 480, 5520, 7440, 600).font(11.25).fore(kAdvice).tab(24).right(),
+        Label("lblsample", text::kSampleCaption, 6840, 6360, 1080, 375).font(9.75).tab(25).right(),
+        Label("lblanalyst", text::kAnalystCaption, 3960, 6360, 1080, 375)
+            .font(9.75)
+            .tab(26)
+            .right(),
+        Label("lbldate", text::kDateCaption, 1920, 6360, 540, 375).font(9.75).tab(27).right(),
+        Shape(0, 480, 360, 3840, 45, kBar),
+        Shape(1, 480, 2260, 6120, 45, kBar),
+        Shape(2, 480, 6180, 7440, 45, kBar),
+        Image("Image1", Picture::SmallTexture, 0, 0, 8460, 7620, true),
     };
     return w;
 }
@@ -321,7 +414,8 @@ const WindowSpec& LayoutOf(std::string_view formName) {
     // Built once on first use and never changed afterwards.
     static const std::map<std::string, WindowSpec, std::less<>> tables = [] {
         std::map<std::string, WindowSpec, std::less<>> t;
-        for (WindowSpec w : {About(), Del(), Mpn(), Result(), Graph(), Contact(), Darbare()})
+        for (WindowSpec w :
+             {About(), Del(), Mpn(), Result(), Graph(), Contact(), Darbare(), Stats()})
             t.emplace(w.name, std::move(w));
         return t;
     }();

@@ -1,11 +1,13 @@
 // The seams as the desktop provides them.
 #include "shell/Seams.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -56,6 +58,7 @@ Seams Seams::Desktop() {
     s.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     // exit() leaves every running event loop, the modal ones included.
     s.quit = [] { QCoreApplication::exit(0); };
+    s.copyText = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
     return s;
 }
 

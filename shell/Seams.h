@@ -22,8 +22,11 @@ struct Seams {
     std::function<bool(const QUrl& url)> openUrl;
     // Ends the program at once.
     std::function<void()> quit;
+    // Puts a text on the desktop's clipboard.
+    std::function<void(const QString& text)> copyText;
 
-    // Real message boxes, file dialog, QDesktopServices and QCoreApplication::quit.
+    // Real message boxes, file dialog, QDesktopServices, QCoreApplication::quit and the
+    // clipboard.
     static Seams Desktop();
 };
 

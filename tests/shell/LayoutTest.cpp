@@ -1,4 +1,4 @@
-// The seven windows as built from their tables: every row honoured, the odd sizes and blanks
+// The windows as built from their tables: every row honoured, the odd sizes and blanks
 // kept, stacking, tab order and first focus, fonts that show Persian, and how labels lay text
 // out.
 #include <QLabel>
@@ -30,8 +30,8 @@ class LayoutTest : public WindowTest {
     std::vector<std::unique_ptr<Form>> built_;
 };
 
-const char* const kWindows[] = {"frmabout", "frmdel",     "frmmpn",    "frmresult",
-                                "frmgraph", "frmContact", "frmdarbare"};
+const char* const kWindows[] = {"frmabout", "frmdel",     "frmmpn",     "frmresult",
+                                "frmgraph", "frmContact", "frmdarbare", "frmstats"};
 
 // The builder honours every row of every table: the window's frame, then each control's
 // place, parent, text with its blanks, font, state and picture.
@@ -199,14 +199,13 @@ TEST_P(FirstFocusTest, GoesToTheLowestTabNumberThatCanHoldIt) {
         EXPECT_EQ(FocusName(), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, FirstFocusTest,
-                         ::testing::Values(FocusRow{"frmabout", "cmdcontact"},
-                                           FocusRow{"frmdel", "txtdilnum"},
-                                           FocusRow{"frmmpn", "Command1"},
-                                           FocusRow{"frmresult", "txtresult(0)"},
-                                           FocusRow{"frmgraph", "Command1"},
-                                           FocusRow{"frmContact", ""}, FocusRow{"frmdarbare", ""}),
-                         [](const auto& info) { return std::string(info.param.window); });
+INSTANTIATE_TEST_SUITE_P(
+    Windows, FirstFocusTest,
+    ::testing::Values(FocusRow{"frmabout", "cmdcontact"}, FocusRow{"frmdel", "txtdilnum"},
+                      FocusRow{"frmmpn", "Command1"}, FocusRow{"frmresult", "txtresult(0)"},
+                      FocusRow{"frmgraph", "Command1"}, FocusRow{"frmContact", ""},
+                      FocusRow{"frmdarbare", ""}, FocusRow{"frmstats", "txtstat(0)"}),
+    [](const auto& info) { return std::string(info.param.window); });
 
 class TabOrderTest : public LayoutTest {
   protected:
@@ -226,8 +225,12 @@ class TabOrderTest : public LayoutTest {
 TEST_F(TabOrderTest, FollowsTheTabNumbers) {
     EXPECT_EQ(Cycle(Build("frmabout")).join(' '), "cmdcontact cmdblog cmdenter cmddarbare");
     EXPECT_EQ(Cycle(Build("frmresult")).join(' '),
-              "txtresult(0) Command1 txtresult(1) txtresult(2) cmdreturn txtthomas");
+              "txtresult(0) Command1 txtresult(1) txtresult(2) cmdreturn txtthomas cmdstats");
     EXPECT_EQ(Cycle(Build("frmgraph")).join(' '), "Command1 ChartSpace1");
+    // Top to bottom, the sample's name, analyst and date from the right, the buttons last.
+    EXPECT_EQ(Cycle(Build("frmstats")).join(' '),
+              "txtstat(0) txtstat(1) txtstat(2) cbomethod cbolevel txtstat(3) txtstat(4) "
+              "txtstat(5) txtsample txtanalyst txtdate cmdcopy cmdreport");
 }
 
 TEST_F(TabOrderTest, GridRunsThroughPositivesNegativesThenVolumesUpwards) {

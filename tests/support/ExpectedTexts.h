@@ -34,5 +34,7 @@ inline std::string NegativeCount(int row) {
     return "! تعداد لوله ها در رديف " + std::to_string(row) + " نمي تواند کمتر از صفر باشد";
 }
 inline const std::string kChartButton = "منحني توزيع پوآسون ";
+inline const std::string kReportNotSaved = "! گزارش ذخيره نشد";
+inline const std::string kErrorTitle = "خطا";
 
 }  // namespace expected

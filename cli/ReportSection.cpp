@@ -1,0 +1,87 @@
+// The report section of tubewise-cli: the statistics window's PDF report without a display.
+#include "cli/ReportSection.h"
+
+#include <QApplication>
+#include <QDate>
+
+#include "chart/ChartDescription.h"
+#include "cli/StatisticsSection.h"
+#include "results/ReportDate.h"
+#include "results/ReportPdf.h"
+#include "results/SampleReport.h"
+#include "results/StatisticsTexts.h"
+
+namespace tubewise::cli {
+
+namespace {
+
+const QString kReportOption = QStringLiteral("report");
+const QString kSampleOption = QStringLiteral("sample");
+const QString kAnalystOption = QStringLiteral("analyst");
+const QString kDateOption = QStringLiteral("date");
+
+}  // namespace
+
+QList<QCommandLineOption> ReportSection::Options() const {
+    return {
+        QCommandLineOption(kReportOption,
+                           QStringLiteral("Write the sample's one-page report to FILE as an A4 "
+                                          "PDF (the path is used as given)."),
+                           QStringLiteral("FILE")),
+        QCommandLineOption(kSampleOption, QStringLiteral("With --report: the sample's name."),
+                           QStringLiteral("NAME")),
+        QCommandLineOption(kAnalystOption, QStringLiteral("With --report: the analyst's name."),
+                           QStringLiteral("NAME")),
+        QCommandLineOption(kDateOption,
+                           QStringLiteral("With --report: the date, YYYY-MM-DD (Gregorian) or "
+                                          "YYYY/MM/DD (Persian calendar); today by default."),
+                           QStringLiteral("DATE")),
+    };
+}
+
+QString ReportSection::CheckUsage(const QCommandLineParser& parser) const {
+    if (!parser.isSet(kReportOption)) {
+        for (const QString& option : {kSampleOption, kAnalystOption, kDateOption})
+            if (parser.isSet(option)) return QStringLiteral("--%1 goes with --report").arg(option);
+        return {};
+    }
+    if (parser.isSet(QStringLiteral("batch")))
+        return QStringLiteral("--report writes the report of one sample; --batch does not apply");
+    if (parser.isSet(kDateOption) && !ParseReportDate(parser.value(kDateOption)))
+        return QStringLiteral("--date takes YYYY-MM-DD or YYYY/MM/DD (Persian calendar), not '%1'")
+            .arg(parser.value(kDateOption));
+    return {};
+}
+
+std::unique_ptr<QCoreApplication> ReportSection::MakeApplication(const QCommandLineParser& parser,
+                                                                 int& argc, char** argv) const {
+    if (!parser.isSet(kReportOption)) return nullptr;
+    // The chart picture is drawn off screen: no display is needed or used.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+QString ReportSection::WriteFiles(const Evaluation& run, const Invocation& inv) {
+    const QCommandLineParser& parser = inv.parser;
+    if (!parser.isSet(kReportOption)) return {};
+    QString ignored;
+    const stats::StatisticsOptions options =
+        ReadStatisticsOptions(parser, &ignored).value_or(stats::StatisticsOptions{});
+    // The same composition as the statistics window's, from the state it would show.
+    const stats::MpnStatistics statistics = StatisticsOfState(run.state, options);
+    const StatisticsTexts texts =
+        ComposeStatisticsTexts(run.state, std::nullopt, statistics, run.locale);
+    ReportHeader header;
+    header.sample = parser.value(kSampleOption).trimmed().toStdString();
+    header.analyst = parser.value(kAnalystOption).trimmed().toStdString();
+    header.date = ReportDateText(parser.isSet(kDateOption) ? parser.value(kDateOption)
+                                                           : JalaliDateText(QDate::currentDate()));
+    const QString path = parser.value(kReportOption);
+    QString reason;
+    if (SaveReportPdf(ComposeSampleReport(run.state, texts, header, run.locale),
+                      DescribeProbabilityChart(run.state), path, &reason))
+        return {};
+    return QStringLiteral("cannot write the report to %1: %2").arg(path, reason);
+}
+
+}  // namespace tubewise::cli

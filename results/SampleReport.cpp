@@ -1,0 +1,136 @@
+// Composition of the report and of the copied line from the state and the exact figures.
+#include "results/SampleReport.h"
+
+#include <cmath>
+
+#include "core/Texts.h"
+
+namespace tubewise {
+
+namespace {
+
+// Captions of the results window carry layout blanks at their ends; the report aligns itself.
+std::string Trimmed(std::string s) {
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    const auto last = s.find_last_not_of(' ');
+    return s.substr(first, last - first + 1);
+}
+
+std::string Volume(const Module1& state, int row, const NumberLocale& locale) {
+    return FormatGeneral(state.SampleVolume(row), locale);
+}
+
+// A text without the tabs and line breaks that would split the copied line.
+std::string OneCell(std::string s) {
+    for (char& c : s)
+        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+    return s;
+}
+
+std::string Joined(const std::vector<std::string>& cells) {
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i) line += '\t';
+        line += OneCell(cells[i]);
+    }
+    return line + '\n';
+}
+
+}  // namespace
+
+SampleReport ComposeSampleReport(const Module1& state, const StatisticsTexts& exact,
+                                 const ReportHeader& header, const NumberLocale& locale) {
+    SampleReport r;
+    r.title = text::kReportTitle;
+    const ReportLine given[] = {{text::kSampleCaption, header.sample, {}},
+                                {text::kAnalystCaption, header.analyst, {}},
+                                {text::kDateCaption, header.date, {}}};
+    for (const ReportLine& line : given)
+        if (!Trimmed(line.value).empty()) r.header.push_back(line);
+
+    r.seriesHeading = text::kSeriesHeading;
+    r.seriesColumns = {text::kSeriesNumber, text::kSeriesVolume, text::kSeriesPositive,
+                       text::kSeriesNegative};
+    if (state.GridValid == kTrue) {
+        for (int j = 1; j <= state.DilutionCount; ++j) {
+            r.seriesRows.push_back({std::to_string(j), Volume(state, j, locale),
+                                    std::to_string(state.PositiveTubes(j)),
+                                    std::to_string(state.NegativeTubes(j))});
+        }
+    }
+
+    const ResultTexts grid = ComposeResultTexts(state, locale);
+    r.sections.push_back({text::kGridHeading,
+                          {{Trimmed(grid.densityPer100MlHeading), grid.mpnPer100Ml, {}},
+                           {Trimmed(grid.densityPerMlHeading), grid.mpnPerMl, {}},
+                           {"", grid.poissonAdvice, grid.poissonAdviceColour}}});
+
+    ReportSection stats{text::kExactHeading, {}};
+    if (exact.refusal) {
+        stats.lines.push_back({"", *exact.refusal, kAdviceRed});
+    } else {
+        stats.lines = {{text::kExactPer100Ml, exact.exactPer100Ml, {}},
+                       {text::kExactPerMl, exact.exactPerMl, {}},
+                       {text::kAdjustedPer100Ml, exact.adjustedPer100Ml, {}},
+                       {text::kMethodCaption, exact.method, {}},
+                       {text::kLevelCaption, exact.level, {}},
+                       {text::kLowerLimitPer100Ml, exact.lowerPer100Ml, {}},
+                       {text::kUpperLimitPer100Ml, exact.upperPer100Ml, {}},
+                       {text::kRarityCaption, exact.rarity, {}}};
+        if (!exact.warning.empty()) stats.lines.push_back({"", exact.warning, kAdviceRed});
+        stats.lines.push_back({"", exact.verdict, exact.verdictColour});
+    }
+    r.sections.push_back(std::move(stats));
+
+    r.sections.push_back({text::kThomasHeading,
+                          {{Trimmed(grid.thomasHeading), grid.thomas, {}},
+                           {"", grid.thomasAdvice, grid.thomasAdviceColour}}});
+    r.chartHeading = text::kChartHeading;
+    return r;
+}
+
+std::string CopiedResult(const Module1& state, const stats::MpnStatistics& statistics,
+                         const StatisticsTexts& exact, const std::string& sample,
+                         const NumberLocale& locale) {
+    const std::vector<std::string> columns = {"sample",
+                                              "series",
+                                              "grid_mpn_per_100ml",
+                                              "exact_mpn_per_100ml",
+                                              "ci_low_per_100ml",
+                                              "ci_high_per_100ml",
+                                              "ci_method",
+                                              "ci_level",
+                                              "rarity_index",
+                                              "thomas_per_100ml"};
+    std::string series;
+    for (int j = 1; state.GridValid == kTrue && j <= state.DilutionCount; ++j) {
+        if (j > 1) series += ' ';
+        series += Volume(state, j, locale) + ':' + std::to_string(state.PositiveTubes(j)) + ':' +
+                  std::to_string(state.NegativeTubes(j));
+    }
+    const ResultTexts grid = ComposeResultTexts(state, locale);
+    // The results window writes a lower bound as " 1000  <"; a spreadsheet reads ">1000".
+    std::string gridFigure = Trimmed(grid.mpnPer100Ml);
+    if (exact.gridCapped && state.MpnPerMl > 0) {
+        gridFigure = ">" + FormatGeneral(RoundHalfEven(state.MpnPerMl * 100, 3), locale);
+    }
+    std::string exactFigure = exact.exactPer100Ml;
+    if (exactFigure.rfind(text::kMoreThanMark, 0) == 0)
+        exactFigure = ">" + exactFigure.substr(std::string(text::kMoreThanMark).size());
+    const bool open = std::isinf(statistics.limits.highPerMl);
+    const bool ok = !exact.refusal;
+    const std::vector<std::string> values = {sample,
+                                             series,
+                                             gridFigure,
+                                             ok ? exactFigure : "",
+                                             ok ? exact.lowerPer100Ml : "",
+                                             ok && !open ? exact.upperPer100Ml : "",
+                                             std::string(stats::CiMethodName(statistics.method)),
+                                             FormatGeneral(statistics.level, NumberLocale{}),
+                                             ok ? exact.rarity : "",
+                                             state.ThomasDefined == kTrue ? grid.thomas : ""};
+    return Joined(columns) + Joined(values);
+}
+
+}  // namespace tubewise

@@ -1,0 +1,140 @@
+// Composition of the statistics window's texts from the calculation state and its statistics.
+#include "results/StatisticsTexts.h"
+
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+#include "core/Calculation.h"
+#include "core/EstimateMpn.h"
+#include "core/Texts.h"
+
+namespace tubewise {
+
+namespace {
+
+// The state's series as the statistics take it; empty without a valid grid.
+std::vector<stats::Dilution> DilutionsOf(const Module1& state) {
+    std::vector<stats::Dilution> out;
+    if (state.GridValid != kTrue) return out;
+    for (int j = 1; j <= state.DilutionCount && j <= state.SampleVolume.UpperBound(); ++j) {
+        out.push_back({state.SampleVolume(j), state.PositiveTubes(j) + state.NegativeTubes(j),
+                       state.PositiveTubes(j)});
+    }
+    return out;
+}
+
+std::string Per100Ml(double perMl, int figures, const NumberLocale& locale) {
+    return FormatSignificant(perMl * 100, figures, locale);
+}
+
+}  // namespace
+
+std::string FormatSignificant(double x, int figures, const NumberLocale& locale) {
+    if (std::isfinite(x) && x != 0) {
+        // to_chars expands the exact binary value and breaks exact ties to even.
+        char buf[64];
+        const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific,
+                                     figures > 1 ? figures - 1 : 0);
+        std::from_chars(buf, r.ptr, x);
+    }
+    return FormatGeneral(x, locale);
+}
+
+std::string LevelText(double level) {
+    return FormatGeneral(RoundHalfEven(level * 100, 6), NumberLocale{}) + text::kLevelSuffix;
+}
+
+std::string MethodText(stats::CiMethod method) {
+    return method == stats::CiMethod::Jarvis ? text::kMethodJarvis : text::kMethodLikelihoodRatio;
+}
+
+stats::MpnStatistics StatisticsOfState(const Module1& state,
+                                       const stats::StatisticsOptions& options) {
+    if (state.GridValid != kTrue || state.DilutionCount < 1 || state.DilutionCount > kGridRows) {
+        stats::MpnStatistics none;
+        none.method = options.method;
+        none.level = options.level;
+        none.check = {stats::SeriesFault::NoDilutions, 0};
+        return none;
+    }
+    Series series;
+    series.count = state.DilutionCount;
+    for (int j = 1; j <= series.count; ++j) {
+        series.rows[static_cast<std::size_t>(j - 1)] = {
+            state.SampleVolume(j), state.PositiveTubes(j), state.NegativeTubes(j)};
+    }
+    return StatisticsOf(Loaded(series), options);
+}
+
+double HighestFiniteMpnPerMl(const Module1& state) {
+    std::vector<stats::Dilution> series = DilutionsOf(state);
+    stats::Dilution* smallest = nullptr;
+    for (stats::Dilution& d : series)
+        if (d.tubes > 0 && d.positives > 0 && (!smallest || d.volumeMl < smallest->volumeMl))
+            smallest = &d;
+    if (!smallest || stats::CheckSeries(series).fault != stats::SeriesFault::None) return 0;
+    --smallest->positives;
+    const stats::Mle mle = stats::ExactMle(series);
+    return mle.kind == stats::MleKind::Finite ? mle.perMl : 0;
+}
+
+StatisticsTexts ComposeStatisticsTexts(const Module1& state, const std::optional<Message>& refusal,
+                                       const stats::MpnStatistics& s, const NumberLocale& locale) {
+    StatisticsTexts t;
+    t.method = MethodText(s.method);
+    t.level = LevelText(s.level);
+    if (refusal || state.GridValid != kTrue) {
+        t.refusal = refusal ? refusal->prompt : std::string(text::kUncomputablePrompt);
+    } else if (s.check.fault != stats::SeriesFault::None) {
+        // The grid took the series, but the model cannot (every volume 0, no tube at all).
+        t.refusal = text::kUncomputablePrompt;
+    }
+    if (t.refusal) {
+        t.verdictColour = kAdviceRed;
+        return t;
+    }
+
+    switch (s.mle.kind) {
+        case stats::MleKind::Zero:
+            t.exactPer100Ml = FormatGeneral(0, locale);
+            t.exactPerMl = t.exactPer100Ml;
+            break;
+        case stats::MleKind::Finite:
+            t.exactPer100Ml = Per100Ml(s.mle.perMl, kMpnFigures, locale);
+            t.exactPerMl = FormatSignificant(s.mle.perMl, kMpnFigures, locale);
+            break;
+        case stats::MleKind::Infinite: {
+            const double highest = HighestFiniteMpnPerMl(state);
+            t.exactPer100Ml = text::kMoreThanMark + Per100Ml(highest, kMpnFigures, locale);
+            t.exactPerMl = text::kMoreThanMark + FormatSignificant(highest, kMpnFigures, locale);
+            break;
+        }
+    }
+    t.adjustedPer100Ml = s.biasAdjustedPerMl ? Per100Ml(*s.biasAdjustedPerMl, kMpnFigures, locale)
+                                             : std::string(text::kStatisticUndefined);
+    t.lowerPer100Ml = Per100Ml(s.limits.lowPerMl, kLimitFigures, locale);
+    t.upperPer100Ml = std::isinf(s.limits.highPerMl)
+                          ? std::string(text::kOpenLimit)
+                          : Per100Ml(s.limits.highPerMl, kLimitFigures, locale);
+    t.rarity = FormatSignificant(s.rarityIndex, kRarityFigures, locale);
+    t.improbable = s.improbable;
+    if (s.improbable) t.warning = text::kImprobableWarning;
+
+    // The results window's answer is a lower bound at the top of its range, and always where
+    // every tube is positive; otherwise it is reported when it agrees with the exact figure.
+    t.gridCapped = state.MpnPerMl > kTopOfSearchRange || s.mle.kind == stats::MleKind::Infinite;
+    if (t.gridCapped) {
+        t.verdict = text::kReportExactCapped;
+        t.verdictColour = kAdviceRed;
+    } else if (Per100Ml(state.MpnPerMl, kMpnFigures, locale) == t.exactPer100Ml) {
+        t.verdict = text::kReportGridFigure;
+        t.verdictColour = kAdviceGreen;
+    } else {
+        t.verdict = text::kReportExactCoarse;
+        t.verdictColour = kAdviceRed;
+    }
+    return t;
+}
+
+}  // namespace tubewise

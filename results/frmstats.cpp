@@ -1,0 +1,106 @@
+// The statistics window's filling, its two lists and its copy and report buttons.
+#include "results/frmstats.h"
+
+#include <QComboBox>
+
+#include "results/ReportDate.h"
+#include "shell/QtColour.h"
+#include "shell/Session.h"
+
+namespace tubewise {
+
+namespace {
+
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+constexpr int kFigures = 6;  // txtstat(0..5)
+
+}  // namespace
+
+frmstats::frmstats(Session& session)
+    : Form(session, LayoutOf("frmstats")), sample_(std::make_unique<Module1>()) {
+    for (const char* list : {"cbomethod", "cbolevel"}) {
+        connect(comboBox(list), &QComboBox::currentIndexChanged, this, [this] {
+            if (!this->session().ending()) Refresh();
+        });
+    }
+    onClick(button("cmdcopy"), [this] { emit copyRequested(); });
+    onClick(button("cmdreport"), [this] { emit reportRequested(); });
+    Refresh();
+}
+
+frmstats::~frmstats() = default;
+
+void frmstats::Load() {
+    SetText(textBox("txtdate"), JalaliDateText(QDate::currentDate()));
+}
+
+void frmstats::ShowSample(const Module1& state, const std::optional<Message>& refusal) {
+    *sample_ = state;
+    refusal_ = refusal;
+    Refresh();
+}
+
+stats::StatisticsOptions frmstats::options() const {
+    stats::StatisticsOptions o;
+    o.method = comboBox("cbomethod")->currentIndex() == 1 ? stats::CiMethod::LikelihoodRatio
+                                                          : stats::CiMethod::Jarvis;
+    const int level = comboBox("cbolevel")->currentIndex();
+    o.level = kOfferedLevels[level >= 0 && level < 3 ? level : kDefaultLevelIndex];
+    return o;
+}
+
+void frmstats::Refresh() {
+    const NumberLocale locale = session().numberLocale();
+    statistics_ = StatisticsOfState(*sample_, options());
+    texts_ = ComposeStatisticsTexts(*sample_, refusal_, statistics_, locale);
+    const std::string* figures[kFigures] = {&texts_.exactPer100Ml,    &texts_.exactPerMl,
+                                            &texts_.adjustedPer100Ml, &texts_.lowerPer100Ml,
+                                            &texts_.upperPer100Ml,    &texts_.rarity};
+    for (int i = 0; i < kFigures; ++i) {
+        TextBox* box = textBox("txtstat", i);
+        SetText(box, Q(*figures[i]));
+        box->setCursorPosition(0);
+    }
+    SetText(label("lblwarn"), Q(texts_.warning));
+    TextLabel* verdict = label("lblverdict");
+    SetText(verdict, Q(texts_.refusal ? *texts_.refusal : texts_.verdict));
+    SetForeColour(verdict, ToQColor(texts_.verdictColour));
+    // A refused sample has nothing to copy or report.
+    const bool shown = !texts_.refusal;
+    button("cmdcopy")->setEnabled(shown);
+    button("cmdreport")->setEnabled(shown);
+}
+
+SampleReport frmstats::Report() const {
+    ReportHeader header;
+    header.sample = Text(textBox("txtsample")).trimmed().toStdString();
+    header.analyst = Text(textBox("txtanalyst")).trimmed().toStdString();
+    header.date = ReportDateText(Text(textBox("txtdate")));
+    return ComposeSampleReport(*sample_, texts_, header, session().numberLocale());
+}
+
+ChartDescription frmstats::Chart() const {
+    return DescribeProbabilityChart(*sample_);
+}
+
+std::string frmstats::CopiedText() const {
+    return CopiedResult(*sample_, statistics_, texts_,
+                        Text(textBox("txtsample")).trimmed().toStdString(),
+                        session().numberLocale());
+}
+
+void frmstats::BringIntoView() {
+    Restore();
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmstats::Restore() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+}
+
+}  // namespace tubewise

@@ -1,0 +1,75 @@
+// tubewise-cli --report: the statistics window's report written without a display, its header
+// options and its failures.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#ifdef TUBEWISE_CLI_CHART
+
+#include "tests/support/PdfTools.h"
+
+namespace tubewise {
+namespace {
+
+class ReportCli : public ::testing::Test {
+  protected:
+    // Runs tubewise-cli with no display at all.
+    int Run(const QStringList& arguments) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.remove("QT_QPA_PLATFORM");
+        environment.insert("LC_ALL", "C");
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(TUBEWISE_CLI), arguments);
+        if (!process.waitForFinished(60000)) return -1;
+        err_ = process.readAllStandardError();
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    QTemporaryDir dir_;
+    QByteArray err_;
+};
+
+TEST_F(ReportCli, WritesTheWindowsReportWithItsHeader) {
+    if (!testing::HavePoppler()) FAIL() << "poppler-utils missing: run scripts/install-deps.sh";
+    const QString path = dir_.filePath("sample 7.pdf");
+    ASSERT_EQ(Run({"--report", path, "--sample", "Well 7", "--analyst", "مريم احمدي", "--date",
+                   "2024-03-20", "--ci", "lr", "--level", "0.99", "10:5:0", "1:5:0", "0.1:4:1"}),
+              0)
+        << err_.data();
+    const QString text = testing::PdfText(path);
+    for (const QString& expected :
+         {QStringLiteral("Well7"), testing::Normalised(QStringLiteral("مريم احمدي")),
+          QStringLiteral("1403/01/01"), QStringLiteral("2024-03-20"), QStringLiteral("1609"),
+          QStringLiteral("99%"), testing::Normalised(QStringLiteral("نسبت درست نمايي"))})
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n"
+                                             << text.toStdString();
+    EXPECT_TRUE(testing::PdfInfo(path).contains("Pages:           1"));
+}
+
+TEST_F(ReportCli, UsageErrorsAndFailures) {
+    const QString path = dir_.filePath("r.pdf");
+    const QStringList rows{"10:5:0", "1:3:2", "0.1:0:5"};
+    EXPECT_EQ(Run(QStringList{"--sample", "W"} + rows), 64) << "--sample goes with --report";
+    EXPECT_TRUE(err_.contains("--sample goes with --report")) << err_.data();
+    EXPECT_EQ(Run(QStringList{"--report", path, "--date", "1403/13/01"} + rows), 64);
+    EXPECT_EQ(Run({"--report", path, "--batch", "in.csv"}), 64);
+    EXPECT_FALSE(QFile::exists(path));
+
+    // Input refused: the message, status 2 and no report.
+    EXPECT_EQ(Run({"--report", path, "10:x:0"}), 2);
+    EXPECT_FALSE(QFile::exists(path));
+
+    const QString missing = dir_.filePath("missing/r.pdf");
+    EXPECT_EQ(Run(QStringList{"--report", missing} + rows), 73);
+    EXPECT_TRUE(QString::fromUtf8(err_).contains(missing)) << err_.data();
+}
+
+}  // namespace
+}  // namespace tubewise
+
+#endif
