@@ -260,6 +260,44 @@ TEST_F(ResultsWindowTest, CountOf40000IsReportedAndShowsNoResults) {
     EXPECT_FALSE(session.isBuilt<frmresult>());
 }
 
+// A figure the model cannot take is refused naming its row, and the analyst is taken to the
+// cell to mend, with its text selected for typing over.
+struct OutOfRangeRow {
+    const char* cell;
+    Cells second;
+    std::string prompt;
+};
+
+void PrintTo(const OutOfRangeRow& row, std::ostream* os) {
+    *os << row.cell;
+}
+
+class OutOfRange : public ResultsWindowTest, public ::testing::WithParamInterface<OutOfRangeRow> {};
+
+TEST_P(OutOfRange, IsRefusedAndItsCellTakesTheFocus) {
+    const OutOfRangeRow& c = GetParam();
+    frmmpn& grid = GridWith({{"10", "5", "0"}, c.second});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+    Calculate(grid);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].prompt, Q(c.prompt));
+    EXPECT_EQ(shown[0].title, Q(expected::kWrongInput));
+    EXPECT_TRUE(grid.isVisible());
+    EXPECT_FALSE(session.isBuilt<frmresult>());
+    TextBox* cell = grid.textBox(c.cell, 2);
+    EXPECT_TRUE(cell->hasFocus());
+    EXPECT_EQ(cell->selectedText(), cell->text());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, OutOfRange,
+    ::testing::Values(OutOfRangeRow{"txtn", {"0", "3", "2"}, expected::VolumeNotPositive(2)},
+                      OutOfRangeRow{"txtp", {"1", "-1", "2"}, expected::NegativeCount(2)},
+                      OutOfRangeRow{"txtq", {"1", "3", "-2"}, expected::NegativeCount(2)}),
+    [](const ::testing::TestParamInfo<OutOfRangeRow>& info) {
+        return std::string(info.param.cell);
+    });
+
 TEST_F(ResultsWindowTest, UncomputableSeriesWithChartOpenLeavesAnEmptyChart) {
     frmmpn& grid = GridWith(kWorkedExample);
     Calculate(grid);
