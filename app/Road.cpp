@@ -38,9 +38,14 @@ void ShowDialogOverWelcome(Session& session) {
 
 Road::Road(Session& session) : session_(session) {
     connect(&session, &Session::formBuilt, this, &Road::Wire);
+    connect(&session, &Session::languageChanged, this, [&session] { RecomposeResults(session); });
 }
 
 void Road::Wire(Form* form) {
+    Session& s = session_;
+    connect(form, &Form::languageToggleRequested, this, [&s] {
+        s.SwitchLanguage(s.language() == Language::Persian ? Language::English : Language::Persian);
+    });
     if (auto* w = qobject_cast<frmabout*>(form)) WireWelcome(*w);
     if (auto* w = qobject_cast<frmdel*>(form)) WireCountDialog(*w);
     if (auto* w = qobject_cast<frmmpn*>(form)) WireGrid(*w);
@@ -145,6 +150,14 @@ Calculation RunCalculation(Session& session) {
     return calc;
 }
 
+void RecomposeResults(Session& session) {
+    if (!session.isBuilt<frmresult>()) return;
+    frmresult& results = session.form<frmresult>();
+    // Shown, it holds the state's calculation; hidden, it is filled afresh before it shows.
+    if (!results.isVisible() || session.state().GridValid != kTrue) return;
+    results.ShowResults(ComposeResultTexts(session.state(), session.numberLocale()));
+}
+
 void DrawProbabilityChart(Session& session) {
     const ChartDescription& drawn = session.form<frmgraph>().Draw(session.state());
     if (drawn.has(ChartStep::TitleCaptioned)) session.state().MpnTitleText = drawn.mpnTitleText;
@@ -173,9 +186,10 @@ void SaveChart(Session& session) {
     QString reason;
     if (SaveChartGif(chart.drawn(), path, &reason)) return;
     session.seams().message(&chart,
-                            QString::fromUtf8(text::kPictureNotSavedPrompt) + QLatin1Char('\n') +
-                                QDir::toNativeSeparators(path) + QLatin1Char('\n') + reason,
-                            QString::fromUtf8(text::kErrorTitle));
+                            QString::fromStdString(text::Tr(text::kPictureNotSavedPrompt)) +
+                                QLatin1Char('\n') + QDir::toNativeSeparators(path) +
+                                QLatin1Char('\n') + reason,
+                            QString::fromStdString(text::Tr(text::kErrorTitle)));
 }
 
 }  // namespace tubewise

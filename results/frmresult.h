@@ -18,6 +18,11 @@ class frmresult : public Form {
   signals:
     void returnRequested();
     void chartRequested();
+
+  protected:
+    // The figures are read-only text for a screen reader: named by what they are, described
+    // by their captions and advice.
+    void Retranslate() override;
 };
 
 }  // namespace tubewise
