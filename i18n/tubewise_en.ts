@@ -16,7 +16,7 @@
     <message>
         <source>بهمن ماه 1388</source>
         <extracomment>Label2</extracomment>
-        <translation>February 2010</translation>
+        <translation>Feb. 2010</translation>
     </message>
     <message>
         <source>Web : %1</source>
@@ -176,7 +176,7 @@
     <message>
         <source>ميلي ليتر نمونه رقيق شده</source>
         <extracomment>lbln(1)</extracomment>
-        <translation>mL of sample per tube</translation>
+        <translation>Diluted sample, mL</translation>
     </message>
     <message>
         <source>تعداد لوله هاي منفي</source>
@@ -385,7 +385,7 @@ Vertical axis: %3</translation>
     </message>
     <message>
         <source> رابطه توماس از نظر رياضي تعريف نشده است. لطفا نمونه رقيق تر .شود</source>
-        <translation>Thomas&apos; formula is mathematically undefined here. Please dilute the sample further.</translation>
+        <translation>Thomas&apos; formula is undefined; dilute the sample.</translation>
     </message>
     <message>
         <source>(MPN = %1) توزيع پوآسون براي نمونه آناليز شده </source>

@@ -253,8 +253,9 @@ void ApplyLanguage(Form& form, const WindowSpec& layout) {
 
         const QString persian = QString::fromStdString(c.text);
         const QString text = TableText(layout, c);
+        // A text the table leaves empty is the window's own to fill; it is left alone.
         if (auto* label = qobject_cast<TextLabel*>(w)) {
-            label->setText(text);
+            if (!c.text.empty()) label->setText(text);
             Alignment alignment = c.alignment;
             // Mirrored: the text stands where the Persian one does, seen in a mirror.
             if (english)
@@ -264,7 +265,7 @@ void ApplyLanguage(Form& form, const WindowSpec& layout) {
         } else if (auto* box = qobject_cast<TextBox*>(w)) {
             box->setAlignment(BoxAlignment(english ? Mirrored(c.alignment) : c.alignment));
         } else if (auto* button = qobject_cast<PictureButton*>(w)) {
-            button->setText(text);
+            if (!c.text.empty()) button->setText(text);
         }
         NameDecoration(*w, c);
     }
