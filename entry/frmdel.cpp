@@ -21,8 +21,10 @@ frmdel::frmdel(Session& session) : Form(session, LayoutOf("frmdel")) {
 }
 
 void frmdel::Retranslate() {
+    // The dialog's caption is empty; a screen reader still says what it asks for.
+    setAccessibleName(tr("تعداد دفعات رقيق سازي"));
     TextBox* count = textBox("txtdilnum");
-    count->setAccessibleName(tr("تعداد دفعات رقيق سازي"));
+    count->setAccessibleName(accessibleName());
     count->setAccessibleDescription(label("lbldilno")->text());
 }
 
