@@ -41,9 +41,14 @@ void ShowDialogOverWelcome(Session& session) {
 
 Road::Road(Session& session) : session_(session) {
     connect(&session, &Session::formBuilt, this, &Road::Wire);
+    connect(&session, &Session::languageChanged, this, [&session] { RecomposeResults(session); });
 }
 
 void Road::Wire(Form* form) {
+    Session& s = session_;
+    connect(form, &Form::languageToggleRequested, this, [&s] {
+        s.SwitchLanguage(s.language() == Language::Persian ? Language::English : Language::Persian);
+    });
     if (auto* w = qobject_cast<frmabout*>(form)) WireWelcome(*w);
     if (auto* w = qobject_cast<frmdel*>(form)) WireCountDialog(*w);
     if (auto* w = qobject_cast<frmmpn*>(form)) WireGrid(*w);
@@ -157,6 +162,14 @@ Calculation RunCalculation(Session& session) {
     return calc;
 }
 
+void RecomposeResults(Session& session) {
+    if (!session.isBuilt<frmresult>()) return;
+    frmresult& results = session.form<frmresult>();
+    // Shown, it holds the state's calculation; hidden, it is filled afresh before it shows.
+    if (!results.isVisible() || session.state().GridValid != kTrue) return;
+    results.ShowResults(ComposeResultTexts(session.state(), session.numberLocale()));
+}
+
 void DrawProbabilityChart(Session& session) {
     const ChartDescription& drawn = session.form<frmgraph>().Draw(session.state());
     if (drawn.has(ChartStep::TitleCaptioned)) session.state().MpnTitleText = drawn.mpnTitleText;
@@ -180,7 +193,7 @@ void ShowStatistics(Session& session) {
     const Module1& state = session.state();
     std::optional<Message> refusal;
     if (state.GridValid != kTrue)
-        refusal = Message{text::kUncomputablePrompt, text::kWrongInputTitle};
+        refusal = Message{text::Tr(text::kUncomputablePrompt), text::Tr(text::kWrongInputTitle)};
     frmstats& statistics = session.form<frmstats>();
     statistics.ShowSample(state, refusal);
     statistics.BringIntoView();
@@ -193,7 +206,8 @@ void RefreshOpenStatistics(Session& session, const Calculation& calc) {
     std::optional<Message> refusal;
     if (!calc.showResults())
         refusal = calc.refusal ? *calc.refusal
-                               : Message{text::kUncomputablePrompt, text::kWrongInputTitle};
+                               : Message{text::Tr(text::kUncomputablePrompt),
+                                         text::Tr(text::kWrongInputTitle)};
     statistics.ShowSample(session.state(), refusal);
     statistics.Restore();
 }
@@ -217,7 +231,7 @@ void SaveReport(Session& session) {
     if (SaveReportPdf(statistics.Report(), statistics.Chart(), path, &reason)) return;
     session.seams().message(&statistics,
                             SaveFailedMessage(text::kReportNotSavedPrompt, path, reason),
-                            QString::fromUtf8(text::kErrorTitle));
+                            QString::fromStdString(text::Tr(text::kErrorTitle)));
 }
 
 void SaveChart(Session& session) {
@@ -229,7 +243,7 @@ void SaveChart(Session& session) {
     QString reason;
     if (SaveChartGif(chart.drawn(), path, &reason)) return;
     session.seams().message(&chart, SaveFailedMessage(text::kPictureNotSavedPrompt, path, reason),
-                            QString::fromUtf8(text::kErrorTitle));
+                            QString::fromStdString(text::Tr(text::kErrorTitle)));
 }
 
 }  // namespace tubewise

@@ -1,6 +1,6 @@
 // The composition root: the one place that knows every window. It connects the windows'
-// intents (enter, count confirmed, calculate, back to the grid, show chart, save chart, close)
-// into the program's road, and runs the steps of that road.
+// intents (enter, count confirmed, calculate, back to the grid, show chart, save chart, close,
+// switch the language) into the program's road, and runs the steps of that road.
 #pragma once
 
 #include <QObject>
@@ -46,6 +46,11 @@ frmabout& StartProgram(Session& session);
 // with its text untouched; otherwise the grid is hidden and the results window filled and
 // shown. In every case an open chart window is redrawn and restored from minimised.
 Calculation RunCalculation(Session& session);
+
+// After a change of language: the results window, when shown, composes its texts afresh from
+// the calculation state in the new language. (Every window shows its table's texts and its own
+// in the new language by itself; the chart window captions its chart afresh.)
+void RecomposeResults(Session& session);
 
 // The probability chart of the calculation state, drawn into the chart window (built hidden
 // when it does not exist yet); the title's MPN figure is kept in MpnTitleText.

@@ -17,18 +17,18 @@ namespace {
 // Below this much free room a picture or a report no longer fits (they take tens of KB).
 constexpr unsigned long long kTooLittleRoom = 1024 * 1024;
 
-const char* ReasonText(SaveFailure failure) {
+const text::Text* ReasonText(SaveFailure failure) {
     switch (failure) {
         case SaveFailure::NoPermission:
-            return text::kSaveNoPermission;
+            return &text::kSaveNoPermission;
         case SaveFailure::ReadOnly:
-            return text::kSaveReadOnly;
+            return &text::kSaveReadOnly;
         case SaveFailure::DiskFull:
-            return text::kSaveDiskFull;
+            return &text::kSaveDiskFull;
         case SaveFailure::FolderMissing:
-            return text::kSaveFolderMissing;
+            return &text::kSaveFolderMissing;
         case SaveFailure::NameNotAllowed:
-            return text::kSaveNameNotAllowed;
+            return &text::kSaveNameNotAllowed;
         case SaveFailure::Other:
             break;
     }
@@ -59,10 +59,10 @@ SaveFailure DiagnoseSaveFailure(const QString& path) {
     return SaveFailure::Other;
 }
 
-QString SaveFailedMessage(const char* prompt, const QString& path, const QString& systemReason) {
-    QStringList lines{QString::fromUtf8(prompt)};
-    if (const char* reason = ReasonText(DiagnoseSaveFailure(path)))
-        lines << QString::fromUtf8(reason);
+QString SaveFailedMessage(text::Text prompt, const QString& path, const QString& systemReason) {
+    QStringList lines{QString::fromStdString(text::Tr(prompt))};
+    if (const text::Text* reason = ReasonText(DiagnoseSaveFailure(path)))
+        lines << QString::fromStdString(text::Tr(*reason));
     lines << QDir::toNativeSeparators(path);
     if (!systemReason.isEmpty()) lines << systemReason;
     return lines.join(QLatin1Char('\n'));

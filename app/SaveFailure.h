@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "core/Texts.h"
+
 namespace tubewise {
 
 enum class SaveFailure { NoPermission, ReadOnly, DiskFull, FolderMissing, NameNotAllowed, Other };
@@ -11,8 +13,8 @@ enum class SaveFailure { NoPermission, ReadOnly, DiskFull, FolderMissing, NameNo
 // file system it lies on.
 SaveFailure DiagnoseSaveFailure(const QString& path);
 
-// The message of a failed save: the prompt, the reason in Persian (when one is known), the
-// path, and the system's own words as a detail line.
-QString SaveFailedMessage(const char* prompt, const QString& path, const QString& systemReason);
+// The message of a failed save: the prompt, the reason in the analyst's language (when one is
+// known), the path, and the system's own words as a detail line.
+QString SaveFailedMessage(text::Text prompt, const QString& path, const QString& systemReason);
 
 }  // namespace tubewise

@@ -2,8 +2,10 @@
 // and walks the program's road taking a picture of every window.
 //   tubewise-probe startup     prints milliseconds from process start and from main() to
 //                              the first painted welcome window, then quits
-//   tubewise-probe shots DIR   walks the road with the keyboard only and writes
-//                              DIR/<window>.png for all eight windows
+//   tubewise-probe shots DIR [fa|en]
+//                              walks the road with the keyboard only, in Persian (the
+//                              default) or English, and writes DIR/<window>.png for all
+//                              eight windows
 #include <unistd.h>
 #include <QApplication>
 #include <QDir>
@@ -21,6 +23,7 @@
 #include "app/Road.h"
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
+#include "i18n/Language.h"
 #include "shell/Session.h"
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
@@ -247,7 +250,10 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     const QStringList args = QApplication::arguments();
     if (args.size() >= 2 && args[1] == QLatin1String("startup")) return Startup(sinceMain);
-    if (args.size() >= 3 && args[1] == QLatin1String("shots")) return Shots(args[2]);
-    std::fprintf(stderr, "usage: tubewise-probe startup | shots DIR\n");
+    if (args.size() >= 3 && args[1] == QLatin1String("shots")) {
+        const auto language = LanguageFromCode(args.size() >= 4 ? args[3] : QStringLiteral("fa"));
+        if (language && UseLanguage(*language)) return Shots(args[2]);
+    }
+    std::fprintf(stderr, "usage: tubewise-probe startup | shots DIR [fa|en]\n");
     return 2;
 }

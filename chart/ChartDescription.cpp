@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <optional>
+#include <string_view>
 
 #include "core/NumberText.h"
 #include "core/Texts.h"
@@ -94,22 +95,34 @@ ChartDescription DescribeProbabilityChart(const Module1& state) {
     const double rounded = RoundHalfEven(state.MpnPer100Ml, 2);
     if (!std::isfinite(rounded)) return chart;
     chart.mpnTitleText = FormatSigned(rounded);
-    chart.title = std::string(state.MpnPer100Ml > kTitleLowerBound ? "(MPN >" : "(MPN =") +
-                  chart.mpnTitleText + ")" + text::kChartTitleTail;
+    chart.mpnAboveRange = state.MpnPer100Ml > kTitleLowerBound;
     chart.reached = ChartStep::TitleCaptioned;
 
     chart.reached = ChartStep::DataShown;
     chart.reached = ChartStep::ValueAxisFormatted;
-
-    chart.valueAxisTitle =
-        chart.scaled ? "Probability / " + FormatScaleFactor(*chart.scaleFactor) : "Probability";
     chart.reached = ChartStep::ValueAxisCaptioned;
-
-    chart.categoryAxisTitle = std::string("Coliform Density , ") + "Number/mL";
     chart.reached = ChartStep::CategoryAxisDone;
-
     chart.reached = ChartStep::Finished;
+    CaptionChart(chart);
     return chart;
+}
+
+void CaptionChart(ChartDescription& chart) {
+    if (chart.has(ChartStep::TitleCaptioned)) {
+        // The signed form's blank for a figure that is not negative is the blank after "=" in
+        // the sentence; the MPN is never negative.
+        std::string_view figure = chart.mpnTitleText;
+        if (!figure.empty() && figure.front() == ' ') figure.remove_prefix(1);
+        chart.title =
+            text::Tr(chart.mpnAboveRange ? text::kChartTitleAboveRange : text::kChartTitle, figure);
+    }
+    if (chart.has(ChartStep::ValueAxisCaptioned)) {
+        chart.valueAxisTitle = chart.scaled ? text::Tr(text::kScaledValueAxisTitle,
+                                                       FormatScaleFactor(*chart.scaleFactor))
+                                            : text::Tr(text::kValueAxisTitle);
+    }
+    if (chart.has(ChartStep::CategoryAxisDone))
+        chart.categoryAxisTitle = text::Tr(text::kCategoryAxisTitle);
 }
 
 }  // namespace tubewise

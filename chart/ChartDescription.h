@@ -54,6 +54,7 @@ struct ChartDescription {
     bool scaleSkipped = false;
 
     std::string mpnTitleText;       // the MPN figure of the title; empty until TitleCaptioned
+    bool mpnAboveRange = false;     // the title says "MPN >" rather than "MPN ="
     std::string title;              // UTF-8; empty until TitleCaptioned
     std::string valueAxisTitle;     // empty until ValueAxisCaptioned
     std::string categoryAxisTitle;  // empty until CategoryAxisDone
@@ -71,5 +72,10 @@ struct ChartDescription {
 // figure comes back in mpnTitleText, for the caller to keep in the state's MpnTitleText.
 // Never throws: an error ends the description at the step where it happened.
 ChartDescription DescribeProbabilityChart(const Module1& state);
+
+// Writes the title and axis captions that the description has reached in the run's language,
+// from its own figures; a chart already drawn is captioned afresh this way when the language
+// changes.
+void CaptionChart(ChartDescription& chart);
 
 }  // namespace tubewise

@@ -22,15 +22,39 @@ frmgraph::frmgraph(Session& session) : Form(session, LayoutOf("frmgraph")) {
     view_->setFocusPolicy(Qt::NoFocus);  // the chart space itself takes the focus
     fill->addWidget(view_);
     onClick(button("Command1"), [this] { SaveChart(); });
+    Retranslate();
 }
 
 const ChartDescription& frmgraph::Draw(const Module1& state) {
     drawn_ = DescribeProbabilityChart(state);
+    ShowDrawn();
+    return drawn_;
+}
+
+void frmgraph::ShowDrawn() {
     QChart* previous = view_->chart();
     view_->setChart(RenderChart(drawn_).release());
     delete previous;
     view_->update();
-    return drawn_;
+    Describe();
+}
+
+void frmgraph::Describe() {
+    QWidget* space = chart("ChartSpace1");
+    space->setAccessibleName(tr("نمودار توزيع پوآسون"));
+    space->setAccessibleDescription(tr("%1\nمحور افقي: %2\nمحور عمودي: %3")
+                                        .arg(QString::fromStdString(drawn_.title),
+                                             QString::fromStdString(drawn_.categoryAxisTitle),
+                                             QString::fromStdString(drawn_.valueAxisTitle)));
+}
+
+void frmgraph::Retranslate() {
+    if (drawn_.reached == ChartStep::None) {
+        Describe();  // nothing drawn yet
+        return;
+    }
+    CaptionChart(drawn_);
+    ShowDrawn();
 }
 
 void frmgraph::BringIntoView() {

@@ -40,7 +40,15 @@ class frmgraph : public Form {
   signals:
     void saveRequested();
 
+  protected:
+    // The chart drawn afresh with its captions in the run's language; the chart space is
+    // named and described by them for a screen reader.
+    void Retranslate() override;
+
   private:
+    void ShowDrawn();  // the drawing of drawn_
+    void Describe();   // the chart space's accessible name and description
+
     QChartView* view_ = nullptr;
     ChartDescription drawn_;
     QString lastName_;

@@ -13,6 +13,7 @@
 
 #include "cli/OutputTarget.h"
 #include "cli/Sections.h"
+#include "i18n/Language.h"
 
 namespace tubewise::cli {
 
@@ -21,6 +22,7 @@ namespace {
 const QString kJsonOption = QStringLiteral("json");
 const QString kHelpOption = QStringLiteral("help");
 const QString kVersionOption = QStringLiteral("version");
+const QString kLanguageOption = QStringLiteral("lang");
 
 // Options whose FILE may be "-", standard output; the report then stays off it.
 const QStringList kFileOptions = {QStringLiteral("curve"), QStringLiteral("chart")};
@@ -66,6 +68,10 @@ QList<QCommandLineOption> OwnOptions() {
         QCommandLineOption({QStringLiteral("h"), kHelpOption},
                            QStringLiteral("Show this help and exit.")),
         QCommandLineOption(kVersionOption, QStringLiteral("Show the version and exit.")),
+        QCommandLineOption(kLanguageOption,
+                           QStringLiteral("Language of the window texts, refusals and chart: fa "
+                                          "(Persian, the default) or en (English)."),
+                           QStringLiteral("LANG")),
     };
 }
 
@@ -177,6 +183,13 @@ int RunCommand(int& argc, char** argv) {
         const QString why = section->CheckUsage(parser);
         if (!why.isEmpty()) return UsageError(why, sections);
     }
+    const std::optional<Language> language = parser.isSet(kLanguageOption)
+                                                 ? LanguageFromCode(parser.value(kLanguageOption))
+                                                 : Language::Persian;
+    if (!language)
+        return UsageError(
+            QStringLiteral("--lang takes fa or en, not '%1'").arg(parser.value(kLanguageOption)),
+            sections);
     // A file written to standard output takes the report's place there.
     QStringList toStandardOutput;
     for (const QString& name : kFileOptions) {
@@ -198,6 +211,10 @@ int RunCommand(int& argc, char** argv) {
         if ((app = section->MakeApplication(parser, argc, argv))) break;
     }
     if (!app) app = std::make_unique<QCoreApplication>(argc, argv);
+    if (!UseLanguage(*language)) {
+        Write(stderr, QByteArrayLiteral("tubewise-cli: the English translations are missing\n"));
+        return kExitSoftware;
+    }
 
     const Invocation inv{parser, argc, argv, parser.isSet(kJsonOption)};
     for (const auto& section : sections) {

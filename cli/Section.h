@@ -23,6 +23,7 @@ namespace tubewise::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitBadInput = 2;
 inline constexpr int kExitUsage = 64;
+inline constexpr int kExitSoftware = 70;  // a build without its translations
 inline constexpr int kExitCannotCreate = 73;
 
 // The command line as every section sees it.

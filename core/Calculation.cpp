@@ -29,7 +29,8 @@ Calculation Finish(Calculation calc, const SeriesLoad& load, const CalculationOp
         calc.refusal = calc.check.message;
         calc.refusalRow = calc.check.row;
     } else if (calc.search.end == SearchEnd::Fault) {
-        calc.refusal = Message{text::kUncomputablePrompt, text::kWrongInputTitle};
+        calc.refusal =
+            Message{text::Tr(text::kUncomputablePrompt), text::Tr(text::kWrongInputTitle)};
         calc.refusalRow = calc.search.stop.row;
     }
     // The formula sees the series exactly as the state holds it after the search: all zeros

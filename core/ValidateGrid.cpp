@@ -7,14 +7,6 @@ namespace tubewise {
 
 namespace {
 
-// A prompt with the row's number in place of its "%1".
-std::string NamingRow(std::string_view prompt, int row) {
-    std::string out(prompt);
-    const std::size_t at = out.find("%1");
-    if (at != std::string::npos) out.replace(at, 2, std::to_string(row));
-    return out;
-}
-
 // The cell of a row whose figure the model cannot take, if any: a tube count below zero, or no
 // sample in tubes that exist. A row without tubes has nothing to say and passes.
 GridColumn OutOfRangeCell(double volume, double positive, double negative) {
@@ -25,9 +17,10 @@ GridColumn OutOfRangeCell(double volume, double positive, double negative) {
 }
 
 GridCheck OutOfRange(int row, GridColumn bad) {
-    const char* prompt =
+    const text::Text prompt =
         bad == GridColumn::Volume ? text::kVolumeNotPositivePrompt : text::kNegativeCountPrompt;
-    return {false, row, Message{NamingRow(prompt, row), text::kWrongInputTitle}, bad};
+    return {false, row,
+            Message{text::Tr(prompt, std::to_string(row)), text::Tr(text::kWrongInputTitle)}, bad};
 }
 
 }  // namespace
@@ -43,8 +36,8 @@ GridCheck CheckGrid(const GridTexts& grid, int count, const NumberLocale& locale
         const bool anyEmpty =
             cells.volume.empty() || cells.positive.empty() || cells.negative.empty();
         return {false, row,
-                Message{anyEmpty ? text::kEmptyCellsPrompt : text::kNumbersOnlyPrompt,
-                        text::kWrongInputTitle},
+                Message{text::Tr(anyEmpty ? text::kEmptyCellsPrompt : text::kNumbersOnlyPrompt),
+                        text::Tr(text::kWrongInputTitle)},
                 GridColumn::None};
     }
     return {true, 0, std::nullopt, GridColumn::None};

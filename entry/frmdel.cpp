@@ -17,6 +17,15 @@ frmdel::frmdel(Session& session) : Form(session, LayoutOf("frmdel")) {
     });
     onClick(button("cmdset"), [this] { Confirm(); });
     onClick(button("cmdexit"), [this] { emit exitRequested(); });
+    Retranslate();
+}
+
+void frmdel::Retranslate() {
+    // The dialog's caption is empty; a screen reader still says what it asks for.
+    setAccessibleName(tr("تعداد دفعات رقيق سازي"));
+    TextBox* count = textBox("txtdilnum");
+    count->setAccessibleName(accessibleName());
+    count->setAccessibleDescription(label("lbldilno")->text());
 }
 
 void frmdel::Reset() {
@@ -30,7 +39,8 @@ void frmdel::CheckCount() {
     const std::optional<double> x = TextToFloat(text, session().numberLocale());
     if (!x) {
         if (text.empty()) return;
-        session().tell(this, {text::kNumbersOnlyPrompt, text::kWrongInputTitle});
+        session().tell(this,
+                       {text::Tr(text::kNumbersOnlyPrompt), text::Tr(text::kWrongInputTitle)});
         box->setText(QString());  // re-runs this check on the empty text, which does nothing
         return;
     }
@@ -38,14 +48,14 @@ void frmdel::CheckCount() {
         button("cmdset")->setEnabled(true);
         return;
     }
-    session().tell(this, {text::kWholeOneToFivePrompt, text::kWrongInputTitle});
+    session().tell(this, {text::Tr(text::kWholeOneToFivePrompt), text::Tr(text::kWrongInputTitle)});
     box->setText(QString());
 }
 
 void frmdel::Confirm() {
     const std::string text = textBox("txtdilnum")->text().toStdString();
     if (text.empty()) {
-        session().tell(this, {text::kNoCountPrompt, text::kNoDataTitle});
+        session().tell(this, {text::Tr(text::kNoCountPrompt), text::Tr(text::kNoDataTitle)});
         if (!session().ending()) emit countRefused();
         return;
     }
@@ -53,7 +63,8 @@ void frmdel::Confirm() {
     // here is refused the same way rather than opening rows that do not exist.
     const std::optional<Int16> count = TextToInt16(text, session().numberLocale());
     if (!count || *count < 1 || *count > kGridRows) {
-        session().tell(this, {text::kWholeOneToFivePrompt, text::kWrongInputTitle});
+        session().tell(this,
+                       {text::Tr(text::kWholeOneToFivePrompt), text::Tr(text::kWrongInputTitle)});
         if (!session().ending()) emit countRefused();
         return;
     }

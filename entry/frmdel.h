@@ -20,6 +20,9 @@ class frmdel : public Form {
     void countRefused();
     void exitRequested();
 
+  protected:
+    void Retranslate() override;
+
   private:
     // Runs after every change of txtdilnum's text, the program's own changes included.
     void CheckCount();

@@ -18,6 +18,26 @@ constexpr Colour kNegativeCell{128, 255, 128};
 frmmpn::frmmpn(Session& session) : Form(session, LayoutOf("frmmpn")) {
     onClick(button("cmddilchange"), [this] { emit changeDilutionRequested(); });
     onClick(calculateButton(), [this] { emit calculateRequested(); });
+    Retranslate();
+}
+
+void frmmpn::Retranslate() {
+    for (int i = 1; i <= kGridRows; ++i) {
+        const struct {
+            TextBox* cell;
+            QString name;
+            TextLabel* heading;
+        } cells[] = {
+            {textBox("txtn", i), tr("رديف %1، ميلي ليتر نمونه رقيق شده در هر لوله"),
+             label("lbln", 1)},
+            {textBox("txtq", i), tr("رديف %1، تعداد لوله هاي منفي"), label("lblq")},
+            {textBox("txtp", i), tr("رديف %1، تعداد لوله هاي مثبت"), label("lblp")},
+        };
+        for (const auto& c : cells) {
+            c.cell->setAccessibleName(c.name.arg(i));
+            c.cell->setAccessibleDescription(c.heading->text());
+        }
+    }
 }
 
 void frmmpn::Load() {

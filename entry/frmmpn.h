@@ -28,6 +28,10 @@ class frmmpn : public Form {
   signals:
     void calculateRequested();
     void changeDilutionRequested();
+
+  protected:
+    // Each cell is named by its row and column, and described by its column's heading.
+    void Retranslate() override;
 };
 
 }  // namespace tubewise

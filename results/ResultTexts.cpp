@@ -13,7 +13,7 @@ constexpr int kShownPlaces = 3;
 // A figure at the top of the search range is a lower bound: signed form and the "<" mark.
 std::string MpnFigure(double value, bool atTopOfRange, const NumberLocale& locale) {
     const double rounded = RoundHalfEven(value, kShownPlaces);
-    if (atTopOfRange) return FormatSigned(rounded) + text::kLowerBoundMark;
+    if (atTopOfRange) return text::Tr(text::kLowerBound, FormatSigned(rounded));
     return FormatGeneral(rounded, locale);
 }
 
@@ -21,27 +21,26 @@ std::string MpnFigure(double value, bool atTopOfRange, const NumberLocale& local
 
 ResultTexts ComposeResultTexts(const Module1& state, const NumberLocale& locale) {
     ResultTexts texts;
-    texts.probabilityHeading = std::string(text::kProbabilityHeadingStart) +
-                               FormatSigned(state.DilutionCount) + text::kProbabilityHeadingEnd;
-    texts.densityPerMlHeading = text::kDensityPerMlHeading;
-    texts.densityPer100MlHeading = text::kDensityPer100MlHeading;
-    texts.thomasHeading = text::kDensityPer100MlHeading;
+    texts.probabilityHeading = text::TrCount(text::kProbabilityHeading, state.DilutionCount);
+    texts.densityPerMlHeading = text::Tr(text::kDensityPerMlHeading);
+    texts.densityPer100MlHeading = text::Tr(text::kDensityPer100MlHeading);
+    texts.thomasHeading = texts.densityPer100MlHeading;
 
     texts.likelihood = FormatGeneral(state.MaxLikelihood, locale);
 
     const bool atTop = state.MpnPerMl > kTopOfSearchRange;
     texts.mpnPerMl = MpnFigure(state.MpnPerMl, atTop, locale);
     texts.mpnPer100Ml = MpnFigure(state.MpnPerMl * 100, atTop, locale);
-    texts.poissonAdvice = atTop ? text::kPoissonAdviceRed : text::kPoissonAdviceGreen;
+    texts.poissonAdvice = text::Tr(atTop ? text::kPoissonAdviceRed : text::kPoissonAdviceGreen);
     texts.poissonAdviceColour = atTop ? kAdviceRed : kAdviceGreen;
 
     if (state.ThomasDefined == kTrue) {
         texts.thomas = FormatGeneral(RoundHalfEven(state.ThomasMpn, kShownPlaces), locale);
-        texts.thomasAdvice = text::kThomasAdviceGreen;
+        texts.thomasAdvice = text::Tr(text::kThomasAdviceGreen);
         texts.thomasAdviceColour = kAdviceGreen;
     } else {
-        texts.thomas = text::kThomasUndefined;
-        texts.thomasAdvice = text::kThomasAdviceRed;
+        texts.thomas = text::Tr(text::kThomasUndefined);
+        texts.thomasAdvice = text::Tr(text::kThomasAdviceRed);
         texts.thomasAdviceColour = kAdviceRed;
     }
     return texts;

@@ -85,10 +85,10 @@ StatisticsTexts ComposeStatisticsTexts(const Module1& state, const std::optional
     t.method = MethodText(s.method);
     t.level = LevelText(s.level);
     if (refusal || state.GridValid != kTrue) {
-        t.refusal = refusal ? refusal->prompt : std::string(text::kUncomputablePrompt);
+        t.refusal = refusal ? refusal->prompt : text::Tr(text::kUncomputablePrompt);
     } else if (s.check.fault != stats::SeriesFault::None) {
         // The grid took the series, but the model cannot (every volume 0, no tube at all).
-        t.refusal = text::kUncomputablePrompt;
+        t.refusal = text::Tr(text::kUncomputablePrompt);
     }
     if (t.refusal) {
         t.verdictColour = kAdviceRed;

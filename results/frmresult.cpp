@@ -1,6 +1,8 @@
 // The results window's filling and its return and chart buttons.
 #include "results/frmresult.h"
 
+#include <QStringList>
+
 #include "shell/QtColour.h"
 
 namespace tubewise {
@@ -23,6 +25,28 @@ frmresult::frmresult(Session& session) : Form(session, LayoutOf("frmresult")) {
     onClick(button("cmdreturn"), [this] { emit returnRequested(); });
     onClick(button("Command1"), [this] { emit chartRequested(); });
     onClick(button("cmdstats"), [this] { emit statisticsRequested(); });
+    Retranslate();
+}
+
+void frmresult::Retranslate() {
+    const struct {
+        TextBox* figure;
+        QString name;
+        TextLabel* caption;
+        int advice;
+    } figures[] = {
+        {textBox("txtresult", 0), tr("احتمال بروز، توزيع پوآسون"), label("lblprob"), 0},
+        {textBox("txtresult", 1), tr("MPN در هر ميلي ليتر، توزيع پوآسون"), label("lbldens", 0), 0},
+        {textBox("txtresult", 2), tr("MPN در 100 ميلي ليتر، توزيع پوآسون"), label("lbldens", 1), 0},
+        {textBox("txtthomas"), tr("MPN در 100 ميلي ليتر، رابطه توماس"), label("lblthomas"), 1},
+    };
+    for (const auto& f : figures) {
+        f.figure->setAccessibleName(f.name);
+        QStringList description{f.caption->text().trimmed(),
+                                label("lbltozih", f.advice)->text().trimmed()};
+        description.removeAll(QString());
+        f.figure->setAccessibleDescription(description.join(QLatin1Char('\n')));
+    }
 }
 
 void frmresult::ShowResults(const ResultTexts& texts) {
@@ -49,6 +73,7 @@ void frmresult::ShowResults(const ResultTexts& texts) {
 
     SetText(label("lblthomas"), Q(texts.thomasHeading));
     SetFigure(textBox("txtthomas"), texts.thomas);
+    Retranslate();
 }
 
 }  // namespace tubewise

@@ -19,6 +19,11 @@ class frmresult : public Form {
     void returnRequested();
     void chartRequested();
     void statisticsRequested();
+
+  protected:
+    // The figures are read-only text for a screen reader: named by what they are, described
+    // by their captions and advice.
+    void Retranslate() override;
 };
 
 }  // namespace tubewise

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Walks the program's road with the keyboard alone and takes a picture of every window into
-# screenshots/ (under Xvfb with openbox when present, so that the pictures show the window
-# frames), then measures start-up to the painted welcome window ten times.
+# screenshots/ in Persian and screenshots/en/ in English (under Xvfb with openbox when present,
+# so that the pictures show the window frames), then measures start-up to the painted welcome
+# window ten times.
 # Usage: scripts/screenshots.sh [build-dir]
 set -eu
 cd "$(dirname "$0")/.."
@@ -12,7 +13,7 @@ if [ ! -f "$dir/build.ninja" ]; then
 fi
 cmake --build "$dir" --target tubewise-probe >/dev/null
 probe="$dir/app/tubewise-probe"
-mkdir -p screenshots
+mkdir -p screenshots/en
 
 run_display() {
     # $1: the command to run with a display.
@@ -26,8 +27,12 @@ run_display() {
 }
 
 # The walk is made with the keyboard alone; a step that does not reach its control says so.
-run_display "'$probe' shots screenshots" 2>&1 | grep -v -e '^message:' -e XDG_RUNTIME_DIR || true
-ls screenshots/*.png
+for lang in fa en; do
+    out=screenshots
+    [ "$lang" = fa ] || out=screenshots/$lang
+    run_display "'$probe' shots $out $lang" 2>&1 | grep -v -e '^message:' -e XDG_RUNTIME_DIR || true
+done
+ls screenshots/*.png screenshots/en/*.png
 
 echo "start-up to the painted welcome window, 10 runs (ms):"
 run_display "for i in 1 2 3 4 5 6 7 8 9 10; do '$probe' startup; done" 2>/dev/null |

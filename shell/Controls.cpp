@@ -82,6 +82,18 @@ void LayOutLines(QTextLayout& layout, qreal width, Qt::Alignment alignment, bool
     layout.endLayout();
 }
 
+// The caption of a graphical button: centred, wrapped at word boundaries, left to right.
+QTextOption CaptionOption() {
+    QTextOption option(Qt::AlignCenter);
+    option.setTextDirection(Qt::LeftToRight);
+    option.setWrapMode(QTextOption::WordWrap);
+    return option;
+}
+
+QRectF CaptionArea(const QRect& button) {
+    return QRectF(button.adjusted(3, 2, -3, -2));
+}
+
 }  // namespace
 
 TextLabel::TextLabel(QWidget* parent) : QLabel(parent) {
@@ -96,6 +108,28 @@ QString TextLabel::DisplayText(const QString& stored) {
     display.replace(QLatin1Char('\r'), QChar::LineSeparator);
     display.replace(QLatin1Char('\n'), QChar::LineSeparator);
     return display;
+}
+
+TextExtent TextLabel::Extent(const QString& text) const {
+    TextExtent extent;
+    QTextLayout layout(DisplayText(text), font());
+    const QRect area = contentsRect();
+    LayOutLines(layout, area.width(), alignment(), wordWrap());
+    extent.lines = layout.lineCount();
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        extent.bounds |= QRectF(line.position() + QPointF(area.topLeft()),
+                                QSizeF(line.naturalTextWidth(), line.height()));
+    }
+    return extent;
+}
+
+Alignment TextLabel::Placement(const QString& text, const QFont& font, int width,
+                               Alignment alignment) {
+    if (alignment != Alignment::Right || !text.endsWith(QLatin1Char(' '))) return alignment;
+    const qreal letters = WidthWithTrailingBlanks(text.trimmed(), font);
+    return letters < width && WidthWithTrailingBlanks(text, font) >= width ? Alignment::Left
+                                                                           : alignment;
 }
 
 void TextLabel::paintEvent(QPaintEvent*) {
@@ -164,6 +198,30 @@ void PictureButton::setFaceColour(const QColor& colour) {
     update();
 }
 
+TextExtent PictureButton::Extent(const QString& text) const {
+    const QRectF area = CaptionArea(rect());
+    QTextLayout layout(text, font());
+    layout.setTextOption(CaptionOption());
+    layout.beginLayout();
+    qreal height = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(area.width());
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+    // Centred across and down the caption's area, as drawText places it.
+    TextExtent extent;
+    extent.lines = layout.lineCount();
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        const qreal x = area.left() + (area.width() - line.naturalTextWidth()) / 2;
+        const qreal y = area.top() + (area.height() - height) / 2 + line.y();
+        extent.bounds |= QRectF(x, y, line.naturalTextWidth(), line.height());
+    }
+    return extent;
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect r = rect();
@@ -180,10 +238,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
     }
     qDrawWinButton(&painter, r, palette(), pressed, nullptr);
 
-    QTextOption option(Qt::AlignCenter);
-    option.setTextDirection(Qt::LeftToRight);
-    option.setWrapMode(QTextOption::WordWrap);
-    const QRectF textArea = QRectF(r.adjusted(3, 2, -3, -2)).translated(shift);
+    const QTextOption option = CaptionOption();
+    const QRectF textArea = CaptionArea(r).translated(shift);
     painter.setFont(font());
     if (isEnabled()) {
         painter.setPen(palette().color(QPalette::Active, QPalette::ButtonText));

@@ -15,6 +15,13 @@ namespace tubewise {
 // The picture compiled into the program; a null pixmap when it is not there.
 QPixmap LoadPicture(Picture picture);
 
+// How a control lays a text out: its lines and the rectangle its letters take (blanks that end
+// a line left out), in the control's coordinates; measured as the control paints it.
+struct TextExtent {
+    int lines = 0;
+    QRectF bounds;
+};
+
 // A transparent label. text() is the stored text unchanged; it is painted as a left-to-right
 // paragraph (so a full stop stored first stands at the visual left), wrapped at word
 // boundaries within the label's width, aligned left, right or centred, and a label's trailing
@@ -26,6 +33,15 @@ class TextLabel : public QLabel {
 
     // The text as it is laid out on screen (line breaks made visible to the layout).
     static QString DisplayText(const QString& stored);
+
+    // `text` laid out in this label's font, box, alignment and wrapping.
+    TextExtent Extent(const QString& text) const;
+
+    // Where a text stands across a label `width` wide with that alignment: at the left, the
+    // right or centred. A right-aligned text that its trailing blanks push against the left
+    // edge stands at the left.
+    static Alignment Placement(const QString& text, const QFont& font, int width,
+                               Alignment alignment);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,6 +74,8 @@ class PictureButton : public QPushButton {
     explicit PictureButton(QWidget* parent);
     void setFace(const QPixmap& face, const QPixmap& disabledFace);
     void setFaceColour(const QColor& colour);
+    // `text` laid out as the caption is, in this button's font and size.
+    TextExtent Extent(const QString& text) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

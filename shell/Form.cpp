@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QPointer>
+#include <QShortcut>
 #include <QWindow>
 #include <stdexcept>
 
@@ -26,6 +27,10 @@ Form::Form(Session& session, const WindowSpec& layout)
     : QDialog(nullptr), session_(session), layout_(layout) {
     setAttribute(Qt::WA_DeleteOnClose);
     BuildForm(*this, layout_);
+    auto* language = new QShortcut(QKeySequence(kLanguageShortcut), this);
+    connect(language, &QShortcut::activated, this, [this] {
+        if (!session_.ending()) emit languageToggleRequested();
+    });
 }
 
 Form::~Form() = default;
@@ -195,6 +200,13 @@ void Form::closeEvent(QCloseEvent* event) {
     // The window is discarded: the next reference to it builds it afresh.
     session_.discard(this);
     if (!session_.ending()) emit unloaded();
+}
+
+void Form::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange || session_.ending()) return;
+    ApplyLanguage(*this, layout_);
+    Retranslate();
 }
 
 void Form::keyPressEvent(QKeyEvent* event) {

@@ -21,6 +21,9 @@ namespace tubewise {
 
 class Session;
 
+// Switches the program's language from any window.
+inline constexpr QKeyCombination kLanguageShortcut(Qt::CTRL | Qt::SHIFT, Qt::Key_L);
+
 // A QDialog, so that the two modal windows run as dialogs; the keys a dialog claims for itself
 // (Escape rejects, Enter presses a default button) are given back to the controls, as every
 // window of the program handles them alike.
@@ -71,6 +74,8 @@ class Form : public QDialog {
     // The user closed the window by its close box (or the system's close command); the
     // window is discarded, and the next reference builds it afresh.
     void unloaded();
+    // The language shortcut (kLanguageShortcut), pressed in this window.
+    void languageToggleRequested();
 
   protected:
     // Moving the pointer over one of these buttons gives it the keyboard focus.
@@ -80,6 +85,12 @@ class Form : public QDialog {
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A language change shows the window in the new language (FormBuilder's ApplyLanguage),
+    // then runs Retranslate.
+    void changeEvent(QEvent* event) override;
+    // The window's own texts in the run's language, beyond its table: accessible names and
+    // descriptions. Windows that have such texts also call it once they are built.
+    virtual void Retranslate() {}
 
   public:
     void setVisible(bool visible) override;

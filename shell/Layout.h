@@ -46,7 +46,11 @@ struct ControlSpec {
     std::string name;
     int index = -1;  // element of a control array, or -1
     ControlKind kind = ControlKind::Label;
-    std::string text;                              // UTF-8, exactly as the control holds it
+    std::string text;  // UTF-8, exactly as the control holds it
+    // A text that holds a value the build sets (the author's address): the text with "%1" in
+    // place of the value, and the value. Translations are made of the former.
+    std::string textSource;
+    std::string argument;
     int left = 0, top = 0, width = 0, height = 0;  // twips, relative to the container
     std::optional<FontSpec> font;
     std::optional<Colour> foreground;
@@ -61,6 +65,9 @@ struct ControlSpec {
     bool stretch = false;
     std::string container;           // name of the picture box holding it; empty for the window
     std::vector<std::string> items;  // a combo box's list, UTF-8
+
+    // What the text is translated from: the text itself, or its source with "%1".
+    const std::string& source() const { return textSource.empty() ? text : textSource; }
 
     bool windowed() const {
         return kind == ControlKind::TextBox || kind == ControlKind::Button ||
@@ -95,5 +102,8 @@ struct WindowSpec {
 // The table of one of the windows: frmabout, frmdel, frmmpn, frmresult, frmgraph, frmContact,
 // frmdarbare, and frmstats (the exact statistics). An unknown name throws std::out_of_range.
 const WindowSpec& LayoutOf(std::string_view formName);
+
+// The names of every window that has a table, for what must cover them all (translations).
+std::vector<std::string> LayoutNames();
 
 }  // namespace tubewise

@@ -68,6 +68,13 @@ class Row {
         spec_.disabledPicture = p;
         return *this;
     }
+    // The text is a source with "%1", which `value` fills.
+    Row& filledWith(const std::string& value) {
+        spec_.textSource = spec_.text;
+        spec_.argument = value;
+        spec_.text.replace(spec_.text.find("%1"), 2, value);
+        return *this;
+    }
     Row& in(std::string container) {
         spec_.container = std::move(container);
         return *this;
@@ -123,6 +130,9 @@ constexpr Colour kBar{192, 255, 192};
 WindowSpec About() {
     WindowSpec w = Window("frmabout", "Tubewise", 5970, 2715, {0, 255, 255}, true);
     w.controls = {
+        // The language switch, in the free corner above the aphorism; it names the other
+        // language.
+        Button("cmdlang", "English", 240, 240, 975, 330).font(8.25).back({255, 255, 224}).tab(5),
         Button("cmddarbare", "درباره", 4680, 360, 1095, 400).font(9.75).tab(3),
         Button("cmdenter", "ورود به برنامه", 2160, 1920, 1575, 495)
             .font(9.75)
@@ -344,10 +354,8 @@ WindowSpec Contact() {
     WindowSpec w = Window("frmContact", "About", 5625, 2415, false);
     constexpr Colour kBlue{0, 0, 255};
     constexpr Colour kPlum{64, 0, 64};
-    const std::string web = std::string("Web : ") + TUBEWISE_AUTHOR_WEB;
-    const std::string mail = std::string(" E-Mail: ") + TUBEWISE_AUTHOR_EMAIL + std::string(7, ' ');
-    const std::string phone = std::string("تلفن : ") + TUBEWISE_AUTHOR_PHONE + std::string(42, ' ');
-    const std::string name = std::string(" ") + TUBEWISE_AUTHOR_NAME + "  ";
+    const std::string mail = " E-Mail: %1" + std::string(7, ' ');
+    const std::string phone = "تلفن : %1" + std::string(42, ' ');
     w.controls = {
         Label("Label1", "   کارشناس ارشد بهداشت محيط ", 480, 960, 3735, 375)
             .at(0)
@@ -360,23 +368,32 @@ WindowSpec Contact() {
             .fore({128, 0, 128})
             .tab(4),
         Image("Image2", Picture::Portrait, 4560, 120, 915, 1210, true),
-        Label("Label1", web, 120, 1920, 3495, 375)
+        Label("Label1", "Web : %1", 120, 1920, 3495, 375)
+            .filledWith(TUBEWISE_AUTHOR_WEB)
             .at(4)
             .font(11.25, "Times New Roman")
             .fore(kPlum)
             .tab(3),
         Label("Label1", mail, 120, 1560, 3255, 375)
+            .filledWith(TUBEWISE_AUTHOR_EMAIL)
             .at(3)
             .font(11.25, "Times New Roman", 0)
             .fore(kPlum)
             .tab(2),
         Label("Label1", phone, 3600, 1860, 2055, 375)
+            .filledWith(TUBEWISE_AUTHOR_PHONE)
             .at(2)
             .font(12)
             .fore({0, 0, 192})
             .tab(1)
             .right(),
-        Label("Label1", name, 1320, 600, 2895, 375).at(1).font(12).fore(kBlue).tab(0).right(),
+        Label("Label1", " %1  ", 1320, 600, 2895, 375)
+            .filledWith(TUBEWISE_AUTHOR_NAME)
+            .at(1)
+            .font(12)
+            .fore(kBlue)
+            .tab(0)
+            .right(),
         Image("Image1", Picture::LargeBackdrop, 0, 0, 5775, 2385, true),
     };
     return w;
@@ -408,21 +425,34 @@ WindowSpec Darbare() {
     return w;
 }
 
-}  // namespace
+using Tables = std::map<std::string, WindowSpec, std::less<>>;
 
-const WindowSpec& LayoutOf(std::string_view formName) {
+const Tables& AllTables() {
     // Built once on first use and never changed afterwards.
-    static const std::map<std::string, WindowSpec, std::less<>> tables = [] {
+    static const Tables tables = [] {
         std::map<std::string, WindowSpec, std::less<>> t;
         for (WindowSpec w :
              {About(), Del(), Mpn(), Result(), Graph(), Contact(), Darbare(), Stats()})
             t.emplace(w.name, std::move(w));
         return t;
     }();
+    return tables;
+}
+
+}  // namespace
+
+const WindowSpec& LayoutOf(std::string_view formName) {
+    const Tables& tables = AllTables();
     auto it = tables.find(formName);
     if (it == tables.end())
         throw std::out_of_range("no layout for window " + std::string(formName));
     return it->second;
+}
+
+std::vector<std::string> LayoutNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : AllTables()) names.push_back(entry.first);
+    return names;
 }
 
 }  // namespace tubewise

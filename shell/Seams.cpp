@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QSettings>
 #include <QStringList>
 
 namespace tubewise {
@@ -34,6 +35,9 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& prom
                                              LeftToRightLines(prompt), QMessageBox::Ok, parent);
     // A path or a reason in the prompt could look like markup.
     box->setTextFormat(Qt::PlainText);
+    // Spoken as they are written, without the marks that only direct the layout.
+    box->setAccessibleName(title);
+    box->setAccessibleDescription(prompt);
     // The box sizes itself to its text when shown and would cut a title longer than a short
     // prompt; a spacer as wide as the title bar needs keeps it wide enough. Title bars are
     // mostly bold.
@@ -59,6 +63,10 @@ Seams Seams::Desktop() {
     // exit() leaves every running event loop, the modal ones included.
     s.quit = [] { QCoreApplication::exit(0); };
     s.copyText = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
+    s.rememberLanguage = [](Language language) {
+        QSettings settings(QStringLiteral("Tubewise"), QStringLiteral("Tubewise"));
+        StoreLanguage(settings, language);
+    };
     return s;
 }
 

@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+#include "i18n/Language.h"
+
 class QMessageBox;
 class QWidget;
 
@@ -24,15 +26,18 @@ struct Seams {
     std::function<void()> quit;
     // Puts a text on the desktop's clipboard.
     std::function<void(const QString& text)> copyText;
+    // Keeps the language the analyst chose for the next run.
+    std::function<void(Language language)> rememberLanguage;
 
-    // Real message boxes, file dialog, QDesktopServices, QCoreApplication::quit and the
-    // clipboard.
+    // Real message boxes, file dialog, QDesktopServices, QCoreApplication::quit, the clipboard
+    // and the program's settings.
     static Seams Desktop();
 };
 
 // The information box of Seams::Desktop(), built but not shown. Each line of the prompt is a
 // left-to-right paragraph, as in the window labels, so a mark stored first stands at the
-// left; the box is never narrower than its title in the window's title bar.
+// left; the box is never narrower than its title in the window's title bar. A screen reader
+// announces it by its title and prompt.
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& prompt,
                                             const QString& title);
 

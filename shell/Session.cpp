@@ -26,6 +26,13 @@ void Session::tell(QWidget* parent, const Message& message) const {
                        QString::fromStdString(message.title));
 }
 
+void Session::SwitchLanguage(Language language) {
+    if (ending_ || language == CurrentLanguage()) return;
+    if (!UseLanguage(language)) return;
+    if (seams_.rememberLanguage) seams_.rememberLanguage(language);
+    emit languageChanged(language);
+}
+
 void Session::discard(QWidget* form) {
     for (auto& entry : forms_)
         if (entry.second == form) entry.second = nullptr;

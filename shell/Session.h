@@ -12,6 +12,7 @@
 #include "core/Messages.h"
 #include "core/Module1.h"
 #include "core/NumberText.h"
+#include "i18n/Language.h"
 #include "shell/Seams.h"
 
 namespace tubewise {
@@ -52,6 +53,13 @@ class Session : public QObject {
         return it != forms_.end() && !it->second.isNull();
     }
 
+    // The run's language (i18n/Language.h).
+    Language language() const { return CurrentLanguage(); }
+    // The analyst's choice of language: every window shows it at once, keeping what it holds,
+    // and the choice is remembered for the next run. The language stays as it was when the
+    // translations cannot be loaded.
+    void SwitchLanguage(Language language);
+
     // Ends the program at once: every window closes, no further handler runs, nothing is asked.
     void EndProgram();
     bool ending() const { return ending_; }
@@ -63,6 +71,8 @@ class Session : public QObject {
   signals:
     // A window has just been built and loaded; the composition root connects its intents here.
     void formBuilt(tubewise::Form* form);
+    // The language has changed; the windows receive Qt's LanguageChange event as well.
+    void languageChanged(tubewise::Language language);
 
   private:
     Module1 state_;

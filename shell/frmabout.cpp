@@ -1,6 +1,7 @@
 // Welcome window handlers.
 #include "shell/frmabout.h"
 
+#include <QKeySequence>
 #include <QUrl>
 
 #include "shell/Layout.h"
@@ -9,11 +10,19 @@
 namespace tubewise {
 
 frmabout::frmabout(Session& session) : Form(session, LayoutOf("frmabout")) {
-    setHoverFocus({"cmdenter", "cmddarbare", "cmdcontact", "cmdblog"});
+    setHoverFocus({"cmdenter", "cmddarbare", "cmdcontact", "cmdblog", "cmdlang"});
     onClick(button("cmdenter"), [this] { emit enterRequested(); });
+    onClick(button("cmdlang"), [this] { emit languageToggleRequested(); });
     onClick(button("cmddarbare"), [this] { emit aboutRequested(); });
     onClick(button("cmdcontact"), [this] { emit contactRequested(); });
     onClick(button("cmdblog"), [this] { OpenBlog(); });
+    Retranslate();
+}
+
+void frmabout::Retranslate() {
+    PictureButton* language = button("cmdlang");
+    language->setAccessibleDescription(tr("زبان برنامه را عوض مي کند؛ در هر پنجره: Ctrl+Shift+L"));
+    language->setToolTip(QKeySequence(kLanguageShortcut).toString(QKeySequence::NativeText));
 }
 
 void frmabout::TakeKeyboardBack() {

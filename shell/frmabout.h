@@ -1,5 +1,5 @@
 // The welcome window: the program starts here; its buttons lead on to the count dialog, the
-// about and contact dialogs and the author's blog.
+// about and contact dialogs and the author's blog, and its switch changes the language.
 #pragma once
 
 #include <QString>
@@ -8,6 +8,7 @@
 
 namespace tubewise {
 
+// Its language switch emits Form::languageToggleRequested, as the shortcut does.
 class frmabout : public Form {
     Q_OBJECT
   public:
@@ -24,6 +25,9 @@ class frmabout : public Form {
     void enterRequested();
     void aboutRequested();
     void contactRequested();
+
+  protected:
+    void Retranslate() override;
 
   private:
     void OpenBlog();

@@ -1,11 +1,16 @@
-// The whole road through the program, walked as an analyst would with the keyboard: from the
-// welcome window through two calculations and a saved chart to the exit.
+// The whole road through the program, walked as an analyst would with the keyboard, in Persian
+// and in English: from the welcome window through two calculations and a saved chart to the
+// exit; what a screen reader says along it; and switching the language halfway.
+#include <QAccessible>
 #include <QImageReader>
 #include <QTemporaryDir>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
 
 #include "chart/frmgraph.h"
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
+#include "results/ResultTexts.h"
 #include "results/frmresult.h"
 #include "shell/frmabout.h"
 #include "tests/shell/WindowFixture.h"
@@ -32,6 +37,13 @@ class RoadTest : public WindowTest {
         TypeText(text);
     }
 
+    // What a screen reader says for the control with the keyboard focus.
+    static QString Spoken() { return Said(QApplication::focusWidget(), QAccessible::Name); }
+    static QString Said(QObject* object, QAccessible::Text text) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(object);
+        return a ? a->text(text) : QStringLiteral("<nothing>");
+    }
+
     // The one visible window of that name, or nullptr.
     static Form* Visible(const char* name) {
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -47,7 +59,11 @@ class RoadTest : public WindowTest {
     }
 };
 
-TEST_F(RoadTest, AnAnalystWalksFromStartToExitWithTheKeyboard) {
+class LanguageRoadTest : public RoadTest, public ::testing::WithParamInterface<Language> {};
+
+TEST_P(LanguageRoadTest, AnAnalystWalksFromStartToExitWithTheKeyboard) {
+    UseLanguageNow(GetParam());
+    const bool english = GetParam() == Language::English;
     QTemporaryDir pictures;
     ASSERT_TRUE(pictures.isValid());
     std::vector<QString> offeredNames;
@@ -106,6 +122,9 @@ TEST_F(RoadTest, AnAnalystWalksFromStartToExitWithTheKeyboard) {
     EXPECT_EQ(results.textBox("txtresult", 1)->text(), Local("0.792"));
     EXPECT_EQ(results.textBox("txtresult", 2)->text(), Local("79.2"));
     EXPECT_EQ(results.textBox("txtthomas")->text(), Local("67.916"));
+    EXPECT_EQ(results.label("lbltozih", 0)->text() ==
+                  "The estimate from the Poisson distribution is reliable.",
+              english);
 
     // The Poisson curve button is next in the tab order; the chart opens with its save button
     // under the keyboard, and the picture is written where the dialog says.
@@ -161,7 +180,8 @@ TEST_F(RoadTest, AnAnalystWalksFromStartToExitWithTheKeyboard) {
     EXPECT_EQ(results.textBox("txtthomas")->text(), Local("70.711"));
     // The chart window, still open, shows the new curve.
     EXPECT_TRUE(chart.isVisible());
-    EXPECT_EQ(chart.drawn().title.rfind("(MPN = 69.3)", 0), 0u) << chart.drawn().title;
+    EXPECT_NE(chart.drawn().title.find("(MPN = 69.3)"), std::string::npos) << chart.drawn().title;
+    EXPECT_EQ(chart.drawn().title.rfind("Poisson distribution", 0) == 0, english);
 
     // Back to the grid, on to the count dialog, and out through its exit button.
     SwitchTo(results);
@@ -174,6 +194,130 @@ TEST_F(RoadTest, AnAnalystWalksFromStartToExitWithTheKeyboard) {
     PressKey(Qt::Key_Return);
     EXPECT_EQ(quits, 1);
     EXPECT_TRUE(session->ending());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(remembered.empty()) << "a language given for the run is not remembered";
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageRoadTest,
+                         ::testing::Values(Language::Persian, Language::English),
+                         [](const auto& info) { return LanguageCode(info.param).toStdString(); });
+
+// What a screen reader says for each control the Tab key reaches, window by window along the
+// road, in English.
+TEST_F(RoadTest, TabOrderAndNamesTellTheRoadInEnglish) {
+    UseLanguageNow(Language::English);
+    session->seams().saveFileName = [](QWidget*, const QString&, const QString&) {
+        return QString();  // cancelled
+    };
+    // Names met pressing Tab from the first focus until it comes round.
+    auto round = [&] {
+        QStringList names{Spoken()};
+        for (int i = 0; i < 30; ++i) {
+            PressKey(Qt::Key_Tab);
+            if (Spoken() == names.front()) break;
+            names << Spoken();
+        }
+        return names.join(QStringLiteral(" | "));
+    };
+    frmabout& welcome = StartProgram(*session);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&welcome));
+    EXPECT_EQ(round(), QStringLiteral("Contact | Blog | Start | About | فارسي"));
+    TabTo("cmdenter");
+    PressKey(Qt::Key_Return);
+
+    frmdel& count = session->form<frmdel>();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&count));
+    EXPECT_EQ(Spoken(), "Number of dilutions");
+    EXPECT_EQ(Said(QApplication::focusWidget(), QAccessible::Description),
+              "Enter the number of dilutions.");
+    TypeText(QStringLiteral("2"));
+    EXPECT_EQ(round(), "Number of dilutions | Exit | OK");
+    TabTo("cmdset");
+    PressKey(Qt::Key_Return);
+
+    frmmpn& grid = session->form<frmmpn>();
+    ASSERT_TRUE(grid.isVisible());
+    EXPECT_EQ(round(),
+              "Calculate | Row 1, number of positive tubes | Row 2, number of positive tubes | "
+              "Row 1, number of negative tubes | Row 2, number of negative tubes | New count | "
+              "Row 2, mL of diluted sample per tube | Row 1, mL of diluted sample per tube");
+    for (const char* cell : {"txtp(1)", "txtp(2)", "txtq(1)", "txtq(2)", "txtn(2)", "txtn(1)"})
+        TabTo(cell, QStringLiteral("1"));
+    TabTo("Command1");
+    PressKey(Qt::Key_Return);
+
+    frmresult& results = session->form<frmresult>();
+    ASSERT_TRUE(results.isVisible());
+    EXPECT_EQ(round(),
+              "Probability of the result, Poisson distribution | Poisson curve | "
+              "MPN per mL, Poisson distribution | MPN per 100 mL, Poisson distribution | Back | "
+              "MPN per 100 mL, Thomas' formula");
+    TabTo("Command1");
+    PressKey(Qt::Key_Return);
+
+    frmgraph& chart = session->form<frmgraph>();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&chart));
+    EXPECT_EQ(round(), "Save | Chart of the Poisson distribution");
+    const QString described = Said(chart.chart("ChartSpace1"), QAccessible::Description);
+    EXPECT_TRUE(described.startsWith("Poisson distribution of the analysed sample (MPN = "))
+        << described.toStdString();
+    EXPECT_TRUE(described.contains("Horizontal axis: Coliform density, number per mL"));
+}
+
+// Halfway along the road the analyst switches to English and back with the keyboard: each
+// window keeps what it holds and shows it in the language at once.
+TEST_F(RoadTest, SwitchingTheLanguageKeepsTheGridTheResultsAndTheChart) {
+    frmabout& welcome = StartProgram(*session);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&welcome));
+    welcome.button("cmdenter")->click();
+    frmdel& count = session->form<frmdel>();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&count));
+    TypeText(QStringLiteral("3"));
+    PressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+    PressKey(Qt::Key_Return);
+    frmmpn& grid = session->form<frmmpn>();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
+    const char* const typed[][3] = {{"10", "5", "0"}, {"1", "3", "2"}, {"0.1", "0", "5"}};
+    for (int i = 1; i <= 3; ++i) {
+        grid.textBox("txtn", i)->setText(Local(typed[i - 1][0]));
+        grid.textBox("txtp", i)->setText(Local(typed[i - 1][1]));
+        grid.textBox("txtq", i)->setText(Local(typed[i - 1][2]));
+    }
+    TabTo("txtq(2)");
+    const QRect persianCell = grid.textBox("txtq", 2)->geometry();
+
+    PressKey(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(CurrentLanguage(), Language::English);
+    EXPECT_EQ(grid.calculateButton()->text(), "Calculate");
+    EXPECT_EQ(grid.textBox("txtq", 2)->text(), "2") << "typed cells are kept";
+    EXPECT_EQ(grid.textBox("txtn", 3)->text(), Local("0.1"));
+    EXPECT_EQ(FocusName(), "txtq(2)") << "the keyboard stays in its cell";
+    EXPECT_EQ(grid.textBox("txtq", 2)->geometry().x(),
+              grid.width() - persianCell.x() - persianCell.width());
+
+    TabTo("Command1");
+    PressKey(Qt::Key_Return);
+    frmresult& results = session->form<frmresult>();
+    ASSERT_TRUE(results.isVisible());
+    EXPECT_EQ(results.label("lblprob")->text(), "Poisson probability, 3 dilutions");
+    results.button("Command1")->click();
+    frmgraph& chart = session->form<frmgraph>();
+    ASSERT_TRUE(chart.isVisible());
+    EXPECT_EQ(chart.drawn().title, "Poisson distribution of the analysed sample (MPN = 79.2)");
+
+    // Back to Persian from the results window: every text as a Persian calculation shows it.
+    SwitchTo(results);
+    PressKey(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(CurrentLanguage(), Language::Persian);
+    const ResultTexts persian = ComposeResultTexts(session->state(), session->numberLocale());
+    EXPECT_EQ(results.label("lblprob")->text().toStdString(), persian.probabilityHeading);
+    EXPECT_EQ(results.label("lbltozih", 1)->text().toStdString(), persian.thomasAdvice);
+    EXPECT_EQ(results.textBox("txtresult", 2)->text(), Local("79.2"));
+    EXPECT_EQ(chart.drawn().title, DescribeProbabilityChart(session->state()).title);
+    EXPECT_EQ(chart.chartView()->chart()->title().toStdString(), chart.drawn().title);
+    EXPECT_EQ(remembered, (std::vector<Language>{Language::English, Language::Persian}));
     EXPECT_TRUE(messages.empty());
 }
 

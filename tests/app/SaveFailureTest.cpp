@@ -82,7 +82,7 @@ TEST(SaveFailure, MessageGivesPromptReasonPathAndSystemWords) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("missing/x.GIF"));
     const QStringList lines =
-        SaveFailedMessage("! prompt", path, QStringLiteral("No such file or directory"))
+        SaveFailedMessage(text::Text{"! prompt"}, path, QStringLiteral("No such file or directory"))
             .split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 4);
     EXPECT_EQ(lines[0], QStringLiteral("! prompt"));
@@ -90,10 +90,11 @@ TEST(SaveFailure, MessageGivesPromptReasonPathAndSystemWords) {
     EXPECT_EQ(lines[2], QDir::toNativeSeparators(path));
     EXPECT_EQ(lines[3], QStringLiteral("No such file or directory"));
     // An unknown cause leaves the Persian line out rather than guess.
-    EXPECT_EQ(SaveFailedMessage("! prompt", dir.filePath(QStringLiteral("ok.GIF")), "why")
-                  .split(QLatin1Char('\n'))
-                  .size(),
-              3);
+    EXPECT_EQ(
+        SaveFailedMessage(text::Text{"! prompt"}, dir.filePath(QStringLiteral("ok.GIF")), "why")
+            .split(QLatin1Char('\n'))
+            .size(),
+        3);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chart/ChartDescription.h"
+#include "core/Texts.h"
 #include "tests/chart/ChartFixtures.h"
 
 namespace tubewise {
@@ -46,6 +47,26 @@ INSTANTIATE_TEST_SUITE_P(
                       TitleRow{"AboveBoundIsLowerBound", 999.9999999999897, " 1000", "(MPN >"},
                       TitleRow{"Thousand", 1000, " 1000", "(MPN >"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A chart already drawn takes the captions of the language it is shown in, its figures kept.
+TEST(TitleCaption, ChangesLanguageWithTheFiguresKept) {
+    Module1 state = Example530();
+    state.MpnPer100Ml = 1000;
+    ChartDescription chart = DescribeProbabilityChart(state);
+    text::SetTranslator([](const char*, const char* source, int) {
+        const std::string s = source;
+        if (s == text::kChartTitleAboveRange.source) return std::string("Sample (MPN > %1)");
+        return "[" + s + "]";
+    });
+    CaptionChart(chart);
+    text::SetTranslator(nullptr);
+    EXPECT_EQ(chart.title, "Sample (MPN > 1000)");
+    EXPECT_EQ(chart.valueAxisTitle, "[Probability]");
+    EXPECT_EQ(chart.categoryAxisTitle, "[Coliform Density , Number/mL]");
+    EXPECT_EQ(chart.mpnTitleText, " 1000");
+    CaptionChart(chart);
+    EXPECT_EQ(chart.title, DescribeProbabilityChart(state).title);
+}
 
 // --- Complete drawings ---------------------------------------------------------------------
 

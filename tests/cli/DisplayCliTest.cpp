@@ -1,5 +1,5 @@
 // tubewise-cli run as a separate process: the "display" texts, the summary lines and a
-// search that cannot finish refused like bad input.
+// search that cannot finish refused like bad input, in Persian and with --lang en in English.
 #include <gtest/gtest.h>
 
 #include <QJsonDocument>
@@ -133,6 +133,64 @@ TEST(DisplayCli, SummaryShowsTheWindowTexts) {
           std::string(" 1000  <"), expected::kUndefined, expected::kPoissonRed,
           expected::kThomasRed})
         EXPECT_TRUE(run.out.contains(Q(text))) << text;
+}
+
+// --lang en: the texts the English windows show, the same figures and keys, and the refusal.
+TEST(DisplayCli, EnglishGivesTheEnglishWindowsTexts) {
+    const Outcome run = RunCli({"--lang", "en", "--json", "10:5:0", "1:5:0", "0.1:5:0"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject report = Json(run);
+    const QJsonObject display = report[QStringLiteral("display")].toObject();
+    EXPECT_EQ(display.size(), 9);
+    EXPECT_EQ(display[QStringLiteral("probability_heading")].toString(),
+              "Poisson probability, 3 dilutions");
+    EXPECT_EQ(display[QStringLiteral("mpn_per_ml")].toString(), "> 10");
+    EXPECT_EQ(display[QStringLiteral("mpn_per_100ml")].toString(), "> 1000");
+    EXPECT_EQ(display[QStringLiteral("thomas")].toString(), "Undefined");
+    EXPECT_EQ(display[QStringLiteral("thomas_advice_colour")].toString(), "red");
+    EXPECT_EQ(display[QStringLiteral("thomas_advice")].toString(),
+              "Thomas' formula is undefined; dilute the sample.");
+    const QJsonObject chart = report[QStringLiteral("chart")].toObject();
+    EXPECT_EQ(chart[QStringLiteral("title")].toString(),
+              "Poisson distribution of the analysed sample (MPN > 1000)");
+    EXPECT_EQ(chart[QStringLiteral("category_axis_title")].toString(),
+              "Coliform density, number per mL");
+    // Figures and keys are the language's business no more than the batch's columns are.
+    const Outcome persian = RunCli({"--json", "10:5:0", "1:5:0", "0.1:5:0"});
+    const QJsonObject fa = Json(persian);
+    EXPECT_EQ(fa.keys(), report.keys());
+    for (const char* key : {"mpn_per_ml", "mpn_per_100ml", "max_likelihood", "lower_bound"})
+        EXPECT_EQ(fa[QLatin1String(key)], report[QLatin1String(key)]) << key;
+    EXPECT_EQ(
+        fa[QStringLiteral("display")].toObject()[QStringLiteral("probability_heading")].toString(),
+        Q(expected::kHeadStart + " 3" + expected::kHeadEnd));
+
+    const Outcome summary = RunCli({"--lang=en", "10:5:0", "1:3:2", "0.1:0:5"});
+    EXPECT_TRUE(summary.out.contains(
+        "Poisson advice (green): The estimate from the Poisson distribution is reliable."))
+        << summary.out.toStdString();
+}
+
+TEST(DisplayCli, EnglishRefusalsNameTheRow) {
+    const Outcome run = RunCli({"--lang", "en", "--json", "--", "10:5:0", "1:-3:2"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err,
+              "tubewise-cli: row 2: Invalid entry: The number of tubes in row 2 cannot be less "
+              "than zero!\n");
+    const QJsonObject error = Json(run)[QStringLiteral("error")].toObject();
+    EXPECT_EQ(error[QStringLiteral("title")].toString(), "Invalid entry");
+    EXPECT_EQ(error[QStringLiteral("row")].toInt(), 2);
+    EXPECT_EQ(RunCli({"--lang", "en", "10:5:0", "1:40000:2", "0.1:5:0"}).exitCode, 2);
+}
+
+TEST(DisplayCli, ALanguageOtherThanPersianOrEnglishIsAUsageError) {
+    for (const QStringList& args :
+         {QStringList{"--lang", "de", "10:5:0"}, QStringList{"--lang=", "10:5:0"},
+          QStringList{"10:5:0", "--lang"}}) {
+        const Outcome run = RunCli(args);
+        EXPECT_EQ(run.exitCode, 64) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "core/Texts.h"
 #include "results/SampleReport.h"
 #include "results/StatisticsTexts.h"
+#include "tests/support/ExpectedTexts.h"
 
 namespace tubewise {
 namespace {
@@ -175,11 +176,11 @@ TEST(ExactTexts, UndefinedAdjustmentWhereEveryTubeIsPositive) {
 TEST(ExactTexts, ARefusedCalculationShowsItsReasonAndNoFigure) {
     Module1 state;  // GridValid false, as a refused grid leaves it
     state.DilutionCount = 2;
-    const Message refusal{text::kEmptyCellsPrompt, text::kWrongInputTitle};
+    const Message refusal{expected::kEmptyCells, expected::kWrongInput};
     const StatisticsTexts t = ComposeStatisticsTexts(
         state, refusal, StatisticsOfState(state, stats::StatisticsOptions{}), kPoint);
     ASSERT_TRUE(t.refusal);
-    EXPECT_EQ(*t.refusal, text::kEmptyCellsPrompt);
+    EXPECT_EQ(*t.refusal, expected::kEmptyCells);
     for (const std::string* figure :
          {&t.exactPer100Ml, &t.exactPerMl, &t.adjustedPer100Ml, &t.lowerPer100Ml, &t.upperPer100Ml,
           &t.rarity, &t.warning, &t.verdict})
@@ -191,7 +192,7 @@ TEST(ExactTexts, ASeriesTheModelCannotTakeIsRefusedToo) {
     // The grid takes 0 mL; no likelihood can be formed from it.
     const StatisticsTexts t = TextsFor(StateFor({{0, 2, 3}}));
     ASSERT_TRUE(t.refusal);
-    EXPECT_EQ(*t.refusal, text::kUncomputablePrompt);
+    EXPECT_EQ(*t.refusal, expected::kUncomputable);
 }
 
 TEST(CopiedResult, HeaderAndOneLineOfTheFiguresShown) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/Road.h"
+#include "i18n/Language.h"
 #include "shell/Form.h"
 #include "shell/Session.h"
 
@@ -39,13 +40,22 @@ class WindowTest : public ::testing::Test {
             return false;
         };
         seams.quit = [this] { ++quits; };
+        seams.rememberLanguage = [this](Language language) { remembered.push_back(language); };
         session = std::make_unique<Session>(seams);
         road = std::make_unique<Road>(*session);
     }
     ~WindowTest() override {
+        // Every test starts in Persian, the program's own language.
+        UseLanguage(Language::Persian);
         road.reset();
         session.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The run's language as the program switches it, with every window told at once.
+    static void UseLanguageNow(Language language) {
+        ASSERT_TRUE(UseLanguage(language));
+        QCoreApplication::sendPostedEvents();
     }
 
     // Shows the window and waits until it has the keyboard.
@@ -82,6 +92,7 @@ class WindowTest : public ::testing::Test {
 
     std::vector<ShownMessage> messages;
     int quits = 0;
+    std::vector<Language> remembered;  // the languages the analyst chose, in order
     std::unique_ptr<Session> session;
     std::unique_ptr<Road> road;  // wires the windows as the program does
 };

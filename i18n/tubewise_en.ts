@@ -1,0 +1,411 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="fa">
+<context>
+    <name>frmContact</name>
+    <message>
+        <source>About</source>
+        <extracomment>window caption</extracomment>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>   کارشناس ارشد بهداشت محيط </source>
+        <extracomment>Label1(0)</extracomment>
+        <translation>M.Sc. in Environmental Health</translation>
+    </message>
+    <message>
+        <source>بهمن ماه 1388</source>
+        <extracomment>Label2</extracomment>
+        <translation>Feb. 2010</translation>
+    </message>
+    <message>
+        <source>Web : %1</source>
+        <extracomment>Label1(4)</extracomment>
+        <translation>Web: %1</translation>
+    </message>
+    <message>
+        <source> E-Mail: %1       </source>
+        <extracomment>Label1(3)</extracomment>
+        <translation>E-mail: %1</translation>
+    </message>
+    <message>
+        <source>تلفن : %1                                          </source>
+        <extracomment>Label1(2)</extracomment>
+        <translation>Tel.: %1</translation>
+    </message>
+    <message>
+        <source> %1  </source>
+        <extracomment>Label1(1)</extracomment>
+        <translation>%1</translation>
+    </message>
+</context>
+<context>
+    <name>frmabout</name>
+    <message>
+        <source>Tubewise</source>
+        <extracomment>window caption</extracomment>
+        <translation>Tubewise</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <extracomment>cmdlang</extracomment>
+        <translation>فارسي</translation>
+    </message>
+    <message>
+        <source>درباره</source>
+        <extracomment>cmddarbare</extracomment>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>ورود به برنامه</source>
+        <extracomment>cmdenter</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>وبلاگ</source>
+        <extracomment>cmdblog</extracomment>
+        <translation>Blog</translation>
+    </message>
+    <message>
+        <source>تماس</source>
+        <extracomment>cmdcontact</extracomment>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>هيچ کس به خرد غايي نرسد ، مگر آن را در خود جستجو کند.      دلفاروت</source>
+        <extracomment>Label1</extracomment>
+        <translation>No one reaches ultimate wisdom unless they seek it within themselves.      Delfarut</translation>
+    </message>
+</context>
+<context>
+    <name>frmdarbare</name>
+    <message>
+        <source>MPN</source>
+        <extracomment>window caption</extracomment>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>اين نرم افزار به منظور برآورد تعداد باکتري هاي موجود در يک نمونه آب يا فاضلاب با استفاده از توزيع آماري پوآسون و روش توماس تدوين شده است. به دنبال تعيين بيشترين احتمال وجود يا عدم وجود باکتري در تعداد مشخصي از لوله هاي آزمايش ، تعداد .باکتري در هر ميلي ليتر از نمونه مورد نظر برآورد ميگردد  <byte value="xd"/></source>
+        <extracomment>Label2</extracomment>
+        <translation>This program estimates the number of bacteria in a sample of water or wastewater with the Poisson distribution and Thomas&apos; formula. From the largest probability that bacteria are present or absent in a known number of test tubes, it estimates the number of bacteria in each millilitre of the sample.</translation>
+    </message>
+    <message>
+        <source>شماره نسخه : 1/0    رايگان  </source>
+        <extracomment>Label1(0)</extracomment>
+        <translation>Version 1.0, free</translation>
+    </message>
+</context>
+<context>
+    <name>frmdel</name>
+    <message>
+        <source>خروج</source>
+        <extracomment>cmdexit</extracomment>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>ثبت</source>
+        <extracomment>cmdset</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>.لطفا تعداد دفعات رقيق سازي را وارد کنيد</source>
+        <extracomment>lbldilno</extracomment>
+        <translation>Enter the number of dilutions.</translation>
+    </message>
+</context>
+<context>
+    <name>frmgraph</name>
+    <message>
+        <source>Graph</source>
+        <extracomment>window caption</extracomment>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>ذخيره شود</source>
+        <extracomment>Command1</extracomment>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>frmmpn</name>
+    <message>
+        <source>MPN</source>
+        <extracomment>window caption</extracomment>
+        <translation>MPN</translation>
+    </message>
+    <message>
+        <source>تغيير رقت</source>
+        <extracomment>cmddilchange</extracomment>
+        <translation>New count</translation>
+    </message>
+    <message>
+        <source>محاسبه </source>
+        <extracomment>Command1</extracomment>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <extracomment>lbseri(5)</extracomment>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <extracomment>lbseri(4)</extracomment>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <extracomment>lbseri(3)</extracomment>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <extracomment>lbseri(2)</extracomment>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <extracomment>lbseri(1)</extracomment>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>شماره  سري لوله ها</source>
+        <extracomment>Label1</extracomment>
+        <translation>Tube series</translation>
+    </message>
+    <message>
+        <source>ميلي ليتر نمونه رقيق شده</source>
+        <extracomment>lbln(1)</extracomment>
+        <translation>Diluted sample, mL</translation>
+    </message>
+    <message>
+        <source>تعداد لوله هاي منفي</source>
+        <extracomment>lblq</extracomment>
+        <translation>Negative tubes</translation>
+    </message>
+    <message>
+        <source>تعداد لوله هاي مثبت</source>
+        <extracomment>lblp</extracomment>
+        <translation>Positive tubes</translation>
+    </message>
+</context>
+<context>
+    <name>frmresult</name>
+    <message>
+        <source>Results</source>
+        <extracomment>window caption</extracomment>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>بازگشت</source>
+        <extracomment>cmdreturn</extracomment>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>منحني توزيع پوآسون </source>
+        <extracomment>Command1</extracomment>
+        <translation>Poisson curve</translation>
+    </message>
+    <message>
+        <source>توضيحات   </source>
+        <extracomment>lblbahs(1)
+----------
+lblbahs(0)</extracomment>
+        <translation>Remarks</translation>
+    </message>
+    <message>
+        <source>نتايج مدل توماس </source>
+        <extracomment>Label3</extracomment>
+        <translation>Thomas&apos; formula</translation>
+    </message>
+    <message>
+        <source>نتاج بر اساس توزيع پوآسون</source>
+        <extracomment>Label2</extracomment>
+        <translation>Poisson distribution</translation>
+    </message>
+</context>
+<context>
+    <name>tubewise::FormBuilder</name>
+    <message>
+        <source>تصوير نويسنده</source>
+        <translation>Portrait of the author</translation>
+    </message>
+    <message>
+        <source>تصوير زمينه</source>
+        <translation>Background picture</translation>
+    </message>
+    <message>
+        <source>خط جداکننده</source>
+        <translation>Separator</translation>
+    </message>
+</context>
+<context>
+    <name>tubewise::frmabout</name>
+    <message>
+        <source>زبان برنامه را عوض مي کند؛ در هر پنجره: Ctrl+Shift+L</source>
+        <translation>Changes the language of the program; in any window: Ctrl+Shift+L</translation>
+    </message>
+</context>
+<context>
+    <name>tubewise::frmdel</name>
+    <message>
+        <source>تعداد دفعات رقيق سازي</source>
+        <translation>Number of dilutions</translation>
+    </message>
+</context>
+<context>
+    <name>tubewise::frmgraph</name>
+    <message>
+        <source>نمودار توزيع پوآسون</source>
+        <translation>Chart of the Poisson distribution</translation>
+    </message>
+    <message>
+        <source>%1
+محور افقي: %2
+محور عمودي: %3</source>
+        <translation>%1
+Horizontal axis: %2
+Vertical axis: %3</translation>
+    </message>
+</context>
+<context>
+    <name>tubewise::frmmpn</name>
+    <message>
+        <source>رديف %1، ميلي ليتر نمونه رقيق شده در هر لوله</source>
+        <translation>Row %1, mL of diluted sample per tube</translation>
+    </message>
+    <message>
+        <source>رديف %1، تعداد لوله هاي منفي</source>
+        <translation>Row %1, number of negative tubes</translation>
+    </message>
+    <message>
+        <source>رديف %1، تعداد لوله هاي مثبت</source>
+        <translation>Row %1, number of positive tubes</translation>
+    </message>
+</context>
+<context>
+    <name>tubewise::frmresult</name>
+    <message>
+        <source>احتمال بروز، توزيع پوآسون</source>
+        <translation>Probability of the result, Poisson distribution</translation>
+    </message>
+    <message>
+        <source>MPN در هر ميلي ليتر، توزيع پوآسون</source>
+        <translation>MPN per mL, Poisson distribution</translation>
+    </message>
+    <message>
+        <source>MPN در 100 ميلي ليتر، توزيع پوآسون</source>
+        <translation>MPN per 100 mL, Poisson distribution</translation>
+    </message>
+    <message>
+        <source>MPN در 100 ميلي ليتر، رابطه توماس</source>
+        <translation>MPN per 100 mL, Thomas&apos; formula</translation>
+    </message>
+</context>
+<context>
+    <name>tubewise::text</name>
+    <message>
+        <source>ورودي اشتباه</source>
+        <translation>Invalid entry</translation>
+    </message>
+    <message>
+        <source> عدم ورود داده</source>
+        <translation>No data entered</translation>
+    </message>
+    <message>
+        <source>خطا</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>!  خانه هاي خالي را مقدار دهي کنيد </source>
+        <translation>Fill in the empty cells!</translation>
+    </message>
+    <message>
+        <source>! فقط عدد وارد شود </source>
+        <translation>Enter numbers only!</translation>
+    </message>
+    <message>
+        <source>! فقط عدد صحيح بين 1 تا 5 وارد شود</source>
+        <translation>Enter a whole number from 1 to 5 only!</translation>
+    </message>
+    <message>
+        <source>! تعدادفعات رقيق سازي وارد نشده است</source>
+        <translation>The number of dilutions has not been entered!</translation>
+    </message>
+    <message>
+        <source>! مقادير وارد شده قابل محاسبه نيست</source>
+        <translation>The values entered cannot be calculated!</translation>
+    </message>
+    <message>
+        <source>! تصوير ذخيره نشد</source>
+        <translation>The picture was not saved!</translation>
+    </message>
+    <message>
+        <source>! حجم نمونه در رديف %1 بايد بيشتر از صفر باشد</source>
+        <translation>The sample volume in row %1 must be greater than zero!</translation>
+    </message>
+    <message>
+        <source>! تعداد لوله ها در رديف %1 نمي تواند کمتر از صفر باشد</source>
+        <translation>The number of tubes in row %1 cannot be less than zero!</translation>
+    </message>
+    <message numerus="yes">
+        <source>احتمال بروزبراي %nرقت بر اساس توزيع پوآسون</source>
+        <translation>
+            <numerusform>Poisson probability, %n dilution</numerusform>
+            <numerusform>Poisson probability, %n dilutions</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> دانسيته کليفرمي برحسب تعداد در هر ميلي ليتر</source>
+        <translation>Coliform density, number per mL</translation>
+    </message>
+    <message>
+        <source> دانسيته کليفرمي برحسب تعداد در 100 ميلي ليتر</source>
+        <translation>Coliform density, number per 100 mL</translation>
+    </message>
+    <message>
+        <source>%1  &lt;</source>
+        <translation>&gt;%1</translation>
+    </message>
+    <message>
+        <source> توزيع پوآسون به توزيع نرمال نزديک شده است. پس براي برآورد .مناسب نيست. براي گرفتن نتايج بهتر نمونه خود را رقيقتر کنيد</source>
+        <translation>The Poisson distribution has come close to the normal distribution and is not suitable for the estimate. For better results, dilute the sample further.</translation>
+    </message>
+    <message>
+        <source>  .برآورد با استفاده از توزيع پوآسون صحيح است </source>
+        <translation>The estimate from the Poisson distribution is reliable.</translation>
+    </message>
+    <message>
+        <source> .برآورد با استفاده از رابطه توماس صحيح است </source>
+        <translation>The estimate from Thomas&apos; formula is reliable.</translation>
+    </message>
+    <message>
+        <source>! تعريف نشده</source>
+        <translation>Undefined</translation>
+    </message>
+    <message>
+        <source> رابطه توماس از نظر رياضي تعريف نشده است. لطفا نمونه رقيق تر .شود</source>
+        <translation>Thomas&apos; formula is undefined; dilute the sample.</translation>
+    </message>
+    <message>
+        <source>(MPN = %1) توزيع پوآسون براي نمونه آناليز شده </source>
+        <translation>Poisson distribution of the analysed sample (MPN = %1)</translation>
+    </message>
+    <message>
+        <source>(MPN &gt; %1) توزيع پوآسون براي نمونه آناليز شده </source>
+        <translation>Poisson distribution of the analysed sample (MPN &gt; %1)</translation>
+    </message>
+    <message>
+        <source>Probability</source>
+        <translation>Probability</translation>
+    </message>
+    <message>
+        <source>Probability / %1</source>
+        <translation>Probability / %1</translation>
+    </message>
+    <message>
+        <source>Coliform Density , Number/mL</source>
+        <translation>Coliform density, number per mL</translation>
+    </message>
+</context>
+</TS>
