@@ -7,6 +7,7 @@
 #include <system_error>
 #include <thread>
 
+#include "core/LikelihoodBound.h"
 #include "core/ValidateGrid.h"
 
 namespace tubewise {
@@ -137,7 +138,85 @@ int LikelihoodsInParallel(const Series& s, const double* lambda, double* out, in
     return firstFault.load();
 }
 
+// ln(1 - exp(x)) for x < 0 without cancellation at either end.
+double Log1MinusExp(double x) {
+    return x > -0.6931471805599453 ? std::log(-std::expm1(x)) : std::log1p(-std::exp(x));
+}
+
+// Below this maximum the comparison of log-likelihoods may change an answer; from it on, for a
+// series of the usual kind, it provably cannot (UnderflowCannotHideAnswer).
+constexpr double kProvenMaximum = 1e-290;
+
+// Whether a completed search's answer provably stands under the underflow rule without
+// evaluating a log-likelihood. For a series of the usual kind whose rounding bound G over all
+// candidates exists (LikelihoodBound.h), a candidate whose computed likelihood is 0 has an exact
+// likelihood below 2^-1020, so an exact log-likelihood below -706.9; the log form is computed
+// from terms that are all negative, each within a few u relative plus a few u absolute per tube,
+// so it stays below -700, while ln(maxLikelihood) >= ln(1e-290) > -668.
+bool UnderflowCannotHideAnswer(const Series& s, double maxLikelihood, const double* lambda) {
+    return maxLikelihood >= kProvenMaximum &&
+           std::isfinite(RoundingBound(s, lambda[1], lambda[kCandidateCount]));
+}
+
+// The underflow rule, on a completed search (candidates 1..kCandidateCount evaluated):
+// the documented products can underflow to 0 long before the likelihood means nothing (2000
+// tubes at 1 mL stay below 1e-600 at every density), and a maximum of 0 over all candidates
+// would name no density at all. The underflow hides the answer where some candidate whose
+// likelihood computed to exactly 0 has a log-likelihood above ln(maxLikelihood) (ln 0 =
+// -infinity): then, and only then, the answer is the first candidate of largest
+// log-likelihood over all candidates (strict comparison: the smallest density wins a tie), its
+// likelihood as the products give it (0 or a denormal) stays in maxLikelihood, and the log
+// figure carries its size. Every other search keeps the documented answer bit for bit. For a
+// series of the usual kind this happens only where the largest likelihood is below 1e-290,
+// mostly where every candidate computed to 0; a partial case (a denormal maximum beside
+// candidates that underflowed) is decided by the same comparison. A likelihood that is exactly
+// 0 (a positive tube without sample) has log-likelihood -infinity and never wins.
+void ApplyUnderflowRule(SearchResult& r, const Curve& c) {
+    const Series& s = r.loaded.series;
+    const double* lambda = c.lambda.data();
+    const double* likelihood = c.likelihood.data();
+    const double largest = r.maxLikelihood;
+    if (!UnderflowCannotHideAnswer(s, largest, lambda)) {
+        const double logLargest =
+            largest > 0 ? std::log(largest) : -std::numeric_limits<double>::infinity();
+        bool hidden = false;
+        for (int i = 1; i <= kCandidateCount && !hidden; ++i)
+            hidden = likelihood[i] == 0 && LogLikelihoodAt(s, lambda[i]) > logLargest;
+        if (hidden) {
+            double best = -std::numeric_limits<double>::infinity();
+            int at = 0;
+            for (int i = 1; i <= kCandidateCount; ++i) {
+                const double logLikelihood = LogLikelihoodAt(s, lambda[i]);
+                if (best < logLikelihood) {
+                    best = logLikelihood;
+                    at = i;
+                }
+            }
+            r.mpnPerMl = lambda[at];
+            r.maxLikelihood = likelihood[at];
+            r.maxLogLikelihood = best;
+            r.likelihoodUnderflow = true;
+            return;
+        }
+    }
+    if (largest >= std::numeric_limits<double>::min())
+        r.maxLogLikelihood = std::log(largest);
+    else if (r.mpnPerMl > 0)
+        r.maxLogLikelihood = LogLikelihoodAt(s, r.mpnPerMl);
+}
+
 }  // namespace
+
+double LogLikelihoodAt(const Series& s, double lambda) {
+    double sum = 0;
+    for (int j = 0; j < s.count; ++j) {
+        const SeriesRow& row = s.rows[static_cast<std::size_t>(j)];
+        const double exponent = -row.volume * lambda;
+        if (row.positive != 0) sum += row.positive * Log1MinusExp(exponent);
+        if (row.negative != 0) sum += row.negative * exponent;
+    }
+    return sum;
+}
 
 SearchResult SearchLikelihood(const SeriesLoad& load) {
     SearchResult r;
@@ -185,6 +264,7 @@ SearchResult SearchLikelihood(const SeriesLoad& load) {
         return r;
     }
     c.lambda[kCandidateCount + 1] = c.lambda[kCandidateCount] + kStep;
+    ApplyUnderflowRule(r, c);
     return r;
 }
 
@@ -228,6 +308,8 @@ void StoreSearch(Module1& state, const SearchResult& search) {
     }
     state.MaxLikelihood = search.maxLikelihood;
     state.MpnPerMl = search.mpnPerMl;
+    state.MaxLogLikelihood = search.maxLogLikelihood;
+    state.LikelihoodUnderflow = search.likelihoodUnderflow ? kTrue : kFalse;
 }
 
 SearchEnd EstimateMpn(Module1& state, const GridTexts& grid, const NumberLocale& locale,
