@@ -4,6 +4,7 @@
 #include <array>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/GridTexts.h"
@@ -11,6 +12,7 @@
 #include "core/Module1.h"
 #include "core/NumberText.h"
 #include "core/Series.h"
+#include "core/stats/MpnStatistics.h"
 
 namespace tubewise {
 
@@ -75,12 +77,23 @@ struct SearchResult {
 // not a number for a negative volume.
 double LogLikelihoodAt(const Series& s, double lambda);
 
+struct SearchOptions {
+    // The curve is wanted: the windows, --curve and the chart. Without it (the batch) only the
+    // answer is formed: candidates that provably cannot hold the maximum are skipped, every
+    // figure is the full search's bit for bit, and the result carries no curve. Series the
+    // proof does not reach get the full search.
+    bool wantCurve = true;
+    // The exact maximum-likelihood estimate, when the caller has it already; it only says where
+    // to look.
+    std::optional<stats::Mle> exactMle;
+};
+
 // The search over a loaded series whose grid passed validation (count 1..kGridRows). The
 // first candidate meets the rows in order, so a cell that did not convert ends the search
 // there, after the factors of the rows before it were formed. Where the products underflow at
 // the answer, the answer comes from the log-likelihoods of the same candidates (see the rule in
 // the .cpp).
-SearchResult SearchLikelihood(const SeriesLoad& load);
+SearchResult SearchLikelihood(const SeriesLoad& load, const SearchOptions& options = {});
 
 // Whether the answer of a search understates the density: the maximum sits at the top
 // candidate, or every tube is positive and holds sample. In the second case the likelihood only

@@ -59,8 +59,9 @@ struct Module1 {
 };
 
 // Re-creates the eight arrays of a calculation, every element 0: the series and work arrays
-// for DilutionCount rows, the curve for kCurveSize entries.
-inline void RecreateArrays(Module1& state) {
+// for DilutionCount rows, the curve for kCurveSize entries (left as they are without `curve`,
+// for a caller that replaces every element of them at once).
+inline void RecreateArrays(Module1& state, bool curve = true) {
     const int rows = state.DilutionCount;
     state.SampleVolume.Redim(rows);
     state.PoissonExponent.Redim(rows);
@@ -68,6 +69,7 @@ inline void RecreateArrays(Module1& state) {
     state.NegativeTubes.Redim(rows);
     state.DilutionTerm.Redim(rows);
     state.RunningProduct.Redim(rows);
+    if (!curve) return;
     state.LikelihoodGrid.Redim(kCurveSize);
     state.LambdaGrid.Redim(kCurveSize);
 }

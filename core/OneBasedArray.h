@@ -10,9 +10,12 @@ namespace tubewise {
 
 template <typename T>
 class OneBasedArray {
-public:
+  public:
     // Discards the contents; afterwards indices 1..upper exist and hold T{} (zero).
     void Redim(int upper) { values_.assign(upper > 0 ? static_cast<std::size_t>(upper) : 0, T{}); }
+
+    // Discards the contents; afterwards indices 1..(last - first) hold first[0], first[1] ...
+    void Assign(const T* first, const T* last) { values_.assign(first, last); }
 
     int UpperBound() const { return static_cast<int>(values_.size()); }
     bool IsEmpty() const { return values_.empty(); }
@@ -25,7 +28,7 @@ public:
     T* data() { return values_.data(); }
     const T* data() const { return values_.data(); }
 
-private:
+  private:
     static std::size_t Slot(int i) {
         if (i < 1) throw std::out_of_range("subscript out of range");
         return static_cast<std::size_t>(i - 1);
