@@ -1,4 +1,5 @@
-// The exhaustive maximum-likelihood search over the 10000 candidate densities.
+// The maximum-likelihood search over the 10000 candidate densities: the full search with its
+// curve, and the answer alone from a proven window of candidates.
 #include "core/EstimateMpn.h"
 
 #include <algorithm>
