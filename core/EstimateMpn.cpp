@@ -89,7 +89,17 @@ bool EvaluateInPlace(SearchResult& r, const double* lambda, double* likelihoods,
 
 // Likelihoods of candidates [from, to) into out[], with the same operations in the same order
 // as EvaluateInPlace. Returns the first candidate that faults, or `to`.
-int Likelihoods(const Series& s, const double* lambda, double* out, int from, int to) {
+int Likelihoods(const Series& series, const double* lambda, double* out, int from, int to) {
+    if (from >= to) return to;
+    // A local copy: through a reference the rows would be loaded again after every libm call.
+    const Series s = series;
+    // |v * l| only grows with l, so exponents finite at the range's largest density are finite
+    // at every one before it. Then one test per candidate finds the same first fault: a factor
+    // that is not finite leaves every later product infinite or not a number (inf * 0 too).
+    bool exponentsFinite = true;
+    for (int j = 0; j < s.count; ++j)
+        exponentsFinite =
+            exponentsFinite && Finite(-s.rows[static_cast<std::size_t>(j)].volume * lambda[to - 1]);
     for (int i = from; i < to; ++i) {
         const double lam = lambda[i];
         double product = 0;
@@ -99,10 +109,10 @@ int Likelihoods(const Series& s, const double* lambda, double* out, int from, in
             const double negativeChance = std::exp(exponent);
             const double factor = IntPower(1.0 - negativeChance, row.positive) *
                                   IntPower(negativeChance, row.negative);
-            if (!Finite(exponent) || !Finite(factor)) return i;
+            if (!exponentsFinite && (!Finite(exponent) || !Finite(factor))) return i;
             product = j == 0 ? factor : factor * product;
-            if (!Finite(product)) return i;
         }
+        if (!Finite(product)) return i;
         out[i] = product;
     }
     return to;
