@@ -238,7 +238,9 @@ SearchResult FullSearch(const SeriesLoad& load) {
     curve->lambda.reserve(kCurveSize + 1);
     curve->lambda.assign(CandidateDensities(), CandidateDensities() + kCandidateCount + 2);
     curve->lambda.resize(kCurveSize + 1, 0.0);
-    curve->likelihood.assign(kCurveSize + 1, 0.0);
+    // Every likelihood entry is written below, so a reused curve is not zeroed first.
+    curve->likelihood.resize(kCurveSize + 1);
+    curve->likelihood[0] = 0;
     r.curve = curve;
     Curve& c = *curve;
     const double* lambda = c.lambda.data();
@@ -250,6 +252,7 @@ SearchResult FullSearch(const SeriesLoad& load) {
     // that failed to convert ends the search with exactly the rows before it loaded.
     if (!EvaluateInPlace(r, lambda, likelihood, &load, 1, true)) {
         std::fill(c.lambda.begin() + 2, c.lambda.end(), 0.0);
+        std::fill(c.likelihood.begin() + 1, c.likelihood.end(), 0.0);
         r.end = SearchEnd::Fault;
         return r;
     }
@@ -271,7 +274,9 @@ SearchResult FullSearch(const SeriesLoad& load) {
         c.likelihood[static_cast<std::size_t>(i)] = 0;
     }
     // The work arrays end as the candidate-by-candidate procedure leaves them: the one before
-    // the last writes every entry, the last overwrites as far as it gets.
+    // the last writes every entry, the last overwrites as far as it gets (its likelihood too,
+    // which stays 0 where it faults before the products).
+    c.likelihood[static_cast<std::size_t>(last)] = 0;
     EvaluateInPlace(r, lambda, likelihood, nullptr, last - 1, false);
     if (!EvaluateInPlace(r, lambda, likelihood, nullptr, last, true)) {
         r.end = SearchEnd::Fault;
