@@ -1,11 +1,15 @@
 // Computes the probability chart's data, captions and scale from the calculation state.
 #include "chart/ChartDescription.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string_view>
 
+#include "core/EstimateMpn.h"
 #include "core/NumberText.h"
+#include "core/Series.h"
 #include "core/Texts.h"
 
 namespace tubewise {
@@ -63,6 +67,56 @@ bool ScaleTinyCurve(const Module1& state, ChartDescription& chart) {
     return true;
 }
 
+// The series as the search loaded it into the state; nullopt when the arrays do not hold it.
+std::optional<Series> LoadedSeries(const Module1& state) {
+    const int count = state.DilutionCount;
+    if (count < 1 || count > kGridRows || state.SampleVolume.UpperBound() < count ||
+        state.PositiveTubes.UpperBound() < count || state.NegativeTubes.UpperBound() < count)
+        return std::nullopt;
+    Series s;
+    s.count = count;
+    for (int j = 1; j <= count; ++j)
+        s.rows[static_cast<std::size_t>(j - 1)] = {state.SampleVolume(j), state.PositiveTubes(j),
+                                                   state.NegativeTubes(j)};
+    return s;
+}
+
+// A curve whose products underflowed where its answer lies holds zeros where the columns
+// should stand, and no reference likelihood to divide by. The columns come from the
+// log-likelihoods of the same candidates instead, lifted exactly as a tiny curve is:
+// p_i * 10^50 / L_50 = exp(ln L_i - ln L_50 + 50 ln 10), the factor named from its logarithm
+// (it may lie beyond the range of a double). Where that would lift a column beyond the range
+// of a double (L_50 far down the curve's flank: 1000 tubes of 1 mL, half positive, put the
+// peak 10^1936 times above it), the tallest plotted column takes candidate 50's place as the
+// reference, so the columns still show the curve's shape and the factor still names the lift.
+bool ScaleUnderflowedCurve(const Module1& state, ChartDescription& chart) {
+    const std::optional<Series> series = LoadedSeries(state);
+    if (!series) return false;
+    constexpr double kLn10 = 2.302585092994045684;
+    const double lift = 50 * kLn10;
+    double reference = LogLikelihoodAt(*series, state.LambdaGrid(50));
+    std::vector<double> logs;
+    double tallest = -std::numeric_limits<double>::infinity();
+    for (int i = 1; i <= kChartColumns; ++i) {
+        logs.push_back(LogLikelihoodAt(*series, state.LambdaGrid(kChartStride * i)));
+        tallest = std::max(tallest, logs.back());
+    }
+    if (!std::isfinite(reference) || !std::isfinite(tallest)) return false;
+    if (!std::isfinite(std::exp(tallest - reference + lift))) reference = tallest;
+    std::vector<double> scaled;
+    for (double logLikelihood : logs) {
+        const double column = std::exp(logLikelihood - reference + lift);
+        if (!std::isfinite(column)) return false;
+        scaled.push_back(column);
+    }
+    chart.probabilities = std::move(scaled);
+    chart.scaled = true;
+    chart.scaleLog10 = 50 - reference / kLn10;
+    const double factor = std::pow(10.0, *chart.scaleLog10);
+    if (std::isfinite(factor)) chart.scaleFactor = factor;
+    return true;
+}
+
 // A curve that a search over a valid grid filled. Only then does a reference likelihood
 // too small to scale by mean "draw it unscaled" rather than "nothing to draw": a failed
 // validation or a search that ended before the first plotted density leaves no curve.
@@ -84,7 +138,9 @@ ChartDescription DescribeProbabilityChart(const Module1& state) {
     if (!BuildPlotData(state, chart)) return chart;
     chart.reached = ChartStep::DataBuilt;
 
-    if (!ScaleTinyCurve(state, chart)) {
+    const bool scaledIt = state.LikelihoodUnderflow == kTrue ? ScaleUnderflowedCurve(state, chart)
+                                                             : ScaleTinyCurve(state, chart);
+    if (!scaledIt) {
         if (!IsSearchedCurve(state, chart)) return chart;
         chart.scaleSkipped = true;
     }
@@ -117,9 +173,13 @@ void CaptionChart(ChartDescription& chart) {
             text::Tr(chart.mpnAboveRange ? text::kChartTitleAboveRange : text::kChartTitle, figure);
     }
     if (chart.has(ChartStep::ValueAxisCaptioned)) {
-        chart.valueAxisTitle = chart.scaled ? text::Tr(text::kScaledValueAxisTitle,
-                                                       FormatScaleFactor(*chart.scaleFactor))
-                                            : text::Tr(text::kValueAxisTitle);
+        if (!chart.scaled)
+            chart.valueAxisTitle = text::Tr(text::kValueAxisTitle);
+        else
+            chart.valueAxisTitle =
+                text::Tr(text::kScaledValueAxisTitle,
+                         chart.scaleLog10 ? FormatScaleFactorFromLog10(*chart.scaleLog10)
+                                          : FormatScaleFactor(*chart.scaleFactor));
     }
     if (chart.has(ChartStep::CategoryAxisDone))
         chart.categoryAxisTitle = text::Tr(text::kCategoryAxisTitle);

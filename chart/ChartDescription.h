@@ -49,7 +49,11 @@ struct ChartDescription {
     std::vector<double> densities;      // kChartColumns entries once DataBuilt, per mL
     std::vector<double> probabilities;  // kChartColumns entries once DataBuilt, after scaling
     bool scaled = false;
-    std::optional<double> scaleFactor;  // set only when scaled
+    // Set only when scaled; left unset where the factor of an underflowed curve exceeds a double.
+    std::optional<double> scaleFactor;
+    // log10 of the factor, set only where an underflowed curve was scaled from its
+    // log-likelihoods (the state's LikelihoodUnderflow).
+    std::optional<double> scaleLog10;
     // A valid curve whose reference likelihood was too small to scale by was drawn unscaled.
     bool scaleSkipped = false;
 
@@ -68,7 +72,9 @@ struct ChartDescription {
 };
 
 // Draws the probability chart of the last calculation as data. Reads LambdaGrid and
-// LikelihoodGrid (every 200th entry and entry 50), GridValid and MpnPer100Ml. The title's MPN
+// LikelihoodGrid (every 200th entry and entry 50), GridValid and MpnPer100Ml; where
+// LikelihoodUnderflow is set, the loaded series (DilutionCount rows of SampleVolume,
+// PositiveTubes, NegativeTubes) for the log-likelihoods of those entries. The title's MPN
 // figure comes back in mpnTitleText, for the caller to keep in the state's MpnTitleText.
 // Never throws: an error ends the description at the step where it happened.
 ChartDescription DescribeProbabilityChart(const Module1& state);

@@ -1,6 +1,9 @@
-// Batch evaluation: each sample through the one calculation, samples shared among threads.
+// Batch evaluation: each distinct series through the one calculation, shared among threads.
 #include "cli/BatchWork.h"
 
+#include <bit>
+#include <cstdlib>
+#include <cstring>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -11,31 +14,24 @@ namespace tubewise::cli {
 
 namespace {
 
-void Work(std::span<const BatchSample> samples, std::span<BatchRecord> out,
-          const stats::StatisticsOptions& options, std::atomic<int>& next, std::atomic<int>& done,
-          const std::atomic<bool>& stop) {
-    while (!stop.load(std::memory_order_relaxed)) {
-        const int i = next.fetch_add(1);
-        if (i >= static_cast<int>(samples.size())) return;
-        out[static_cast<std::size_t>(i)] =
-            EvaluateSample(samples[static_cast<std::size_t>(i)], options);
-        done.fetch_add(1);
-    }
+// TUBEWISE_FULL_SEARCH=1 turns off both shortcuts of the batch: every sample runs its own full
+// search over all candidates, as the windows do. The output must be the same byte for byte;
+// the tests compare the two.
+bool FullSearchForced() {
+    static const bool forced = [] {
+        const char* value = std::getenv("TUBEWISE_FULL_SEARCH");
+        return value && std::strcmp(value, "1") == 0;
+    }();
+    return forced;
 }
 
-}  // namespace
-
-BatchRecord EvaluateSample(const BatchSample& sample, const stats::StatisticsOptions& options) {
+// The figures of one series; line, id and dilutions are the sample's own.
+BatchRecord EvaluateSeries(const Series& series, const stats::StatisticsOptions& options) {
     BatchRecord r;
-    r.line = sample.line;
-    r.id = sample.id;
-    r.dilutions = sample.dilutions;
-    r.error = sample.error;
-    if (!r.error.empty()) return r;
-
     CalculationOptions calculation;  // a search that cannot finish is reported as a fault
     calculation.statistics = options;
-    const Calculation calc = Calculate(sample.series, calculation);
+    calculation.wantCurve = FullSearchForced();  // the batch writes figures only
+    const Calculation calc = Calculate(series, calculation);
     r.searchEnd = calc.search.end;
     if (r.searchEnd == SearchEnd::Completed) {
         r.maxLikelihood = calc.search.maxLikelihood;
@@ -51,22 +47,136 @@ BatchRecord EvaluateSample(const BatchSample& sample, const stats::StatisticsOpt
     return r;
 }
 
+BatchRecord WithIdentity(BatchRecord figures, const BatchSample& sample) {
+    figures.line = sample.line;
+    figures.id = sample.id;
+    figures.dilutions = sample.dilutions;
+    return figures;
+}
+
+// One distinct series of a chunk and the samples that hold it.
+struct Work {
+    const Series* series = nullptr;
+    int samples = 0;
+    BatchRecord figures;
+};
+
+void Evaluate(std::span<Work> work, const stats::StatisticsOptions& options, std::atomic<int>& next,
+              std::atomic<int>& done, const std::atomic<bool>& stop) {
+    while (!stop.load(std::memory_order_relaxed)) {
+        const int i = next.fetch_add(1);
+        if (i >= static_cast<int>(work.size())) return;
+        Work& w = work[static_cast<std::size_t>(i)];
+        w.figures = EvaluateSeries(*w.series, options);
+        done.fetch_add(w.samples);
+    }
+}
+
+}  // namespace
+
+BatchRecord EvaluateSample(const BatchSample& sample, const stats::StatisticsOptions& options) {
+    if (!sample.error.empty()) {
+        BatchRecord r;
+        r.error = sample.error;
+        return WithIdentity(r, sample);
+    }
+    return WithIdentity(EvaluateSeries(sample.series, options), sample);
+}
+
+SeriesCache::Key SeriesCache::KeyOf(const Series& series) {
+    Key key{};
+    key[0] = static_cast<std::uint64_t>(series.count);
+    for (int j = 0; j < series.count && j < kGridRows; ++j) {
+        const SeriesRow& row = series.rows[static_cast<std::size_t>(j)];
+        key[static_cast<std::size_t>(1 + 2 * j)] = std::bit_cast<std::uint64_t>(row.volume);
+        key[static_cast<std::size_t>(2 + 2 * j)] =
+            static_cast<std::uint16_t>(row.positive) |
+            static_cast<std::uint64_t>(static_cast<std::uint16_t>(row.negative)) << 16;
+    }
+    return key;
+}
+
+std::size_t SeriesCache::KeyHash::operator()(const Key& key) const {
+    std::uint64_t h = 0xcbf29ce484222325u;  // FNV-1a over the words, mixed once more
+    for (const std::uint64_t word : key) {
+        h ^= word;
+        h *= 0x100000001b3u;
+        h ^= h >> 29;
+    }
+    return static_cast<std::size_t>(h);
+}
+
+const BatchRecord* SeriesCache::Find(const Key& key) const {
+    const auto found = figures_.find(key);
+    return found == figures_.end() ? nullptr : &found->second;
+}
+
+void SeriesCache::Add(const Key& key, const BatchRecord& figures) {
+    if (figures_.size() >= limit_) figures_.clear();
+    figures_.emplace(key, figures);
+}
+
 bool EvaluateSamples(std::span<const BatchSample> samples, std::span<BatchRecord> out,
                      const stats::StatisticsOptions& options, int threads, std::atomic<int>& done,
-                     const std::atomic<bool>& stop) {
+                     const std::atomic<bool>& stop, SeriesCache* cache) {
+    const bool share = !FullSearchForced();
+    // The work item each sample takes its figures from; -1 for a bad line or a series the
+    // cache holds, whose records are written at once.
+    std::vector<int> source(samples.size(), -1);
+    std::vector<Work> work;
+    std::vector<SeriesCache::Key> keys;
+    std::unordered_map<SeriesCache::Key, int, SeriesCache::KeyHash> index;
+    int settled = 0;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const BatchSample& sample = samples[i];
+        if (!sample.error.empty()) {
+            out[i] = EvaluateSample(sample, options);
+            ++settled;
+            continue;
+        }
+        if (!share) {
+            source[i] = static_cast<int>(work.size());
+            work.push_back({&sample.series, 1, {}});
+            continue;
+        }
+        const SeriesCache::Key key = SeriesCache::KeyOf(sample.series);
+        if (const BatchRecord* known = cache ? cache->Find(key) : nullptr) {
+            out[i] = WithIdentity(*known, sample);
+            ++settled;
+            continue;
+        }
+        const auto [at, added] = index.try_emplace(key, static_cast<int>(work.size()));
+        if (added) {
+            work.push_back({&sample.series, 0, {}});
+            keys.push_back(key);
+        }
+        ++work[static_cast<std::size_t>(at->second)].samples;
+        source[i] = at->second;
+    }
+
     std::atomic<int> next{0};
     std::vector<std::thread> helpers;
-    for (int t = 1; t < threads; ++t) {
+    for (int t = 1; t < threads && t < static_cast<int>(work.size()); ++t) {
         try {
-            helpers.emplace_back(Work, samples, out, std::cref(options), std::ref(next),
-                                 std::ref(done), std::cref(stop));
+            helpers.emplace_back(Evaluate, std::span<Work>(work), std::cref(options),
+                                 std::ref(next), std::ref(done), std::cref(stop));
         } catch (const std::system_error&) {
             break;  // fewer threads only cost time
         }
     }
-    Work(samples, out, options, next, done, stop);
+    Evaluate(work, options, next, done, stop);
     for (std::thread& h : helpers) h.join();
-    return next.load() >= static_cast<int>(samples.size()) && !stop.load();
+    if (next.load() < static_cast<int>(work.size()) || stop.load()) return false;
+
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        if (source[i] >= 0)
+            out[i] = WithIdentity(work[static_cast<std::size_t>(source[i])].figures, samples[i]);
+    }
+    if (cache) {
+        for (std::size_t w = 0; w < keys.size(); ++w) cache->Add(keys[w], work[w].figures);
+    }
+    done.fetch_add(settled);
+    return true;
 }
 
 }  // namespace tubewise::cli

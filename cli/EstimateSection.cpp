@@ -1,8 +1,11 @@
 // The estimate section of tubewise-cli: figures of the search and of Thomas' formula.
 #include "cli/EstimateSection.h"
 
+#include <cmath>
+
 #include "cli/JsonNumber.h"
 #include "cli/OutputTarget.h"
+#include "results/ResultTexts.h"
 
 namespace tubewise::cli {
 
@@ -34,6 +37,10 @@ void EstimateSection::AddJson(const Evaluation& run, const Invocation&, QJsonObj
     const Module1& s = run.state;
     report[QStringLiteral("dilutions")] = s.DilutionCount;
     report[QStringLiteral("max_likelihood")] = JsonNumber(s.MaxLikelihood);
+    // The size of a likelihood that max_likelihood cannot hold (0 there where it underflowed);
+    // null where no candidate has a positive likelihood.
+    report[QStringLiteral("max_log10_likelihood")] =
+        JsonNumber(s.MaxLogLikelihood / std::log(10.0));
     report[QStringLiteral("mpn_per_ml")] = JsonNumber(s.MpnPerMl);
     report[QStringLiteral("mpn_per_100ml")] = JsonNumber(s.MpnPer100Ml);
     report[QStringLiteral("lower_bound")] = run.calc.lowerBound;
@@ -55,7 +62,7 @@ void EstimateSection::AddText(const Evaluation& run, const Invocation&, QStringL
                      .arg(stop.row > 0 ? QStringLiteral(", row %1").arg(stop.row) : QString());
     }
     lines << QStringLiteral("Maximum likelihood:  %1")
-                 .arg(QString::fromStdString(FormatGeneral(s.MaxLikelihood, NumberLocale{})));
+                 .arg(QString::fromStdString(LikelihoodText(s, NumberLocale{})));
     if (run.calc.lowerBound) {
         lines << QStringLiteral(
                      "MPN per mL:          > %1 (lower bound: the likelihood still "

@@ -11,8 +11,14 @@ namespace {
 
 // The search proper and everything after it, once the grid is judged.
 Calculation Finish(Calculation calc, const SeriesLoad& load, const CalculationOptions& options) {
+    if (options.statistics) calc.statistics = StatisticsOf(load, *options.statistics);
     if (calc.check.valid) {
-        calc.search = SearchLikelihood(load);
+        SearchOptions search;
+        search.wantCurve = options.wantCurve;
+        // The exact estimate, computed for the statistics anyway, tells the search where to look.
+        if (calc.statistics && calc.statistics->check.fault == stats::SeriesFault::None)
+            search.exactMle = calc.statistics->mle;
+        calc.search = SearchLikelihood(load, search);
         if (calc.search.end == SearchEnd::Fault && options.failedSearch == FailedSearch::Discard) {
             // A half-finished curve or zero figures must never pass for a result.
             const SearchStop stop = calc.search.stop;
@@ -39,7 +45,6 @@ Calculation Finish(Calculation calc, const SeriesLoad& load, const CalculationOp
     loaded.count = calc.dilutions;
     calc.thomas = ComputeThomas(loaded);
     calc.lowerBound = calc.search.gridValid && SearchAnswerIsLowerBound(calc.search);
-    if (options.statistics) calc.statistics = StatisticsOf(load, *options.statistics);
     return calc;
 }
 

@@ -26,6 +26,10 @@ enum class FailedSearch {
 
 struct CalculationOptions {
     FailedSearch failedSearch = FailedSearch::Keep;
+    // false where only the figures are wanted (the batch): the search skips the candidates it
+    // proves cannot hold the answer (SearchOptions::wantCurve), its figures stay the full
+    // search's bit for bit, and search.curve may be empty.
+    bool wantCurve = true;
     std::optional<stats::StatisticsOptions> statistics;  // the exact statistics, when wanted
 };
 

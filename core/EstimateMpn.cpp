@@ -1,13 +1,18 @@
-// The exhaustive maximum-likelihood search over the 10000 candidate densities.
+// The maximum-likelihood search over the 10000 candidate densities: the full search with its
+// curve, and the answer alone from a proven window of candidates.
 #include "core/EstimateMpn.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <system_error>
-#include <thread>
+#include <limits>
+#include <optional>
+#include <span>
+#include <vector>
 
+#include "core/LikelihoodBound.h"
 #include "core/ValidateGrid.h"
+#include "core/stats/MpnStatistics.h"
 
 namespace tubewise {
 
@@ -33,8 +38,8 @@ inline bool Finite(double v) {
 // order the procedure writes them, so that a fault leaves them exactly as far as they were
 // written. While the first candidate is evaluated the rows are loaded from `loading` as they
 // are met.
-bool EvaluateInPlace(SearchResult& r, Curve& curve, const SeriesLoad* loading, int i,
-                     bool compare) {
+bool EvaluateInPlace(SearchResult& r, const double* lambda, double* likelihoods,
+                     const SeriesLoad* loading, int i, bool compare) {
     const int n = r.loaded.series.count;
     for (int j = 1; j <= n; ++j) {
         r.stop = {i, j};
@@ -49,7 +54,7 @@ bool EvaluateInPlace(SearchResult& r, Curve& curve, const SeriesLoad* loading, i
             if (cells < 3) return false;  // this cell did not convert
         }
         const std::size_t at = static_cast<std::size_t>(j - 1);
-        const double exponent = -row.volume * curve.lambda[static_cast<std::size_t>(i)];
+        const double exponent = -row.volume * lambda[i];
         if (!Finite(exponent)) return false;
         r.poissonExponent[at] = exponent;
         const double negativeChance = std::exp(r.poissonExponent[at]);
@@ -61,7 +66,7 @@ bool EvaluateInPlace(SearchResult& r, Curve& curve, const SeriesLoad* loading, i
         r.dilutionTerm[at] = factor;
     }
     r.stop = {i, 0};
-    double& likelihood = curve.likelihood[static_cast<std::size_t>(i)];
+    double& likelihood = likelihoods[i];
     if (n >= 2) {
         for (std::size_t k = 0; k + 1 < static_cast<std::size_t>(n); ++k) {
             r.runningProduct[k] = r.dilutionTerm[k];
@@ -77,14 +82,24 @@ bool EvaluateInPlace(SearchResult& r, Curve& curve, const SeriesLoad* loading, i
     }
     if (compare && r.maxLikelihood < likelihood) {
         r.maxLikelihood = likelihood;
-        r.mpnPerMl = curve.lambda[static_cast<std::size_t>(i)];
+        r.mpnPerMl = lambda[i];
     }
     return true;
 }
 
 // Likelihoods of candidates [from, to) into out[], with the same operations in the same order
 // as EvaluateInPlace. Returns the first candidate that faults, or `to`.
-int Likelihoods(const Series& s, const double* lambda, double* out, int from, int to) {
+int Likelihoods(const Series& series, const double* lambda, double* out, int from, int to) {
+    if (from >= to) return to;
+    // A local copy: through a reference the rows would be loaded again after every libm call.
+    const Series s = series;
+    // |v * l| only grows with l, so exponents finite at the range's largest density are finite
+    // at every one before it. Then one test per candidate finds the same first fault: a factor
+    // that is not finite leaves every later product infinite or not a number (inf * 0 too).
+    bool exponentsFinite = true;
+    for (int j = 0; j < s.count; ++j)
+        exponentsFinite =
+            exponentsFinite && Finite(-s.rows[static_cast<std::size_t>(j)].volume * lambda[to - 1]);
     for (int i = from; i < to; ++i) {
         const double lam = lambda[i];
         double product = 0;
@@ -94,98 +109,299 @@ int Likelihoods(const Series& s, const double* lambda, double* out, int from, in
             const double negativeChance = std::exp(exponent);
             const double factor = IntPower(1.0 - negativeChance, row.positive) *
                                   IntPower(negativeChance, row.negative);
-            if (!Finite(exponent) || !Finite(factor)) return i;
+            if (!exponentsFinite && (!Finite(exponent) || !Finite(factor))) return i;
             product = j == 0 ? factor : factor * product;
-            if (!Finite(product)) return i;
         }
+        if (!Finite(product)) return i;
         out[i] = product;
     }
     return to;
 }
 
-// Candidates [from, to) on two threads when the machine has them; returns the first fault.
-// Both threads take chunks from a shared counter, so a helper thread that starts late (thread
-// creation alone costs 0.1 to 0.2 ms on a virtual machine) only takes fewer chunks. Each chunk
-// stops at its own first fault; every candidate before the smallest of those was computed.
-int LikelihoodsInParallel(const Series& s, const double* lambda, double* out, int from, int to) {
-    // Asking the system costs a file read; the answer does not change during a run.
-    static const unsigned cores = std::thread::hardware_concurrency();
-    if (cores < 2) return Likelihoods(s, lambda, out, from, to);
-    constexpr int kChunk = 250;
-    std::atomic<int> next{from};
-    std::atomic<int> firstFault{to};
-    const auto work = [&] {
-        for (;;) {
-            const int begin = next.fetch_add(kChunk);
-            if (begin >= to) return;
-            const int end = std::min(begin + kChunk, to);
-            const int fault = Likelihoods(s, lambda, out, begin, end);
-            if (fault == end) continue;
-            int seen = firstFault.load();
-            while (fault < seen && !firstFault.compare_exchange_weak(seen, fault)) {
+// The candidate densities as the search forms them, each the previous plus the step (never
+// i * step), formed once for every search: entry i is candidate i, 1..kCandidateCount + 1.
+const double* CandidateDensities() {
+    static const std::vector<double> table = [] {
+        std::vector<double> t(kCandidateCount + 2, 0.0);
+        t[1] = kFirstCandidate;
+        for (int i = 2; i <= kCandidateCount + 1; ++i) t[i] = t[i - 1] + kStep;
+        return t;
+    }();
+    return table.data();
+}
+
+// ln(1 - exp(x)) for x < 0 without cancellation at either end.
+double Log1MinusExp(double x) {
+    return x > -0.6931471805599453 ? std::log(-std::expm1(x)) : std::log1p(-std::exp(x));
+}
+
+// Below this maximum the comparison of log-likelihoods may change an answer; from it on, for a
+// series of the usual kind, it provably cannot (UnderflowCannotHideAnswer).
+constexpr double kProvenMaximum = 1e-290;
+
+// Whether a completed search's answer provably stands under the underflow rule without
+// evaluating a log-likelihood. For a series of the usual kind whose rounding bound G over all
+// candidates exists (LikelihoodBound.h), a candidate whose computed likelihood is 0 has an exact
+// likelihood below 2^-1020, so an exact log-likelihood below -706.9; the log form is computed
+// from terms that are all negative, each within a few u relative plus a few u absolute per tube,
+// so it stays below -700, while ln(maxLikelihood) >= ln(1e-290) > -668.
+bool UnderflowCannotHideAnswer(const Series& s, double maxLikelihood, const double* lambda) {
+    return maxLikelihood >= kProvenMaximum &&
+           std::isfinite(RoundingBound(s, lambda[1], lambda[kCandidateCount]));
+}
+
+// The underflow rule, on a completed search (candidates 1..kCandidateCount evaluated):
+// the documented products can underflow to 0 long before the likelihood means nothing (2000
+// tubes at 1 mL stay below 1e-600 at every density), and a maximum of 0 over all candidates
+// would name no density at all. The underflow hides the answer where some candidate whose
+// likelihood computed to exactly 0 has a log-likelihood above ln(maxLikelihood) (ln 0 =
+// -infinity): then, and only then, the answer is the first candidate of largest
+// log-likelihood over all candidates (strict comparison: the smallest density wins a tie), its
+// likelihood as the products give it (0 or a denormal) stays in maxLikelihood, and the log
+// figure carries its size. Every other search keeps the documented answer bit for bit. For a
+// series of the usual kind this happens only where the largest likelihood is below 1e-290,
+// mostly where every candidate computed to 0; a partial case (a denormal maximum beside
+// candidates that underflowed) is decided by the same comparison. A likelihood that is exactly
+// 0 (a positive tube without sample) has log-likelihood -infinity and never wins.
+void ApplyUnderflowRule(SearchResult& r, const Curve& c) {
+    const Series& s = r.loaded.series;
+    const double* lambda = c.lambda.data();
+    const double* likelihood = c.likelihood.data();
+    const double largest = r.maxLikelihood;
+    if (!UnderflowCannotHideAnswer(s, largest, lambda)) {
+        const double logLargest =
+            largest > 0 ? std::log(largest) : -std::numeric_limits<double>::infinity();
+        bool hidden = false;
+        for (int i = 1; i <= kCandidateCount && !hidden; ++i)
+            hidden = likelihood[i] == 0 && LogLikelihoodAt(s, lambda[i]) > logLargest;
+        if (hidden) {
+            double best = -std::numeric_limits<double>::infinity();
+            int at = 0;
+            for (int i = 1; i <= kCandidateCount; ++i) {
+                const double logLikelihood = LogLikelihoodAt(s, lambda[i]);
+                if (best < logLikelihood) {
+                    best = logLikelihood;
+                    at = i;
+                }
             }
+            r.mpnPerMl = lambda[at];
+            r.maxLikelihood = likelihood[at];
+            r.maxLogLikelihood = best;
+            r.likelihoodUnderflow = true;
+            return;
         }
-    };
-    std::thread helper;
-    try {
-        helper = std::thread(work);
-    } catch (const std::system_error&) {
-        // Without a second thread this one takes every chunk.
     }
-    work();
-    if (helper.joinable()) helper.join();
-    return firstFault.load();
+    if (largest >= std::numeric_limits<double>::min())
+        r.maxLogLikelihood = std::log(largest);
+    else if (r.mpnPerMl > 0)
+        r.maxLogLikelihood = LogLikelihoodAt(s, r.mpnPerMl);
 }
 
 }  // namespace
 
-SearchResult SearchLikelihood(const SeriesLoad& load) {
+double LogLikelihoodAt(const Series& s, double lambda) {
+    double sum = 0;
+    for (int j = 0; j < s.count; ++j) {
+        const SeriesRow& row = s.rows[static_cast<std::size_t>(j)];
+        const double exponent = -row.volume * lambda;
+        if (row.positive != 0) sum += row.positive * Log1MinusExp(exponent);
+        if (row.negative != 0) sum += row.negative * exponent;
+    }
+    return sum;
+}
+
+namespace {
+
+// A curve to fill: the last one this thread filled once nobody holds it any more. Two fresh
+// 80 KB arrays per search went back to the system when freed and came back as new pages,
+// whose faults cost a third as much as the whole search of one dilution.
+std::shared_ptr<Curve> CurveToFill() {
+    thread_local std::shared_ptr<Curve> spare;
+    if (spare && spare.use_count() == 1) {
+        // The last other owner let go of it with a release; this pairs with that, so its
+        // reads of the old curve happen before the writes to come.
+        std::atomic_thread_fence(std::memory_order_acquire);
+        return spare;
+    }
+    spare = std::make_shared<Curve>();
+    return spare;
+}
+
+// Every candidate, the whole curve: what the windows, --curve and the chart show.
+SearchResult FullSearch(const SeriesLoad& load) {
     SearchResult r;
     r.gridValid = true;
     r.end = SearchEnd::Completed;
     r.loaded.series.count = load.series.count;
-    auto curve = std::make_shared<Curve>();
-    curve->lambda.assign(kCurveSize + 1, 0.0);
-    curve->likelihood.assign(kCurveSize + 1, 0.0);
+    const std::shared_ptr<Curve> curve = CurveToFill();
+    // The densities are copied whole; past the candidate the search reaches they are zeroed.
+    curve->lambda.reserve(kCurveSize + 1);
+    curve->lambda.assign(CandidateDensities(), CandidateDensities() + kCandidateCount + 2);
+    curve->lambda.resize(kCurveSize + 1, 0.0);
+    // Every likelihood entry is written below, so a reused curve is not zeroed first.
+    curve->likelihood.resize(kCurveSize + 1);
+    curve->likelihood[0] = 0;
     r.curve = curve;
     Curve& c = *curve;
+    const double* lambda = c.lambda.data();
+    double* likelihood = c.likelihood.data();
 
-    c.lambda[1] = kFirstCandidate;
     r.maxLikelihood = 0;
     r.mpnPerMl = 0;
     // The first candidate loads the series row by row between forming the factors, so a cell
     // that failed to convert ends the search with exactly the rows before it loaded.
-    if (!EvaluateInPlace(r, c, &load, 1, true)) {
+    if (!EvaluateInPlace(r, lambda, likelihood, &load, 1, true)) {
+        std::fill(c.lambda.begin() + 2, c.lambda.end(), 0.0);
+        std::fill(c.likelihood.begin() + 1, c.likelihood.end(), 0.0);
         r.end = SearchEnd::Fault;
         return r;
     }
 
-    // Every later candidate uses the series loaded once; the candidate sums cannot overflow.
-    for (int i = 2; i <= kCandidateCount + 1; ++i) c.lambda[i] = c.lambda[i - 1] + kStep;
-    const int firstFault = LikelihoodsInParallel(r.loaded.series, c.lambda.data(),
-                                                 c.likelihood.data(), 2, kCandidateCount + 1);
+    // Every later candidate uses the series loaded once, on the calling thread: the batch's
+    // workers already fill the cores, and a helper thread per search cost more than it saved.
+    const int firstFault = Likelihoods(r.loaded.series, lambda, likelihood, 2, kCandidateCount + 1);
     const int last = std::min(firstFault, kCandidateCount);
     for (int i = 2; i < last; ++i) {
         // Only a strictly greater likelihood replaces the maximum: the smallest density wins.
-        if (r.maxLikelihood < c.likelihood[i]) {
-            r.maxLikelihood = c.likelihood[i];
-            r.mpnPerMl = c.lambda[i];
+        if (r.maxLikelihood < likelihood[i]) {
+            r.maxLikelihood = likelihood[i];
+            r.mpnPerMl = lambda[i];
         }
     }
     // Past the candidate the search reached nothing was formed.
     for (int i = last + 1; i <= kCurveSize; ++i) {
-        c.lambda[i] = 0;
-        c.likelihood[i] = 0;
+        c.lambda[static_cast<std::size_t>(i)] = 0;
+        c.likelihood[static_cast<std::size_t>(i)] = 0;
     }
     // The work arrays end as the candidate-by-candidate procedure leaves them: the one before
-    // the last writes every entry, the last overwrites as far as it gets.
-    EvaluateInPlace(r, c, nullptr, last - 1, false);
-    if (!EvaluateInPlace(r, c, nullptr, last, true)) {
+    // the last writes every entry, the last overwrites as far as it gets (its likelihood too,
+    // which stays 0 where it faults before the products).
+    c.likelihood[static_cast<std::size_t>(last)] = 0;
+    EvaluateInPlace(r, lambda, likelihood, nullptr, last - 1, false);
+    if (!EvaluateInPlace(r, lambda, likelihood, nullptr, last, true)) {
         r.end = SearchEnd::Fault;
         return r;
     }
-    c.lambda[kCandidateCount + 1] = c.lambda[kCandidateCount] + kStep;
+    c.lambda[kCandidateCount + 1] = CandidateDensities()[kCandidateCount + 1];
+    ApplyUnderflowRule(r, c);
     return r;
+}
+
+constexpr double kUnit = std::numeric_limits<double>::epsilon() / 2;
+constexpr int kFirstHalfWidth = 4;
+constexpr int kLargestWindow = 1024;
+
+// The candidate nearest the exact maximum-likelihood density.
+std::optional<int> NearestCandidate(const Series& s, const std::optional<stats::Mle>& known) {
+    stats::Mle mle;
+    if (known) {
+        mle = *known;
+    } else {
+        std::array<stats::Dilution, kGridRows> dilutions{};
+        for (int j = 0; j < s.count; ++j) {
+            const SeriesRow& row = s.rows[static_cast<std::size_t>(j)];
+            dilutions[static_cast<std::size_t>(j)] = {row.volume, row.positive + row.negative,
+                                                      row.positive};
+        }
+        const std::span<const stats::Dilution> series(dilutions.data(),
+                                                      static_cast<std::size_t>(s.count));
+        if (stats::CheckSeries(series).fault != stats::SeriesFault::None) return std::nullopt;
+        mle = stats::ExactMle(series);
+    }
+    if (mle.kind == stats::MleKind::Zero) return 1;
+    if (mle.kind == stats::MleKind::Infinite) return kCandidateCount;
+    const double at = mle.perMl / kStep;
+    if (!(at >= 0)) return std::nullopt;
+    return static_cast<int>(std::lround(std::clamp(at, 1.0, double{kCandidateCount})));
+}
+
+// The full search's answer without the whole curve, from a window of candidates around the
+// exact maximum, evaluated with the very arithmetic of the full search (Likelihoods, the same
+// densities), so that every value in it is the full search's bit for bit. What lies outside
+// the window is excluded by proof, never by evaluation (LikelihoodBound.h): with G the rounding
+// bound over all candidates,
+//  - left of the window's first candidate a, the exact likelihood L rises strictly up to a
+//    (ln L is concave and its derivative at a is proven positive), so every candidate i < a
+//    has L_i < L_a; a computed value that is a normal double is within a factor e^G of the
+//    exact one, so computed_i < e^G L_a <= e^2G computed_a, and a computed value below DBL_MIN
+//    is below the window's maximum anyway (which must be at least 1e-290); the same holds
+//    right of the last candidate b, where L falls strictly;
+//  - so once the window's maximum exceeds computed_a * (1 + 4G + 16u) and computed_b * (1 + 4G
+//    + 16u) (e^2G <= 1 + 4G for G <= 0.01; 16u covers the rounding of this very comparison),
+//    every candidate outside is computed strictly smaller: it can neither be larger nor tie
+//    with an earlier first maximum, and the first maximum inside the window is the full
+//    search's answer;
+//  - the underflow rule cannot apply (UnderflowCannotHideAnswer: maximum >= 1e-290, G finite).
+// Otherwise the window widens, doubling, up to kLargestWindow candidates; a flat curve (one that
+// rounds to 1 over a range), an underflowed one, or a series outside the bounds' reach gets
+// nullopt, and the caller runs the full search.
+std::optional<SearchResult> AnswerFromWindow(const SeriesLoad& load,
+                                             const std::optional<stats::Mle>& known) {
+    const Series& s = load.series;
+    if (!load.complete() || !BoundsApply(s)) return std::nullopt;
+    const double* lambda = CandidateDensities();
+    const double bound = RoundingBound(s, lambda[1], lambda[kCandidateCount]);
+    if (!std::isfinite(bound)) return std::nullopt;
+    const std::optional<int> centre = NearestCandidate(s, known);
+    if (!centre) return std::nullopt;
+
+    // Reused from search to search: only the window's entries are written and read.
+    thread_local std::vector<double> scratch(kCandidateCount + 1);
+    double* likelihood = scratch.data();
+    int a = std::max(1, *centre - kFirstHalfWidth);
+    int b = std::min(kCandidateCount, *centre + kFirstHalfWidth);
+    if (Likelihoods(s, lambda, likelihood, a, b + 1) != b + 1) return std::nullopt;
+    const double margin = 1 + 4 * bound + 16 * kUnit;
+    for (int widen = 2 * kFirstHalfWidth;; widen *= 2) {
+        int best = a;
+        for (int i = a + 1; i <= b; ++i)
+            if (likelihood[best] < likelihood[i]) best = i;
+        const double largest = likelihood[best];
+        if (!(largest >= kProvenMaximum)) return std::nullopt;
+        const bool leftClear = a == 1 || (likelihood[a] * margin < largest &&
+                                          ExactSlope(s, lambda[a]) == Slope::Rising);
+        const bool rightClear =
+            b == kCandidateCount ||
+            (likelihood[b] * margin < largest && ExactSlope(s, lambda[b]) == Slope::Falling);
+        if (leftClear && rightClear) {
+            SearchResult r;
+            r.gridValid = true;
+            r.end = SearchEnd::Completed;
+            r.loaded.series.count = s.count;
+            for (int j = 0; j < s.count; ++j)
+                r.loaded.series.rows[static_cast<std::size_t>(j)] =
+                    s.rows[static_cast<std::size_t>(j)];
+            r.loaded.loadedCells = 3 * s.count;
+            // The work arrays as the full search leaves them: its last two candidates.
+            EvaluateInPlace(r, lambda, likelihood, nullptr, kCandidateCount - 1, false);
+            EvaluateInPlace(r, lambda, likelihood, nullptr, kCandidateCount, false);
+            r.maxLikelihood = largest;
+            r.mpnPerMl = lambda[best];
+            r.maxLogLikelihood = std::log(largest);
+            return r;
+        }
+        if (b - a + 1 >= kLargestWindow) return std::nullopt;
+        if (!leftClear) {
+            const int from = std::max(1, a - widen);
+            if (Likelihoods(s, lambda, likelihood, from, a) != a) return std::nullopt;
+            a = from;
+        }
+        if (!rightClear) {
+            const int to = std::min(kCandidateCount, b + widen);
+            if (Likelihoods(s, lambda, likelihood, b + 1, to + 1) != to + 1) return std::nullopt;
+            b = to;
+        }
+    }
+}
+
+}  // namespace
+
+SearchResult SearchLikelihood(const SeriesLoad& load, const SearchOptions& options) {
+    if (!options.wantCurve) {
+        if (std::optional<SearchResult> answer = AnswerFromWindow(load, options.exactMle))
+            return std::move(*answer);
+    }
+    return FullSearch(load);
 }
 
 bool SearchAnswerIsLowerBound(const SearchResult& search) {
@@ -202,7 +418,9 @@ bool SearchAnswerIsLowerBound(const SearchResult& search) {
 }
 
 void StoreSearch(Module1& state, const SearchResult& search) {
-    RecreateArrays(state);
+    // A curve replaces every element of the two long arrays: zeroing them first shows nowhere.
+    const bool curveReplacesAll = search.gridValid && search.curve;
+    RecreateArrays(state, !curveReplacesAll);
     if (!search.gridValid) {
         state.GridValid = kFalse;
         return;
@@ -219,15 +437,17 @@ void StoreSearch(Module1& state, const SearchResult& search) {
         state.DilutionTerm(j) = search.dilutionTerm[at];
         state.RunningProduct(j) = search.runningProduct[at];
     }
-    if (search.curve) {
-        // data()[i - 1] is element i; both curves hold kCurveSize elements after entry 0.
-        std::copy(search.curve->lambda.begin() + 1, search.curve->lambda.end(),
-                  state.LambdaGrid.data());
-        std::copy(search.curve->likelihood.begin() + 1, search.curve->likelihood.end(),
-                  state.LikelihoodGrid.data());
+    if (curveReplacesAll) {
+        // Element i is entry i of the curve; both hold kCurveSize elements after entry 0.
+        state.LambdaGrid.Assign(search.curve->lambda.data() + 1,
+                                search.curve->lambda.data() + kCurveSize + 1);
+        state.LikelihoodGrid.Assign(search.curve->likelihood.data() + 1,
+                                    search.curve->likelihood.data() + kCurveSize + 1);
     }
     state.MaxLikelihood = search.maxLikelihood;
     state.MpnPerMl = search.mpnPerMl;
+    state.MaxLogLikelihood = search.maxLogLikelihood;
+    state.LikelihoodUnderflow = search.likelihoodUnderflow ? kTrue : kFalse;
 }
 
 SearchEnd EstimateMpn(Module1& state, const GridTexts& grid, const NumberLocale& locale,

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
+#include <limits>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/GridTexts.h"
@@ -10,6 +12,7 @@
 #include "core/Module1.h"
 #include "core/NumberText.h"
 #include "core/Series.h"
+#include "core/stats/MpnStatistics.h"
 
 namespace tubewise {
 
@@ -52,15 +55,45 @@ struct SearchResult {
     std::array<double, kGridRows> poissonExponent{};
     std::array<double, kGridRows> dilutionTerm{};
     std::array<double, kGridRows> runningProduct{};
+    // The likelihood at the answer as the documented arithmetic gives it: 0 where it underflowed.
     double maxLikelihood = 0;
     double mpnPerMl = 0;
+    // Natural log of the likelihood at the answer: ln(maxLikelihood) where that is a normal
+    // double, else the log-likelihood (LogLikelihoodAt); -infinity where no candidate has a
+    // positive likelihood or the search did not complete.
+    double maxLogLikelihood = -std::numeric_limits<double>::infinity();
+    // The products underflowed where the answer lies (the rule in SearchLikelihood): the answer
+    // came from comparing log-likelihoods, and maxLikelihood is 0 or below the smallest normal
+    // double; only maxLogLikelihood tells its size.
+    bool likelihoodUnderflow = false;
     std::shared_ptr<const Curve> curve;  // set once the grid passed validation
+};
+
+// The log-likelihood of the series at density `lambda` in the form that cannot underflow:
+// sum over rows of p * ln(1 - exp(x)) + q * x with the search's exponent x = -v * lambda (a
+// count of 0 contributes nothing, as its power 1 does). ln(1 - exp(x)) is formed without
+// cancellation (log(-expm1(x)) near 0, log1p(-exp(x)) beyond -ln 2), so the tiniest volumes keep
+// their value where 1 - exp(x) rounds to 0. -infinity where a tube with no sample is positive;
+// not a number for a negative volume.
+double LogLikelihoodAt(const Series& s, double lambda);
+
+struct SearchOptions {
+    // The curve is wanted: the windows, --curve and the chart. Without it (the batch) only the
+    // answer is formed: candidates that provably cannot hold the maximum are skipped, every
+    // figure is the full search's bit for bit, and the result carries no curve. Series the
+    // proof does not reach get the full search.
+    bool wantCurve = true;
+    // The exact maximum-likelihood estimate, when the caller has it already; it only says where
+    // to look.
+    std::optional<stats::Mle> exactMle;
 };
 
 // The search over a loaded series whose grid passed validation (count 1..kGridRows). The
 // first candidate meets the rows in order, so a cell that did not convert ends the search
-// there, after the factors of the rows before it were formed.
-SearchResult SearchLikelihood(const SeriesLoad& load);
+// there, after the factors of the rows before it were formed. Where the products underflow at
+// the answer, the answer comes from the log-likelihoods of the same candidates (see the rule in
+// the .cpp).
+SearchResult SearchLikelihood(const SeriesLoad& load, const SearchOptions& options = {});
 
 // Whether the answer of a search understates the density: the maximum sits at the top
 // candidate, or every tube is positive and holds sample. In the second case the likelihood only
@@ -70,7 +103,8 @@ bool SearchAnswerIsLowerBound(const SearchResult& search);
 
 // Writes what the search formed into the calculation state: the eight arrays re-created for
 // state.DilutionCount; for a valid grid GridValid, the loaded series, the work arrays, the
-// curve, MaxLikelihood and MpnPerMl; for a refused one GridValid false and nothing else.
+// curve, MaxLikelihood, MpnPerMl, MaxLogLikelihood and LikelihoodUnderflow; for a refused one
+// GridValid false and nothing else.
 void StoreSearch(Module1& state, const SearchResult& search);
 
 // The search on the calculation state, as the calculate button starts it: validation (its

@@ -3,6 +3,7 @@
 // run (the Session owns it); tests make their own fresh instance.
 #pragma once
 
+#include <limits>
 #include <string>
 
 #include "core/Int16.h"
@@ -48,11 +49,19 @@ struct Module1 {
     Int16 PositiveTotal = 0;
     Int16 PositiveTotalPrev = 0;
     double ThomasDenominator = 0;
+
+    // Kept beside the documented fields for the likelihood that no double can hold: the natural
+    // log of the likelihood at MpnPerMl (-infinity when no candidate has a positive likelihood),
+    // and whether the products underflowed where the answer lies, so that MaxLikelihood is 0 or
+    // below the smallest normal double and the answer came from comparing log-likelihoods.
+    double MaxLogLikelihood = -std::numeric_limits<double>::infinity();
+    Flag LikelihoodUnderflow = kFalse;
 };
 
 // Re-creates the eight arrays of a calculation, every element 0: the series and work arrays
-// for DilutionCount rows, the curve for kCurveSize entries.
-inline void RecreateArrays(Module1& state) {
+// for DilutionCount rows, the curve for kCurveSize entries (left as they are without `curve`,
+// for a caller that replaces every element of them at once).
+inline void RecreateArrays(Module1& state, bool curve = true) {
     const int rows = state.DilutionCount;
     state.SampleVolume.Redim(rows);
     state.PoissonExponent.Redim(rows);
@@ -60,6 +69,7 @@ inline void RecreateArrays(Module1& state) {
     state.NegativeTubes.Redim(rows);
     state.DilutionTerm.Redim(rows);
     state.RunningProduct.Redim(rows);
+    if (!curve) return;
     state.LikelihoodGrid.Redim(kCurveSize);
     state.LambdaGrid.Redim(kCurveSize);
 }

@@ -1,6 +1,7 @@
 // The numeric grammar shared by every typed number, and the number-to-text forms.
 #include "core/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -162,11 +163,9 @@ std::string NonFinite(double x) {
     return x < 0 ? "-Infinity" : "Infinity";
 }
 
-// Up to 15 significant digits of |x| without sign, fixed notation for 1e-4 <= |x| < 1e15 (as
-// rounded), exponent notation with a signed exponent of at least two digits otherwise.
-std::string Unsigned15(double magnitude, std::string_view separator, bool zeroBeforeSeparator) {
-    if (magnitude == 0) return "0";
-    Digits d = Decompose(magnitude, 15);
+// Up to 15 significant digits of a positive magnitude without sign, fixed notation for 1e-4 <= |x|
+// < 1e15 (as rounded), exponent notation with a signed exponent of at least two digits otherwise.
+std::string Unsigned15(Digits d, std::string_view separator, bool zeroBeforeSeparator) {
     d.digits.erase(d.digits.find_last_not_of('0') + 1);
     std::string out;
     if (d.exponent < -4 || d.exponent >= 15) {
@@ -195,6 +194,16 @@ std::string Unsigned15(double magnitude, std::string_view separator, bool zeroBe
     out += std::string(static_cast<std::size_t>(-d.exponent - 1), '0');
     out += d.digits;
     return out;
+}
+
+// The significant digits of 10^log10Value, whose magnitude may lie far outside the range of a
+// double: the integer part of the logarithm is the exponent, the fraction gives the mantissa.
+Digits DecomposeLog10(double log10Value, int count) {
+    const double whole = std::floor(log10Value);
+    const double mantissa = std::exp((log10Value - whole) * 2.302585092994045684);
+    Digits d = Decompose(mantissa, count);
+    d.exponent += static_cast<int>(whole);
+    return d;
 }
 
 }  // namespace
@@ -238,7 +247,8 @@ double RoundHalfEven(double x, int places) {
 
 std::string FormatGeneral(double x, const NumberLocale& locale) {
     if (!std::isfinite(x)) return NonFinite(x);
-    const std::string body = Unsigned15(std::fabs(x), locale.decimalSeparator, true);
+    const std::string body =
+        x == 0 ? "0" : Unsigned15(Decompose(std::fabs(x), 15), locale.decimalSeparator, true);
     return (x < 0 && body != "0") ? "-" + body : body;
 }
 
@@ -248,8 +258,19 @@ std::string FormatSigned(double x) {
         out = std::isnan(x) ? NonFinite(x) : x < 0 ? NonFinite(x) : out + NonFinite(x);
         return out;
     }
-    out += Unsigned15(std::fabs(x), ".", false);
+    out += x == 0 ? "0" : Unsigned15(Decompose(std::fabs(x), 15), ".", false);
     return out;
+}
+
+std::string FormatGeneralFromLog10(double log10Value, const NumberLocale& locale) {
+    if (!std::isfinite(log10Value)) return log10Value < 0 ? "0" : NonFinite(log10Value);
+    // Only the digits the logarithm determines: a double of magnitude |L| is known to half an
+    // ulp, which moves the mantissa by ln 10 * |L| * 2^-53 relative; the computation of the
+    // logarithm is allowed four such errors (602 gives 12 digits, 10^5 ten).
+    const double relative =
+        4 * 2.302585092994045684 * std::max(1.0, std::fabs(log10Value)) * 0x1p-53;
+    const int digits = std::clamp(static_cast<int>(std::floor(-std::log10(relative))), 1, 15);
+    return Unsigned15(DecomposeLog10(log10Value, digits), locale.decimalSeparator, true);
 }
 
 std::string FormatScientific2(double x) {
@@ -270,6 +291,12 @@ std::string FormatScaleFactor(double x) {
     std::string out = x < 0 ? "-" : "";
     out += d.digits + ". E" + (d.exponent < 0 ? "-" : "+") + std::to_string(std::abs(d.exponent));
     return out;
+}
+
+std::string FormatScaleFactorFromLog10(double log10Value) {
+    if (!std::isfinite(log10Value)) return log10Value < 0 ? "0. E+0" : NonFinite(log10Value);
+    const Digits d = DecomposeLog10(log10Value, 1);
+    return d.digits + ". E" + (d.exponent < 0 ? "-" : "+") + std::to_string(std::abs(d.exponent));
 }
 
 }  // namespace tubewise

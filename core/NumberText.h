@@ -38,6 +38,12 @@ double RoundHalfEven(double x, int places);
 // outside 1e-4 <= |x| < 1e15.
 std::string FormatGeneral(double x, const NumberLocale& locale);
 
+// The general form of the positive number 10^log10Value, also beyond the range of a double
+// (a likelihood below the smallest double, known by its logarithm): "8.70962111756E-603".
+// Up to 15 significant digits, fewer where the logarithm's own precision cannot give them
+// (12 at 10^-602). -infinity gives "0".
+std::string FormatGeneralFromLog10(double log10Value, const NumberLocale& locale);
+
 // Signed form: as the general form but always "." as separator, a leading blank for x >= 0
 // or "-" otherwise, and no zero before the point strictly between -1 and 1 (0.5 -> " .5").
 std::string FormatSigned(double x);
@@ -53,5 +59,8 @@ std::string FormatScientific2(double x);
 // Pattern "0. E+": one mantissa digit, ". E", the exponent's sign and digits
 // (3.7e55 -> "4. E+55").
 std::string FormatScaleFactor(double x);
+
+// The "0. E+" pattern of 10^log10Value, for factors beyond the range of a double.
+std::string FormatScaleFactorFromLog10(double log10Value);
 
 }  // namespace tubewise

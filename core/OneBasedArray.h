@@ -14,6 +14,9 @@ class OneBasedArray {
     // Discards the contents; afterwards indices 1..upper exist and hold T{} (zero).
     void Redim(int upper) { values_.assign(upper > 0 ? static_cast<std::size_t>(upper) : 0, T{}); }
 
+    // Discards the contents; afterwards indices 1..(last - first) hold first[0], first[1] ...
+    void Assign(const T* first, const T* last) { values_.assign(first, last); }
+
     int UpperBound() const { return static_cast<int>(values_.size()); }
     bool IsEmpty() const { return values_.empty(); }
 

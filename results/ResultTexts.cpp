@@ -1,6 +1,8 @@
 // Composition of the results window's texts from the calculation state.
 #include "results/ResultTexts.h"
 
+#include <cmath>
+
 #include "core/EstimateMpn.h"
 #include "core/Texts.h"
 
@@ -19,6 +21,16 @@ std::string MpnFigure(double value, bool atTopOfRange, const NumberLocale& local
 
 }  // namespace
 
+std::string LikelihoodText(const Module1& state, const NumberLocale& locale) {
+    // Below the smallest double the box shows the likelihood's own size, from its logarithm, in
+    // the same exponent form as any small likelihood ("8.70962111757E-603"), never a "0" beside an
+    // estimate: an analyst reads it as the tiny probability of one exact outcome among very many
+    // tubes that it is, and "< 4.94E-324" would only state a limit of the arithmetic.
+    if (state.LikelihoodUnderflow == kTrue)
+        return FormatGeneralFromLog10(state.MaxLogLikelihood / std::log(10.0), locale);
+    return FormatGeneral(state.MaxLikelihood, locale);
+}
+
 ResultTexts ComposeResultTexts(const Module1& state, const NumberLocale& locale) {
     ResultTexts texts;
     texts.probabilityHeading = text::TrCount(text::kProbabilityHeading, state.DilutionCount);
@@ -26,7 +38,7 @@ ResultTexts ComposeResultTexts(const Module1& state, const NumberLocale& locale)
     texts.densityPer100MlHeading = text::Tr(text::kDensityPer100MlHeading);
     texts.thomasHeading = texts.densityPer100MlHeading;
 
-    texts.likelihood = FormatGeneral(state.MaxLikelihood, locale);
+    texts.likelihood = LikelihoodText(state, locale);
 
     const bool atTop = state.MpnPerMl > kTopOfSearchRange;
     texts.mpnPerMl = MpnFigure(state.MpnPerMl, atTop, locale);

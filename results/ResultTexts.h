@@ -28,7 +28,12 @@ struct ResultTexts {
 };
 
 // The texts for the state after a valid search. Reads DilutionCount, MaxLikelihood, MpnPerMl,
-// ThomasMpn and ThomasDefined; the per-100-mL figure is MpnPerMl * 100.
+// ThomasMpn, ThomasDefined, LikelihoodUnderflow and MaxLogLikelihood; the per-100-mL figure is
+// MpnPerMl * 100.
 ResultTexts ComposeResultTexts(const Module1& state, const NumberLocale& locale);
+
+// The likelihood at the estimate in the general form: MaxLikelihood, or where it underflowed
+// the value 10^(MaxLogLikelihood / ln 10) in exponent form beyond the range of a double.
+std::string LikelihoodText(const Module1& state, const NumberLocale& locale);
 
 }  // namespace tubewise

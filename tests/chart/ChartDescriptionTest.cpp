@@ -1,10 +1,13 @@
 // Probability chart as data: captions, plotted figures, scaling and where a drawing stops.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "chart/ChartDescription.h"
+#include "core/Calculation.h"
+#include "core/NumberText.h"
 #include "core/Texts.h"
 #include "tests/chart/ChartFixtures.h"
 
@@ -219,6 +222,74 @@ TEST(ChartFailure, ValidSeriesWhoseReferenceUnderflowsIsDrawnUnscaled) {
     EXPECT_FALSE(chart.scaled);
     EXPECT_EQ(chart.densities.back(), 10.0);
 }
+
+// --- Curves that underflowed where their answer lies ---------------------------------------
+
+Module1 StateAfterSearch(const Series& series) {
+    Module1 state;
+    state.DilutionCount = static_cast<Int16>(series.count);
+    StoreCalculation(state, Calculate(series));
+    return state;
+}
+
+struct UnderflowChartRow {
+    const char* name;
+    Series series;
+    int referenceCandidate;  // whose log-likelihood the columns are lifted from
+    const char* valueAxisTitle;
+};
+
+class UnderflowedCurve : public ::testing::TestWithParam<UnderflowChartRow> {};
+
+TEST_P(UnderflowedCurve, ColumnsComeFromTheLogLikelihoodsAndAreScaled) {
+    const UnderflowChartRow& row = GetParam();
+    const Module1 state = StateAfterSearch(row.series);
+    ASSERT_EQ(state.LikelihoodUnderflow, kTrue);
+    ASSERT_EQ(state.LikelihoodGrid(50), 0.0);
+    const ChartDescription chart = DescribeProbabilityChart(state);
+    EXPECT_EQ(chart.reached, ChartStep::Finished);
+    ASSERT_TRUE(chart.scaled);
+    EXPECT_FALSE(chart.scaleSkipped);
+    EXPECT_EQ(chart.valueAxisTitle, row.valueAxisTitle);
+    // Both factors lie beyond the range of a double.
+    EXPECT_FALSE(chart.scaleFactor.has_value());
+    const double reference = LogLikelihoodAt(row.series, state.LambdaGrid(row.referenceCandidate));
+    double tallest = 0;
+    for (int i = 1; i <= kChartColumns; ++i) {
+        const double expected =
+            std::exp(LogLikelihoodAt(row.series, state.LambdaGrid(kChartStride * i)) - reference +
+                     50 * std::log(10.0));
+        EXPECT_DOUBLE_EQ(chart.probabilities[static_cast<std::size_t>(i - 1)], expected) << i;
+        tallest = std::max(tallest, chart.probabilities[static_cast<std::size_t>(i - 1)]);
+    }
+    EXPECT_GT(tallest, 1.0);
+    EXPECT_EQ(chart.title,
+              "(MPN =" + FormatSigned(RoundHalfEven(state.MpnPer100Ml, 2)) + ")" + kPersianTail);
+}
+
+Series OneRow(double volume, Int16 positive, Int16 negative) {
+    Series s;
+    s.count = 1;
+    s.rows[0] = {volume, positive, negative};
+    return s;
+}
+
+Series TwoRows() {
+    Series s;
+    s.count = 2;
+    s.rows[0] = {10, 300, 300};
+    s.rows[1] = {1, 200, 100};
+    return s;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Series, UnderflowedCurve,
+    ::testing::Values(
+        // Candidate 50 lies so far down the flank that 10^50 / L_50 would lift the peak beyond
+        // any double: the tallest column (0.6 per mL, candidate 3 * 200) is the reference.
+        UnderflowChartRow{"ThousandTubes", OneRow(1, 1000, 1000), 600, "Probability / 2. E+656"},
+        UnderflowChartRow{"TwoDilutions", TwoRows(), 50, "Probability / 2. E+501"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tubewise

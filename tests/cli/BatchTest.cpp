@@ -341,6 +341,34 @@ TEST(BatchThreads, TwoThreadsGiveTheSameRecordsInInputOrder) {
     }
 }
 
+TEST(BatchSharing, RepeatedSeriesKeepTheirOwnLinesAndIdsAndTheCacheStaysBounded) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 60; ++i) {
+        // Three patterns, and the same counts at another volume, which must not be shared.
+        lines.push_back("s" + std::to_string(i) + ",10,5," + std::to_string(i % 3) + ",1,5,1");
+        if (i % 10 == 0) lines.push_back("v" + std::to_string(i) + ",10.5,5,0,1,5,1");
+    }
+    lines.push_back("broken,1");
+    const auto samples = ReadAll(lines);
+    std::vector<BatchRecord> expected;
+    for (const BatchSample& s : samples) expected.push_back(EvaluateSample(s, StatisticsOptions{}));
+
+    SeriesCache cache(3);  // smaller than the four distinct series: it must start afresh
+    const std::atomic<bool> go{false};
+    for (int round = 0; round < 2; ++round) {
+        std::vector<BatchRecord> out(samples.size());
+        std::atomic<int> done{0};
+        ASSERT_TRUE(EvaluateSamples(samples, out, StatisticsOptions{}, 2, done, go, &cache));
+        EXPECT_EQ(done.load(), static_cast<int>(samples.size()));
+        EXPECT_LE(cache.size(), 3u);
+        for (std::size_t i = 0; i < samples.size(); ++i)
+            ASSERT_EQ(FormatRecord(out[i]), FormatRecord(expected[i])) << round << ": " << i;
+    }
+    EXPECT_NE(FormatRecord(expected[0]).substr(expected[0].id.size() + 4),
+              FormatRecord(expected[1]).substr(expected[1].id.size() + 4))
+        << "10 and 10.5 mL must give different figures";
+}
+
 TEST(BatchThreads, AStopRequestStartsNoFurtherSample) {
     const auto samples = ReadAll({"a,1,3,1", "b,1,3,2"});
     std::vector<BatchRecord> out(samples.size());

@@ -55,6 +55,39 @@ TEST(CliJson, WorkedExampleWithShortestRoundTripNumbers) {
     EXPECT_TRUE(r.out.contains("\"mpn_per_100ml\": 79.20000000000006")) << r.out.toStdString();
 }
 
+TEST(CliJson, LikelihoodBelowTheSmallestDoubleIsReportedByItsLogarithm) {
+    const Result r = Cli({QStringLiteral("--json"), QStringLiteral("1:1000:1000")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject o = r.json();
+    // The double keeps its meaning; the new key tells the size.
+    EXPECT_EQ(o[QStringLiteral("max_likelihood")].toDouble(), 0.0);
+    EXPECT_NEAR(o[QStringLiteral("max_log10_likelihood")].toDouble(), -602.0600007, 1e-6);
+    EXPECT_NEAR(o[QStringLiteral("mpn_per_ml")].toDouble(), 0.693, 1e-12);
+    EXPECT_FALSE(o[QStringLiteral("lower_bound")].toBool());
+    const QJsonObject display = o[QStringLiteral("display")].toObject();
+    EXPECT_EQ(display[QStringLiteral("likelihood")].toString(),
+              QStringLiteral("8.70962111757E-603"));
+    EXPECT_EQ(display[QStringLiteral("mpn_per_ml")].toString(), QStringLiteral("0.693"));
+    EXPECT_TRUE(o[QStringLiteral("chart")].toObject()[QStringLiteral("scaled")].toBool());
+
+    const Result summary = Cli({QStringLiteral("1:1000:1000")});
+    EXPECT_TRUE(summary.out.contains("Maximum likelihood:  8.70962111757E-603\n"))
+        << summary.out.toStdString();
+    EXPECT_TRUE(summary.out.contains("MPN per mL:          0.693\n")) << summary.out.toStdString();
+
+    // An ordinary likelihood: the logarithm of the double.
+    const QJsonObject usual = Cli(QStringList{QStringLiteral("--json")} + k530).json();
+    EXPECT_NEAR(usual[QStringLiteral("max_log10_likelihood")].toDouble(),
+                std::log10(0.0225640617980848), 1e-13);
+    // A subnormal volume still gives its positive tube a chance, through the logarithm, though
+    // every product of the documented arithmetic underflows.
+    const QJsonObject subnormal =
+        Cli({QStringLiteral("--json"), QStringLiteral("4.9e-324:1:4"), QStringLiteral("1:3:2")})
+            .json();
+    EXPECT_EQ(subnormal[QStringLiteral("max_likelihood")].toDouble(), 0.0);
+    EXPECT_LT(subnormal[QStringLiteral("max_log10_likelihood")].toDouble(), -324);
+}
+
 struct Series {
     const char* name;
     QStringList rows;

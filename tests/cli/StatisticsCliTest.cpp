@@ -8,9 +8,11 @@
 #include <QFile>
 #include <QJsonObject>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cmath>
+#include <random>
 
 #include "tests/support/CliProcess.h"
 
@@ -181,6 +183,56 @@ TEST(BatchRun, StandardOutputAndFileErrors) {
     EXPECT_EQ(unwritable.exitCode, 73);
 }
 
+// The batch's shortcuts (one calculation per distinct series, the answer-only search) must
+// not change a byte: the usual designs, random series of every kind (many tubes whose
+// likelihood underflows, all positive, all negative), repeats and bad lines.
+TEST(BatchRun, ShortcutsChangeNoByteOfTheOutput) {
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.csv"));
+    std::mt19937_64 rng(11);
+    QByteArray text = "id,volume,tubes,positives\n";
+    for (const int tubes : {3, 5}) {
+        for (int pattern = 0; pattern < (tubes + 1) * (tubes + 1) * (tubes + 1); ++pattern) {
+            text += "p" + QByteArray::number(pattern);
+            int digits = pattern;
+            for (const char* volume : {"10", "1", "0.1"}) {
+                text += ',' + QByteArray(volume) + ',' + QByteArray::number(tubes) + ',' +
+                        QByteArray::number(digits % (tubes + 1));
+                digits /= tubes + 1;
+            }
+            text += '\n';
+        }
+    }
+    std::uniform_real_distribution<double> exponent(-4, 2);
+    for (int i = 0; i < 1500; ++i) {
+        QByteArray cells;
+        const int dilutions = 1 + static_cast<int>(rng() % 5);
+        for (int j = 0; j < dilutions; ++j) {
+            const int most = rng() % 10 == 0 ? 500 : 20;
+            const int tubes = static_cast<int>(rng() % (most + 1));
+            const int positives = static_cast<int>(rng() % (tubes + 1));
+            cells += ',' + QByteArray::number(std::pow(10.0, exponent(rng)), 'g', 6) + ',' +
+                     QByteArray::number(tubes) + ',' + QByteArray::number(positives);
+        }
+        text += "r" + QByteArray::number(i) + cells + '\n';
+        if (i % 7 == 0) text += "again" + QByteArray::number(i) + cells + '\n';
+    }
+    text += "under,1,2000,1000\nbad,1,5\nallpos,100,5,5\nallneg,10,5,0,1,5,0\n";
+    ASSERT_TRUE(WriteFile(in, text));
+    const auto run = [&](const QStringList& env) {
+        return tubewise::testing::RunCli(QStringLiteral(TUBEWISE_CLI),
+                                         {QStringLiteral("--batch"), in}, QStringLiteral("C.UTF-8"),
+                                         {}, env);
+    };
+    const tubewise::testing::CliRun fast = run({});
+    const tubewise::testing::CliRun full = run({QStringLiteral("TUBEWISE_FULL_SEARCH=1")});
+    EXPECT_EQ(fast.exitCode, 2);  // the one bad line
+    EXPECT_EQ(full.exitCode, fast.exitCode);
+    EXPECT_GT(Lines(fast.out).size(), 1800);
+    EXPECT_TRUE(fast.out == full.out) << "the outputs differ";
+    EXPECT_EQ(fast.err, full.err);
+}
+
 // An interrupted run leaves neither a result file nor its temporary file behind.
 TEST(BatchRun, InterruptLeavesNoFile) {
     QTemporaryDir dir;
@@ -191,6 +243,11 @@ TEST(BatchRun, InterruptLeavesNoFile) {
         many += "s,10,5," + QByteArray::number(i % 6) + ",1,5,2,0.1,5,1\n";
     ASSERT_TRUE(WriteFile(in, many));
     QProcess p;
+    // Every sample through its own full search, as before the batch's shortcuts: the run needs
+    // several seconds (with them it ends in a tenth of a second).
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TUBEWISE_FULL_SEARCH"), QStringLiteral("1"));
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(TUBEWISE_CLI),
             {QStringLiteral("--batch"), in, QStringLiteral("--out"), out});
     ASSERT_TRUE(p.waitForStarted());

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <limits>
 #include <random>
 #include <sstream>
 #include <string>
@@ -15,6 +16,7 @@
 
 #include "core/EstimateMpn.h"
 #include "core/ValidateGrid.h"
+#include "core/stats/MpnStatistics.h"
 
 namespace tubewise {
 namespace {
@@ -147,6 +149,92 @@ TEST(Search, SmallestDensityWinsATie) {
     EXPECT_EQ(r.state.LikelihoodGrid(kCandidateCount), 1.0);
     EXPECT_EQ(r.state.MaxLikelihood, 1.0);
     EXPECT_EQ(r.state.MpnPerMl, 0.001);
+}
+
+// ---- Likelihoods below the smallest double -----------------------------------------------------
+
+struct UnderflowRow {
+    const char* name;
+    GridTexts grid;
+    int count;
+};
+
+void PrintTo(const UnderflowRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class UnderflowingSeries : public testing::TestWithParam<UnderflowRow> {};
+
+// The products underflow to 0 at every candidate; the answer must still be the grid point next
+// to the exact maximum, found from the log-likelihoods of the same candidates.
+TEST_P(UnderflowingSeries, AnswerIsTheGridPointOfTheExactMle) {
+    const UnderflowRow& row = GetParam();
+    const SearchRun r = Search(row.grid, row.count);
+    ASSERT_EQ(r.end, SearchEnd::Completed);
+    for (int i = 1; i <= kCandidateCount; i += 97) ASSERT_EQ(r.state.LikelihoodGrid(i), 0.0) << i;
+    EXPECT_EQ(r.state.LikelihoodUnderflow, kTrue);
+    EXPECT_EQ(r.state.MaxLikelihood, 0.0);
+
+    const SeriesLoad load = LoadSeries(row.grid, row.count, NumberLocale{});
+    std::vector<stats::Dilution> dilutions;
+    for (int j = 0; j < row.count; ++j) {
+        const SeriesRow& d = load.series.rows[static_cast<std::size_t>(j)];
+        dilutions.push_back({d.volume, d.positive + d.negative, d.positive});
+    }
+    const stats::Mle mle = stats::ExactMle(dilutions);
+    ASSERT_EQ(mle.kind, stats::MleKind::Finite);
+    // Candidates lie 0.001 apart: the grid point next to the exact estimate.
+    EXPECT_NEAR(r.state.MpnPerMl, mle.perMl, 0.0005 + 1e-9);
+    // The log figure is the largest log-likelihood over the candidates, found first.
+    const int at = CandidateOf(r.state);
+    ASSERT_GT(at, 0);
+    EXPECT_EQ(r.state.MaxLogLikelihood, LogLikelihoodAt(load.series, r.state.LambdaGrid(at)));
+    for (int i = 1; i <= kCandidateCount; ++i) {
+        const double logLikelihood = LogLikelihoodAt(load.series, r.state.LambdaGrid(i));
+        if (i < at) {
+            ASSERT_LT(logLikelihood, r.state.MaxLogLikelihood) << i;
+        } else {
+            ASSERT_LE(logLikelihood, r.state.MaxLogLikelihood) << i;
+        }
+    }
+    EXPECT_LT(r.state.MaxLogLikelihood, std::log(std::numeric_limits<double>::denorm_min()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Series, UnderflowingSeries,
+    testing::Values(
+        UnderflowRow{"ThousandTubesHalfPositive", Rows({{"1", "1000", "1000"}}), 1},
+        UnderflowRow{"TwoLargeDilutions", Rows({{"10", "300", "300"}, {"1", "200", "100"}}), 2},
+        UnderflowRow{"ThreeDilutionTrays",
+                     Rows({{"1", "800", "700"}, {"0.1", "400", "300"}, {"0.01", "60", "940"}}), 3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Search, ThousandTubesHalfPositiveIsLnTwo) {
+    // The likelihood (1 - e^-l)^1000 e^-1000 l peaks at l = ln 2: candidate 693.
+    const SearchRun r = Search(Rows({{"1", "1000", "1000"}}), 1);
+    EXPECT_EQ(CandidateOf(r.state), 693);
+    EXPECT_NEAR(r.state.MpnPerMl, 0.693, 1e-12);
+    // 0.693 lies 1.5e-4 from ln 2, where the curvature is 2000: 2e-5 below the peak.
+    EXPECT_NEAR(r.state.MaxLogLikelihood, -2000 * std::log(2.0), 1e-4);
+    EXPECT_FALSE(SearchAnswerIsLowerBound(
+        SearchLikelihood(LoadSeries(Rows({{"1", "1000", "1000"}}), 1, NumberLocale{}))));
+}
+
+TEST(Search, LikelihoodsThatDoNotUnderflowKeepTheDocumentedAnswer) {
+    // A normal maximum: no log comparison, the log figure is the maximum's own logarithm.
+    const SearchRun r = Search(k530, 3);
+    EXPECT_EQ(r.state.LikelihoodUnderflow, kFalse);
+    EXPECT_EQ(r.state.MaxLogLikelihood, std::log(r.state.MaxLikelihood));
+    // Zeros far down the curve's flank (100 mL tubes at high densities) do not hide the answer.
+    const SearchRun flank = Search(Rows({{"100", "3", "2"}}), 1);
+    EXPECT_EQ(flank.state.LikelihoodGrid(kCandidateCount), 0.0);
+    EXPECT_EQ(flank.state.LikelihoodUnderflow, kFalse);
+    EXPECT_EQ(flank.state.MaxLikelihood, flank.state.LikelihoodGrid(CandidateOf(flank.state)));
+    // A positive tube without sample: every likelihood is exactly 0, not an underflow.
+    const SearchRun impossible = Search(Rows({{"0", "1", "4"}, {"1", "3", "2"}}), 2);
+    EXPECT_EQ(impossible.state.LikelihoodUnderflow, kFalse);
+    EXPECT_EQ(impossible.state.MpnPerMl, 0.0);
+    EXPECT_EQ(impossible.state.MaxLogLikelihood, -std::numeric_limits<double>::infinity());
 }
 
 TEST(Search, AnswerIsALowerBoundWhereTheLikelihoodStillRises) {
@@ -334,8 +422,40 @@ SearchEnd Reference(Module1& s, const GridTexts& grid, SearchStop& stop) {
         }
         ++i;
         s.LambdaGrid(i) = s.LambdaGrid(i - 1) + 0.001;
-        if (i > kCandidateCount) return SearchEnd::Completed;
+        if (i > kCandidateCount) break;
     }
+    // The underflow rule in its plain form: every candidate whose likelihood computed to 0 is
+    // compared in logs with the maximum; where one exceeds it, the first largest
+    // log-likelihood over all candidates is the answer.
+    Series series;
+    series.count = n;
+    for (int j = 1; j <= n; ++j)
+        series.rows[static_cast<std::size_t>(j - 1)] = {s.SampleVolume(j), s.PositiveTubes(j),
+                                                        s.NegativeTubes(j)};
+    const double logMax = std::log(s.MaxLikelihood);
+    bool hidden = false;
+    for (int k = 1; k <= kCandidateCount; ++k)
+        hidden = hidden ||
+                 (s.LikelihoodGrid(k) == 0 && LogLikelihoodAt(series, s.LambdaGrid(k)) > logMax);
+    s.LikelihoodUnderflow = hidden ? kTrue : kFalse;
+    if (hidden) {
+        double best = -std::numeric_limits<double>::infinity();
+        for (int k = 1; k <= kCandidateCount; ++k) {
+            const double logLikelihood = LogLikelihoodAt(series, s.LambdaGrid(k));
+            if (best < logLikelihood) {
+                best = logLikelihood;
+                s.MpnPerMl = s.LambdaGrid(k);
+                s.MaxLikelihood = s.LikelihoodGrid(k);
+            }
+        }
+        s.MaxLogLikelihood = best;
+    } else if (s.MaxLikelihood >= std::numeric_limits<double>::min()) {
+        s.MaxLogLikelihood = std::log(s.MaxLikelihood);
+    } else {
+        s.MaxLogLikelihood = s.MpnPerMl > 0 ? LogLikelihoodAt(series, s.MpnPerMl)
+                                            : -std::numeric_limits<double>::infinity();
+    }
+    return SearchEnd::Completed;
 }
 
 template <typename T>
@@ -381,8 +501,8 @@ std::string RandomCell(std::mt19937& rng, bool volume) {
 
 TEST(FastPath, AgreesBitForBitWithThePlainProcedure) {
     std::mt19937 rng(7);
-    int faults = 0, completed = 0;
-    for (int n = 0; n < 120; ++n) {
+    int faults = 0, completed = 0, underflows = 0;
+    for (int n = 0; n < 400; ++n) {
         const int count = 1 + n % 5;
         GridTexts grid;
         for (int j = 0; j < count; ++j)
@@ -412,6 +532,12 @@ TEST(FastPath, AgreesBitForBitWithThePlainProcedure) {
                   std::bit_cast<std::uint64_t>(plain.MaxLikelihood));
         EXPECT_EQ(std::bit_cast<std::uint64_t>(fast.MpnPerMl),
                   std::bit_cast<std::uint64_t>(plain.MpnPerMl));
+        if (got == SearchEnd::Completed) {
+            EXPECT_EQ(fast.LikelihoodUnderflow, plain.LikelihoodUnderflow);
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(fast.MaxLogLikelihood),
+                      std::bit_cast<std::uint64_t>(plain.MaxLogLikelihood));
+            underflows += plain.LikelihoodUnderflow == kTrue;
+        }
         EXPECT_EQ(fast.GridValid, plain.GridValid);
         EXPECT_TRUE(SameBits("SampleVolume", fast.SampleVolume, plain.SampleVolume));
         EXPECT_TRUE(SameBits("PositiveTubes", fast.PositiveTubes, plain.PositiveTubes));
@@ -423,8 +549,9 @@ TEST(FastPath, AgreesBitForBitWithThePlainProcedure) {
         EXPECT_TRUE(SameBits("LikelihoodGrid", fast.LikelihoodGrid, plain.LikelihoodGrid));
     }
     // Both endings must have been exercised for the comparison to mean anything.
-    EXPECT_GT(faults, 10);
-    EXPECT_GT(completed, 40);
+    EXPECT_GT(faults, 40);
+    EXPECT_GT(completed, 150);
+    EXPECT_GT(underflows, 8);
 }
 
 // ---- Published values ------------------------------------------------------------------------

@@ -362,5 +362,31 @@ TEST(FormatScaleFactor, OneDigitPointBlankAndSignedExponent) {
     for (const auto& row : rows) EXPECT_EQ(FormatScaleFactor(row.x), row.text) << row.x;
 }
 
+// Figures known by their logarithm, also beyond the range of a double.
+TEST(FormatFromLog10, GeneralAndScaleFactorFormsBeyondTheDoubleRange) {
+    const struct {
+        double log10Value;
+        const char* general;
+        const char* factor;
+    } rows[] = {
+        // 10^-602.0600007370851 = 8.7096211175682213E-603: twelve digits are determined.
+        {-602.0600007370851, "8.70962111757E-603", "9. E-603"},
+        {-5, "1E-05", "1. E-5"},
+        {-1.6465, "0.022568359954972", "2. E-2"},
+        {std::log10(2.5) - 400, "2.5E-400", "2. E-400"},
+        {655.9999, "9.99769767998E+655", "1. E+656"},  // the factor rounds up to 10
+        {-std::numeric_limits<double>::infinity(), "0", "0. E+0"},
+        {std::numeric_limits<double>::quiet_NaN(), "NaN", "NaN"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(FormatGeneralFromLog10(row.log10Value, kDot), row.general) << row.log10Value;
+        EXPECT_EQ(FormatScaleFactorFromLog10(row.log10Value), row.factor) << row.log10Value;
+    }
+    EXPECT_EQ(FormatGeneralFromLog10(-602.0600007370851, kComma), "8,70962111757E-603");
+    // Inside the double range the form is the general form of the same number.
+    for (const double x : {1e-5, 0.5, 3e-300, 123456.0, 0.0225})
+        EXPECT_EQ(FormatGeneralFromLog10(std::log10(x), kDot), FormatGeneral(x, kDot)) << x;
+}
+
 }  // namespace
 }  // namespace tubewise

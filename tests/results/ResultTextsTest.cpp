@@ -121,6 +121,25 @@ TEST(ResultTextsLocale, GeneralFormUsesTheLocaleSeparatorButLowerBoundsKeepThePo
     EXPECT_EQ(texts.mpnPer100Ml, " 1050  <");
 }
 
+TEST(ResultTextsUnderflow, LikelihoodBelowTheSmallestDoubleShowsItsSizeNeverZero) {
+    // 1000 tubes of 1 mL, half positive: the products are 0 at every candidate.
+    Module1 state;
+    state.DilutionCount = 1;
+    state.MaxLikelihood = 0;
+    state.MpnPerMl = 0.6930000000000005;
+    state.MaxLogLikelihood = -1386.2943827851966;
+    state.LikelihoodUnderflow = kTrue;
+    ResultTexts texts = ComposeResultTexts(state, kPoint);
+    EXPECT_EQ(texts.likelihood, "8.70962111757E-603");
+    EXPECT_EQ(texts.mpnPerMl, "0.693");
+    EXPECT_EQ(texts.mpnPer100Ml, "69.3");
+    EXPECT_EQ(texts.poissonAdviceColour, kGreen);
+    EXPECT_EQ(ComposeResultTexts(state, NumberLocale{","}).likelihood, "8,70962111757E-603");
+    // Without the flag the double itself is shown, as before.
+    state.LikelihoodUnderflow = kFalse;
+    EXPECT_EQ(ComposeResultTexts(state, kPoint).likelihood, "0");
+}
+
 TEST(AdviceColours, AreThePackedRedAndGreenByName) {
     EXPECT_EQ(kAdviceRed, kRed);
     EXPECT_EQ(kAdviceRed.Packed(), 192);

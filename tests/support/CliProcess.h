@@ -20,13 +20,15 @@ struct CliRun {
     QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
 };
 
-// `workingDir` empty: the test's own working folder.
+// `workingDir` empty: the test's own working folder. `extraEnv` holds NAME=VALUE entries.
 inline CliRun RunCli(const QString& program, const QStringList& args, const QString& lcAll,
-                     const QString& workingDir = {}) {
+                     const QString& workingDir = {}, const QStringList& extraEnv = {}) {
     QProcess p;
     if (!workingDir.isEmpty()) p.setWorkingDirectory(workingDir);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), lcAll);
+    for (const QString& entry : extraEnv)
+        env.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
     p.setProcessEnvironment(env);
     p.start(program, args);
     CliRun r;
