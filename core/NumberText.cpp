@@ -199,7 +199,9 @@ std::string Unsigned15(Digits d, std::string_view separator, bool zeroBeforeSepa
 // The significant digits of 10^log10Value, whose magnitude may lie far outside the range of a
 // double: the integer part of the logarithm is the exponent, the fraction gives the mantissa.
 Digits DecomposeLog10(double log10Value, int count) {
-    const double whole = std::floor(log10Value);
+    // No series of 16-bit counts comes near a billion decimal orders; the clamp keeps the
+    // exponent an int whatever the caller passes.
+    const double whole = std::clamp(std::floor(log10Value), -1e9, 1e9);
     const double mantissa = std::exp((log10Value - whole) * 2.302585092994045684);
     Digits d = Decompose(mantissa, count);
     d.exponent += static_cast<int>(whole);

@@ -49,6 +49,8 @@ inline constexpr Text kPictureNotSavedPrompt{
 // Prompts that name the grid row to mend; "%1" stands for the row's number.
 inline constexpr Text kVolumeNotPositivePrompt{
     QT_TRANSLATE_NOOP("tubewise::text", "! حجم نمونه در رديف %1 بايد بيشتر از صفر باشد")};
+inline constexpr Text kVolumeTooSmallPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! حجم نمونه در رديف %1 براي محاسبه بسيار کوچک است")};
 inline constexpr Text kNegativeCountPrompt{
     QT_TRANSLATE_NOOP("tubewise::text", "! تعداد لوله ها در رديف %1 نمي تواند کمتر از صفر باشد")};
 inline constexpr Text kReportNotSavedPrompt{

@@ -7,20 +7,27 @@ namespace tubewise {
 
 namespace {
 
-// The cell of a row whose figure the model cannot take, if any: a tube count below zero, or no
-// sample in tubes that exist. A row without tubes has nothing to say and passes.
-GridColumn OutOfRangeCell(double volume, double positive, double negative) {
-    if (positive < 0) return GridColumn::Positive;
-    if (negative < 0) return GridColumn::Negative;
-    if ((positive > 0 || negative > 0) && !(volume > 0)) return GridColumn::Volume;
-    return GridColumn::None;
-}
+// Below this many mL a volume times the first candidate density is no longer a normal double:
+// the products lose their digits and the likelihood turns into steps that no longer follow the
+// model (4.9e-324 mL gave 9.5 per mL, green, for an estimate beyond 1e300). No sample comes
+// near it.
+constexpr double kSmallestVolume = 1e-300;
 
-GridCheck OutOfRange(int row, GridColumn bad) {
-    const text::Text prompt =
-        bad == GridColumn::Volume ? text::kVolumeNotPositivePrompt : text::kNegativeCountPrompt;
-    return {false, row,
-            Message{text::Tr(prompt, std::to_string(row)), text::Tr(text::kWrongInputTitle)}, bad};
+struct OutOfRangeCell {
+    GridColumn column = GridColumn::None;
+    text::Text prompt{nullptr};
+};
+
+// The cell of a row whose figure the model cannot take, if any: a tube count below zero, or no
+// sample, or too little to compute with, in tubes that exist. A row without tubes has nothing
+// to say and passes.
+OutOfRangeCell FindOutOfRange(double volume, double positive, double negative) {
+    if (positive < 0) return {GridColumn::Positive, text::kNegativeCountPrompt};
+    if (negative < 0) return {GridColumn::Negative, text::kNegativeCountPrompt};
+    if (positive == 0 && negative == 0) return {};
+    if (!(volume > 0)) return {GridColumn::Volume, text::kVolumeNotPositivePrompt};
+    if (volume < kSmallestVolume) return {GridColumn::Volume, text::kVolumeTooSmallPrompt};
+    return {};
 }
 
 }  // namespace
@@ -51,8 +58,12 @@ GridCheck CheckRanges(const SeriesLoad& load) {
     const int rows = load.complete() ? series.count : load.failedRow() - 1;
     for (int row = 1; row <= rows; ++row) {
         const SeriesRow& r = series.rows[static_cast<std::size_t>(row - 1)];
-        const GridColumn bad = OutOfRangeCell(r.volume, r.positive, r.negative);
-        if (bad != GridColumn::None) return OutOfRange(row, bad);
+        const OutOfRangeCell bad = FindOutOfRange(r.volume, r.positive, r.negative);
+        if (bad.column == GridColumn::None) continue;
+        return {false, row,
+                Message{text::Tr(bad.prompt, std::to_string(row)),
+                        text::Tr(text::kWrongInputTitle)},
+                bad.column};
     }
     return {true, 0, std::nullopt, GridColumn::None};
 }

@@ -31,7 +31,8 @@ struct GridCheck {
 GridCheck CheckGrid(const GridTexts& grid, int count, const NumberLocale& locale);
 
 // The ranges of a loaded series: the first row with a count below zero, or with tubes but a
-// volume not above zero, is refused naming that row and cell. A row without tubes passes.
+// volume not above zero or below 1e-300 mL, is refused naming that row and cell. A row without
+// tubes passes.
 GridCheck CheckRanges(const SeriesLoad& load);
 
 // The check on the calculation state: sets state.GridValid and sends the message, if any.

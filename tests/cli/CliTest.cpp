@@ -24,6 +24,7 @@ const QString kEmptyPrompt = QString::fromStdString(expected::kEmptyCells);
 const QString kNumbersPrompt = QString::fromStdString(expected::kNumbersOnly);
 const QString kVolumeRow2 = QString::fromStdString(expected::VolumeNotPositive(2));
 const QString kNegativeRow1 = QString::fromStdString(expected::NegativeCount(1));
+const QString kTooSmallRow2 = QString::fromStdString(expected::VolumeTooSmall(2));
 
 using Result = tubewise::testing::CliRun;
 
@@ -79,13 +80,13 @@ TEST(CliJson, LikelihoodBelowTheSmallestDoubleIsReportedByItsLogarithm) {
     const QJsonObject usual = Cli(QStringList{QStringLiteral("--json")} + k530).json();
     EXPECT_NEAR(usual[QStringLiteral("max_log10_likelihood")].toDouble(),
                 std::log10(0.0225640617980848), 1e-13);
-    // A subnormal volume still gives its positive tube a chance, through the logarithm, though
-    // every product of the documented arithmetic underflows.
+    // The smallest volume the program computes with still gives its positive tube a chance,
+    // through the logarithm, though every product of the documented arithmetic underflows.
     const QJsonObject subnormal =
-        Cli({QStringLiteral("--json"), QStringLiteral("4.9e-324:1:4"), QStringLiteral("1:3:2")})
+        Cli({QStringLiteral("--json"), QStringLiteral("1e-300:1:4"), QStringLiteral("1:3:2")})
             .json();
     EXPECT_EQ(subnormal[QStringLiteral("max_likelihood")].toDouble(), 0.0);
-    EXPECT_LT(subnormal[QStringLiteral("max_log10_likelihood")].toDouble(), -324);
+    EXPECT_LT(subnormal[QStringLiteral("max_log10_likelihood")].toDouble(), -300);
 }
 
 struct Series {
@@ -245,7 +246,8 @@ INSTANTIATE_TEST_SUITE_P(
                     // Figures the model cannot take, refused before the search, naming the row.
                     Refusal{"ZeroVolume", {"10:5:0", "0:3:2", "0.1:0:5"}, 2, &kVolumeRow2},
                     Refusal{"NegativeVolume", {"--", "1:3:2", "-1:0:3"}, 2, &kVolumeRow2},
-                    Refusal{"NegativeCount", {"--", "10:-1:5", "1:3:2"}, 1, &kNegativeRow1}),
+                    Refusal{"NegativeCount", {"--", "10:-1:5", "1:3:2"}, 1, &kNegativeRow1},
+                    Refusal{"SubnormalVolume", {"1:3:2", "4.9e-324:1:4"}, 2, &kTooSmallRow2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliUsage, ExitSixtyFourWithTheUsageText) {

@@ -97,10 +97,6 @@ TEST(StatisticsJson, SeriesWithoutStatisticsSaysWhy) {
     } cases[] = {
         {{QStringLiteral("1e100:2:3"), QStringLiteral("1e-100:1:5")},
          QStringLiteral("volumes differ by more than 150 orders of magnitude")},
-        // A subnormal volume puts the estimate per mL beyond the largest double.
-        {{QStringLiteral("4.9e-324:23486:1")},
-         QStringLiteral("the estimate lies beyond the largest number the program can hold "
-                        "(volumes too small)")},
     };
     for (const auto& c : cases) {
         const Result r = Cli(QStringList{QStringLiteral("--json")} + c.rows);
@@ -110,11 +106,15 @@ TEST(StatisticsJson, SeriesWithoutStatisticsSaysWhy) {
             EXPECT_TRUE(s[QLatin1String(key)].isNull()) << key;
         EXPECT_EQ(s[QStringLiteral("error")].toString(), c.why);
     }
-    // Tiny but representable volumes keep their figures.
+    // The smallest volume the program computes with keeps its figures.
     const QJsonObject tiny =
-        Cli({QStringLiteral("--json"), QStringLiteral("1e-308:1:5")}).statistics();
+        Cli({QStringLiteral("--json"), QStringLiteral("1e-300:1:5")}).statistics();
     EXPECT_FALSE(tiny.contains(QStringLiteral("error")));
-    EXPECT_NEAR(tiny[QStringLiteral("mle_per_ml")].toDouble() / 1.8232155679395e307, 1, 1e-9);
+    EXPECT_NEAR(tiny[QStringLiteral("mle_per_ml")].toDouble() / 1.8232155679395e299, 1, 1e-9);
+    // A subnormal volume, whose estimate per mL would lie beyond the largest double, is refused
+    // with the grid's other refusals, before any figure.
+    const Result subnormal = Cli({QStringLiteral("--json"), QStringLiteral("4.9e-324:23486:1")});
+    EXPECT_EQ(subnormal.exitCode, 2);
 }
 
 TEST(StatisticsUsage, RefusedOptionsExit64) {

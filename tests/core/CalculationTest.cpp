@@ -220,6 +220,7 @@ struct RangeRow {
     int dilutions;
     int row;  // 0: accepted
     GridColumn column;
+    std::string (*prompt)(int row) = nullptr;  // the refusal's prompt when row > 0
 };
 
 void PrintTo(const RangeRow& row, std::ostream* os) {
@@ -245,9 +246,7 @@ TEST_P(RangeRefusal, NamesTheRowAndCellBeforeAnySearch) {
     EXPECT_EQ(calc.check.column, c.column);
     EXPECT_EQ(calc.refusalRow, c.row);
     ASSERT_TRUE(calc.refusal);
-    EXPECT_EQ(calc.refusal->prompt, c.column == GridColumn::Volume
-                                        ? expected::VolumeNotPositive(c.row)
-                                        : expected::NegativeCount(c.row));
+    EXPECT_EQ(calc.refusal->prompt, c.prompt(c.row));
     EXPECT_EQ(calc.refusal->title, expected::kWrongInput);
     StoreCalculation(state, calc);
     EXPECT_EQ(state.GridValid, kFalse);
@@ -268,15 +267,46 @@ INSTANTIATE_TEST_SUITE_P(
                  {{{"10", "5", "0"}, {"0", "3", "2"}, {"0.1", "0", "5"}}},
                  3,
                  2,
-                 GridColumn::Volume},
-        RangeRow{"NegativeVolume", {{{"-1", "0", "3"}}}, 1, 1, GridColumn::Volume},
+                 GridColumn::Volume,
+                 expected::VolumeNotPositive},
+        RangeRow{"NegativeVolume",
+                 {{{"-1", "0", "3"}}},
+                 1,
+                 1,
+                 GridColumn::Volume,
+                 expected::VolumeNotPositive},
         RangeRow{"NegativePositives",
                  {{{"10", "-1", "5"}, {"1", "3", "2"}}},
                  2,
                  1,
-                 GridColumn::Positive},
-        RangeRow{
-            "NegativeNegatives", {{{"1", "3", "2"}, {"1", "3", "-2"}}}, 2, 2, GridColumn::Negative},
+                 GridColumn::Positive,
+                 expected::NegativeCount},
+        RangeRow{"NegativeNegatives",
+                 {{{"1", "3", "2"}, {"1", "3", "-2"}}},
+                 2,
+                 2,
+                 GridColumn::Negative,
+                 expected::NegativeCount},
+        // Products of a volume this small with the candidates lose their digits; the smallest
+        // volume the model still computes with passes.
+        RangeRow{"SubnormalVolume",
+                 {{{"1", "3", "2"}, {"4.9e-324", "1", "4"}}},
+                 2,
+                 2,
+                 GridColumn::Volume,
+                 expected::VolumeTooSmall},
+        RangeRow{"VolumeJustBelowTheSmallest",
+                 {{{"9.9e-301", "1", "4"}}},
+                 1,
+                 1,
+                 GridColumn::Volume,
+                 expected::VolumeTooSmall},
+        RangeRow{"SmallestVolume", {{{"1e-300", "1", "4"}}}, 1, 0, GridColumn::None},
+        RangeRow{"TinyVolumeWithoutTubesPasses",
+                 {{{"1e-320", "0", "0"}, {"1", "3", "2"}}},
+                 2,
+                 0,
+                 GridColumn::None},
         // Halves go to even: -0.5 is a count of 0.
         RangeRow{"MinusHalfIsZero", {{{"1", "3", "-0.5"}}}, 1, 0, GridColumn::None},
         RangeRow{

@@ -30,6 +30,9 @@ inline const std::string kNoData = " عدم ورود داده";
 inline std::string VolumeNotPositive(int row) {
     return "! حجم نمونه در رديف " + std::to_string(row) + " بايد بيشتر از صفر باشد";
 }
+inline std::string VolumeTooSmall(int row) {
+    return "! حجم نمونه در رديف " + std::to_string(row) + " براي محاسبه بسيار کوچک است";
+}
 inline std::string NegativeCount(int row) {
     return "! تعداد لوله ها در رديف " + std::to_string(row) + " نمي تواند کمتر از صفر باشد";
 }
