@@ -56,9 +56,10 @@ inline constexpr Text kNegativeCountPrompt{
 inline constexpr Text kReportNotSavedPrompt{
     QT_TRANSLATE_NOOP("tubewise::text", "! گزارش ذخيره نشد")};
 // Why a file could not be saved, in the analyst's words; the system's own text follows.
-inline constexpr Text kSaveNoPermission{QT_TRANSLATE_NOOP(
-    "tubewise::text", ".اجازه نوشتن در اين پوشه يا روي اين فايل داده نشده است")};
-inline constexpr Text kSaveReadOnly{QT_TRANSLATE_NOOP("tubewise::text", ".اين ديسک فقط خواندني است")};
+inline constexpr Text kSaveNoPermission{
+    QT_TRANSLATE_NOOP("tubewise::text", ".اجازه نوشتن در اين پوشه يا روي اين فايل داده نشده است")};
+inline constexpr Text kSaveReadOnly{
+    QT_TRANSLATE_NOOP("tubewise::text", ".اين ديسک فقط خواندني است")};
 inline constexpr Text kSaveDiskFull{QT_TRANSLATE_NOOP("tubewise::text", ".فضاي ديسک پر است")};
 inline constexpr Text kSaveFolderMissing{
     QT_TRANSLATE_NOOP("tubewise::text", ".پوشه مقصد وجود ندارد")};
@@ -113,52 +114,65 @@ std::string TrCount(Text text, int n);
 
 // The statistics window and the report: captions of the exact figures (per 100 mL first, as
 // the results window gives them) and of the choices of the confidence limits.
-inline constexpr char kExactHeading[] = "برآورد دقيق به روش بيشينه درست نمايي";
-inline constexpr char kExactPer100Ml[] = "بيشترين تعداد احتمالي دقيق در 100 ميلي ليتر";
-inline constexpr char kExactPerMl[] = "بيشترين تعداد احتمالي دقيق در هر ميلي ليتر";
-inline constexpr char kAdjustedPer100Ml[] = "برآورد تصحيح شده براي اريبي در 100 ميلي ليتر";
-inline constexpr char kLimitsHeading[] = "حدود اطمينان";
-inline constexpr char kMethodCaption[] = "روش محاسبه";
-inline constexpr char kLevelCaption[] = "سطح اطمينان";
-inline constexpr char kLowerLimitPer100Ml[] = "حد پايين اطمينان در 100 ميلي ليتر";
-inline constexpr char kUpperLimitPer100Ml[] = "حد بالاي اطمينان در 100 ميلي ليتر";
-inline constexpr char kRarityCaption[] = "شاخص کميابي الگوي لوله ها";
-inline constexpr char kMethodJarvis[] = "لگ نرمال، روش جارويس";
-inline constexpr char kMethodLikelihoodRatio[] = "نسبت درست نمايي";
+inline constexpr Text kExactHeading{
+    QT_TRANSLATE_NOOP("tubewise::text", "برآورد دقيق به روش بيشينه درست نمايي")};
+inline constexpr Text kExactPer100Ml{
+    QT_TRANSLATE_NOOP("tubewise::text", "بيشترين تعداد احتمالي دقيق در 100 ميلي ليتر")};
+inline constexpr Text kExactPerMl{
+    QT_TRANSLATE_NOOP("tubewise::text", "بيشترين تعداد احتمالي دقيق در هر ميلي ليتر")};
+inline constexpr Text kAdjustedPer100Ml{
+    QT_TRANSLATE_NOOP("tubewise::text", "برآورد تصحيح شده براي اريبي در 100 ميلي ليتر")};
+inline constexpr Text kLimitsHeading{QT_TRANSLATE_NOOP("tubewise::text", "حدود اطمينان")};
+inline constexpr Text kMethodCaption{QT_TRANSLATE_NOOP("tubewise::text", "روش محاسبه")};
+inline constexpr Text kLevelCaption{QT_TRANSLATE_NOOP("tubewise::text", "سطح اطمينان")};
+inline constexpr Text kLowerLimitPer100Ml{
+    QT_TRANSLATE_NOOP("tubewise::text", "حد پايين اطمينان در 100 ميلي ليتر")};
+inline constexpr Text kUpperLimitPer100Ml{
+    QT_TRANSLATE_NOOP("tubewise::text", "حد بالاي اطمينان در 100 ميلي ليتر")};
+inline constexpr Text kRarityCaption{
+    QT_TRANSLATE_NOOP("tubewise::text", "شاخص کميابي الگوي لوله ها")};
+inline constexpr Text kMethodJarvis{QT_TRANSLATE_NOOP("tubewise::text", "لگ نرمال، روش جارويس")};
+inline constexpr Text kMethodLikelihoodRatio{
+    QT_TRANSLATE_NOOP("tubewise::text", "نسبت درست نمايي")};
 inline constexpr char kLevelSuffix[] = " %";
 
 // Figures: one the data leave undefined, the open side of the limits, and the mark before the
 // figure of a series whose every tube is positive (the highest finite MPN of those tubes).
-inline constexpr char kStatisticUndefined[] = "! تعريف نشده";
-inline constexpr char kOpenLimit[] = "نامحدود";
+inline constexpr Text kStatisticUndefined = kThomasUndefined;
+inline constexpr Text kOpenLimit{QT_TRANSLATE_NOOP("tubewise::text", "نامحدود")};
 inline constexpr char kMoreThanMark[] = "> ";
 
 // A pattern the model makes unlikely (rarity index below 1e-4).
-inline constexpr char kImprobableWarning[] =
-    "! الگوي لوله هاي مثبت بسيار نامحتمل است. لوله ها را دوباره بخوانيد يا آزمون را تکرار کنيد";
+inline constexpr Text kImprobableWarning{QT_TRANSLATE_NOOP(
+    "tubewise::text",
+    "! الگوي لوله هاي مثبت بسيار نامحتمل است. لوله ها را دوباره بخوانيد يا آزمون را تکرار کنيد")};
 
 // Which figure to report: the results window's when the exact one agrees with it to the digits
 // shown, the exact one when the results window's is a lower bound or coarse.
-inline constexpr char kReportGridFigure[] =
-    ".برآورد پنجره نتايج با برآورد دقيق يکسان است؛ همان را گزارش کنيد";
-inline constexpr char kReportExactCapped[] =
-    ".برآورد پنجره نتايج فقط کران پايين است؛ برآورد دقيق را گزارش کنيد";
-inline constexpr char kReportExactCoarse[] =
-    ".برآورد پنجره نتايج تقريبي است؛ برآورد دقيق را گزارش کنيد";
+inline constexpr Text kReportGridFigure{QT_TRANSLATE_NOOP(
+    "tubewise::text", ".برآورد پنجره نتايج با برآورد دقيق يکسان است؛ همان را گزارش کنيد")};
+inline constexpr Text kReportExactCapped{QT_TRANSLATE_NOOP(
+    "tubewise::text", ".برآورد پنجره نتايج فقط کران پايين است؛ برآورد دقيق را گزارش کنيد")};
+inline constexpr Text kReportExactCoarse{QT_TRANSLATE_NOOP(
+    "tubewise::text", ".برآورد پنجره نتايج تقريبي است؛ برآورد دقيق را گزارش کنيد")};
 
 // The report's own captions.
-inline constexpr char kReportTitle[] = "گزارش شمارش کليفرم به روش تخمير چند لوله اي";
-inline constexpr char kSampleCaption[] = "نام نمونه";
-inline constexpr char kAnalystCaption[] = "آزمايشگر";
-inline constexpr char kDateCaption[] = "تاريخ";
-inline constexpr char kSeriesHeading[] = "سري رقت ها";
-inline constexpr char kSeriesNumber[] = "شماره سري";
-inline constexpr char kSeriesVolume[] = "ميلي ليتر نمونه رقيق شده";
-inline constexpr char kSeriesPositive[] = "تعداد لوله هاي مثبت";
-inline constexpr char kSeriesNegative[] = "تعداد لوله هاي منفي";
-inline constexpr char kGridHeading[] = "نتايج بر اساس توزيع پوآسون";
-inline constexpr char kThomasHeading[] = "نتايج مدل توماس";
-inline constexpr char kAdviceCaption[] = "توضيحات";
-inline constexpr char kChartHeading[] = "منحني توزيع پوآسون";
+// The direction the report's page reads in, in the run's language: "RTL" or "LTR".
+inline constexpr Text kReportDirection{QT_TRANSLATE_NOOP("tubewise::text", "RTL")};
+inline constexpr Text kReportTitle{
+    QT_TRANSLATE_NOOP("tubewise::text", "گزارش شمارش کليفرم به روش تخمير چند لوله اي")};
+inline constexpr Text kSampleCaption{QT_TRANSLATE_NOOP("tubewise::text", "نام نمونه")};
+inline constexpr Text kAnalystCaption{QT_TRANSLATE_NOOP("tubewise::text", "آزمايشگر")};
+inline constexpr Text kDateCaption{QT_TRANSLATE_NOOP("tubewise::text", "تاريخ")};
+inline constexpr Text kSeriesHeading{QT_TRANSLATE_NOOP("tubewise::text", "سري رقت ها")};
+inline constexpr Text kSeriesNumber{QT_TRANSLATE_NOOP("tubewise::text", "شماره سري")};
+inline constexpr Text kSeriesVolume{
+    QT_TRANSLATE_NOOP("tubewise::text", "ميلي ليتر نمونه رقيق شده")};
+inline constexpr Text kSeriesPositive{QT_TRANSLATE_NOOP("tubewise::text", "تعداد لوله هاي مثبت")};
+inline constexpr Text kSeriesNegative{QT_TRANSLATE_NOOP("tubewise::text", "تعداد لوله هاي منفي")};
+inline constexpr Text kGridHeading{
+    QT_TRANSLATE_NOOP("tubewise::text", "نتايج بر اساس توزيع پوآسون")};
+inline constexpr Text kThomasHeading{QT_TRANSLATE_NOOP("tubewise::text", "نتايج مدل توماس")};
+inline constexpr Text kChartHeading{QT_TRANSLATE_NOOP("tubewise::text", "منحني توزيع پوآسون")};
 
 }  // namespace tubewise::text

@@ -60,10 +60,10 @@ GridCheck CheckRanges(const SeriesLoad& load) {
         const SeriesRow& r = series.rows[static_cast<std::size_t>(row - 1)];
         const OutOfRangeCell bad = FindOutOfRange(r.volume, r.positive, r.negative);
         if (bad.column == GridColumn::None) continue;
-        return {false, row,
-                Message{text::Tr(bad.prompt, std::to_string(row)),
-                        text::Tr(text::kWrongInputTitle)},
-                bad.column};
+        return {
+            false, row,
+            Message{text::Tr(bad.prompt, std::to_string(row)), text::Tr(text::kWrongInputTitle)},
+            bad.column};
     }
     return {true, 0, std::nullopt, GridColumn::None};
 }

@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
             const std::string where =
                 c.index < 0 ? c.name : c.name + "(" + std::to_string(c.index) + ")";
             Emit(out, name, where, c.source());
+            for (const std::string& item : c.items) Emit(out, name, where + " item", item);
         }
     }
     out.close();

@@ -223,6 +223,123 @@ lblbahs(0)</extracomment>
         <extracomment>Label2</extracomment>
         <translation>Poisson distribution</translation>
     </message>
+    <message>
+        <source>برآورد دقيق و حدود اطمينان</source>
+        <extracomment>cmdstats</extracomment>
+        <translation>Exact MPN and limits</translation>
+    </message>
+</context>
+<context>
+    <name>frmstats</name>
+    <message>
+        <source>Statistics</source>
+        <extracomment>window caption</extracomment>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>لگ نرمال، روش جارويس</source>
+        <extracomment>cbomethod
+----------
+cbomethod item</extracomment>
+        <translation>Log-normal (Jarvis)</translation>
+    </message>
+    <message>
+        <source>95 %</source>
+        <extracomment>cbolevel
+----------
+cbolevel item</extracomment>
+        <translation>95 %</translation>
+    </message>
+    <message>
+        <source>کپي نتيجه</source>
+        <extracomment>cmdcopy</extracomment>
+        <translation>Copy result</translation>
+    </message>
+    <message>
+        <source>ذخيره گزارش</source>
+        <extracomment>cmdreport</extracomment>
+        <translation>Save report</translation>
+    </message>
+    <message>
+        <source>برآورد دقيق به روش بيشينه درست نمايي</source>
+        <extracomment>lblhead(0)</extracomment>
+        <translation>Exact maximum-likelihood estimate</translation>
+    </message>
+    <message>
+        <source>حدود اطمينان</source>
+        <extracomment>lblhead(1)</extracomment>
+        <translation>Confidence limits</translation>
+    </message>
+    <message>
+        <source>بيشترين تعداد احتمالي دقيق در 100 ميلي ليتر</source>
+        <extracomment>lblstat(0)</extracomment>
+        <translation>Exact MPN per 100 mL</translation>
+    </message>
+    <message>
+        <source>بيشترين تعداد احتمالي دقيق در هر ميلي ليتر</source>
+        <extracomment>lblstat(1)</extracomment>
+        <translation>Exact MPN per mL</translation>
+    </message>
+    <message>
+        <source>برآورد تصحيح شده براي اريبي در 100 ميلي ليتر</source>
+        <extracomment>lblstat(2)</extracomment>
+        <translation>Bias-corrected estimate per 100 mL</translation>
+    </message>
+    <message>
+        <source>روش محاسبه</source>
+        <extracomment>lblmethod</extracomment>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>سطح اطمينان</source>
+        <extracomment>lbllevel</extracomment>
+        <translation>Confidence level</translation>
+    </message>
+    <message>
+        <source>حد پايين اطمينان در 100 ميلي ليتر</source>
+        <extracomment>lblstat(3)</extracomment>
+        <translation>Lower confidence limit per 100 mL</translation>
+    </message>
+    <message>
+        <source>حد بالاي اطمينان در 100 ميلي ليتر</source>
+        <extracomment>lblstat(4)</extracomment>
+        <translation>Upper confidence limit per 100 mL</translation>
+    </message>
+    <message>
+        <source>شاخص کميابي الگوي لوله ها</source>
+        <extracomment>lblstat(5)</extracomment>
+        <translation>Rarity index of the tube pattern</translation>
+    </message>
+    <message>
+        <source>نام نمونه</source>
+        <extracomment>lblsample</extracomment>
+        <translation>Sample</translation>
+    </message>
+    <message>
+        <source>آزمايشگر</source>
+        <extracomment>lblanalyst</extracomment>
+        <translation>Analyst</translation>
+    </message>
+    <message>
+        <source>تاريخ</source>
+        <extracomment>lbldate</extracomment>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>نسبت درست نمايي</source>
+        <extracomment>cbomethod item</extracomment>
+        <translation>Likelihood ratio</translation>
+    </message>
+    <message>
+        <source>90 %</source>
+        <extracomment>cbolevel item</extracomment>
+        <translation>90 %</translation>
+    </message>
+    <message>
+        <source>99 %</source>
+        <extracomment>cbolevel item</extracomment>
+        <translation>99 %</translation>
+    </message>
 </context>
 <context>
     <name>tubewise::FormBuilder</name>
@@ -406,6 +523,154 @@ Vertical axis: %3</translation>
     <message>
         <source>Coliform Density , Number/mL</source>
         <translation>Coliform density, number per mL</translation>
+    </message>
+    <message>
+        <source>! حجم نمونه در رديف %1 براي محاسبه بسيار کوچک است</source>
+        <translation>The sample volume in row %1 is too small to compute with!</translation>
+    </message>
+    <message>
+        <source>! گزارش ذخيره نشد</source>
+        <translation>The report was not saved!</translation>
+    </message>
+    <message>
+        <source>.اجازه نوشتن در اين پوشه يا روي اين فايل داده نشده است</source>
+        <translation>There is no permission to write to this folder or this file.</translation>
+    </message>
+    <message>
+        <source>.اين ديسک فقط خواندني است</source>
+        <translation>This disk is read-only.</translation>
+    </message>
+    <message>
+        <source>.فضاي ديسک پر است</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>.پوشه مقصد وجود ندارد</source>
+        <translation>The destination folder does not exist.</translation>
+    </message>
+    <message>
+        <source>.اين نام فايل مجاز نيست</source>
+        <translation>This file name is not allowed.</translation>
+    </message>
+    <message>
+        <source>برآورد دقيق به روش بيشينه درست نمايي</source>
+        <translation>Exact maximum-likelihood estimate</translation>
+    </message>
+    <message>
+        <source>بيشترين تعداد احتمالي دقيق در 100 ميلي ليتر</source>
+        <translation>Exact MPN per 100 mL</translation>
+    </message>
+    <message>
+        <source>بيشترين تعداد احتمالي دقيق در هر ميلي ليتر</source>
+        <translation>Exact MPN per mL</translation>
+    </message>
+    <message>
+        <source>برآورد تصحيح شده براي اريبي در 100 ميلي ليتر</source>
+        <translation>Bias-corrected estimate per 100 mL</translation>
+    </message>
+    <message>
+        <source>حدود اطمينان</source>
+        <translation>Confidence limits</translation>
+    </message>
+    <message>
+        <source>روش محاسبه</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>سطح اطمينان</source>
+        <translation>Confidence level</translation>
+    </message>
+    <message>
+        <source>حد پايين اطمينان در 100 ميلي ليتر</source>
+        <translation>Lower confidence limit per 100 mL</translation>
+    </message>
+    <message>
+        <source>حد بالاي اطمينان در 100 ميلي ليتر</source>
+        <translation>Upper confidence limit per 100 mL</translation>
+    </message>
+    <message>
+        <source>شاخص کميابي الگوي لوله ها</source>
+        <translation>Rarity index of the tube pattern</translation>
+    </message>
+    <message>
+        <source>لگ نرمال، روش جارويس</source>
+        <translation>Log-normal (Jarvis)</translation>
+    </message>
+    <message>
+        <source>نسبت درست نمايي</source>
+        <translation>Likelihood ratio</translation>
+    </message>
+    <message>
+        <source>نامحدود</source>
+        <translation>Unbounded</translation>
+    </message>
+    <message>
+        <source>! الگوي لوله هاي مثبت بسيار نامحتمل است. لوله ها را دوباره بخوانيد يا آزمون را تکرار کنيد</source>
+        <translation>The pattern of positive tubes is very improbable. Read the tubes again or repeat the test!</translation>
+    </message>
+    <message>
+        <source>.برآورد پنجره نتايج با برآورد دقيق يکسان است؛ همان را گزارش کنيد</source>
+        <translation>The results window&apos;s estimate equals the exact estimate; report it.</translation>
+    </message>
+    <message>
+        <source>.برآورد پنجره نتايج فقط کران پايين است؛ برآورد دقيق را گزارش کنيد</source>
+        <translation>The results window&apos;s estimate is only a lower bound; report the exact estimate.</translation>
+    </message>
+    <message>
+        <source>.برآورد پنجره نتايج تقريبي است؛ برآورد دقيق را گزارش کنيد</source>
+        <translation>The results window&apos;s estimate is approximate; report the exact estimate.</translation>
+    </message>
+    <message>
+        <source>RTL</source>
+        <translation>LTR</translation>
+    </message>
+    <message>
+        <source>گزارش شمارش کليفرم به روش تخمير چند لوله اي</source>
+        <translation>Coliform count by the multiple-tube fermentation method</translation>
+    </message>
+    <message>
+        <source>نام نمونه</source>
+        <translation>Sample</translation>
+    </message>
+    <message>
+        <source>آزمايشگر</source>
+        <translation>Analyst</translation>
+    </message>
+    <message>
+        <source>تاريخ</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>سري رقت ها</source>
+        <translation>Dilution series</translation>
+    </message>
+    <message>
+        <source>شماره سري</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>ميلي ليتر نمونه رقيق شده</source>
+        <translation>Diluted sample, mL</translation>
+    </message>
+    <message>
+        <source>تعداد لوله هاي مثبت</source>
+        <translation>Positive tubes</translation>
+    </message>
+    <message>
+        <source>تعداد لوله هاي منفي</source>
+        <translation>Negative tubes</translation>
+    </message>
+    <message>
+        <source>نتايج بر اساس توزيع پوآسون</source>
+        <translation>Results by the Poisson distribution</translation>
+    </message>
+    <message>
+        <source>نتايج مدل توماس</source>
+        <translation>Results of Thomas&apos; formula</translation>
+    </message>
+    <message>
+        <source>منحني توزيع پوآسون</source>
+        <translation>Poisson distribution curve</translation>
     </message>
 </context>
 </TS>

@@ -32,13 +32,18 @@ QString Q(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-// Draws on the page in millimetres from its top-left corner.
+constexpr double kPageWidth = 210;  // mm, A4
+
+// Draws on the page in millimetres from its top-left corner, as the Persian page is laid out;
+// a left-to-right page is drawn as its mirror image: every place and alignment reflected, the
+// texts themselves read as ever.
 class Page {
   public:
-    explicit Page(QPainter& painter) : p_(painter) {}
+    Page(QPainter& painter, bool rightToLeft) : p_(painter), mirrored_(!rightToLeft) {}
 
     double Px(double mm) const { return mm * kDotsPerInch / 25.4; }
     QRectF Box(double left, double top, double width, double height) const {
+        if (mirrored_) left = kPageWidth - left - width;
         return {Px(left), Px(top), Px(width), Px(height)};
     }
 
@@ -47,7 +52,7 @@ class Page {
     double Text(const QString& text, double left, double top, double width, Qt::Alignment align,
                 const QFont& font, const QColor& colour,
                 Qt::LayoutDirection direction = Qt::LeftToRight) {
-        QTextOption option(align);
+        QTextOption option(Reflected(align));
         option.setTextDirection(direction);
         option.setWrapMode(QTextOption::WordWrap);
         p_.setFont(font);
@@ -63,14 +68,25 @@ class Page {
     }
 
     void Rule(double left, double top, double width) {
+        const QRectF line = Box(left, top, width, 0);
         p_.setPen(QPen(kRuleColour, Px(0.2)));
-        p_.drawLine(QPointF(Px(left), Px(top)), QPointF(Px(left + width), Px(top)));
+        p_.drawLine(line.topLeft(), line.topRight());
     }
 
     QPainter& painter() { return p_; }
 
   private:
+    Qt::Alignment Reflected(Qt::Alignment align) const {
+        if (!mirrored_) return align;
+        const Qt::Alignment horizontal = align & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute;
+        Qt::Alignment out = align & ~Qt::AlignHorizontal_Mask;
+        if (horizontal == Qt::AlignRight) return out | Qt::AlignLeft | Qt::AlignAbsolute;
+        if (horizontal == Qt::AlignLeft) return out | Qt::AlignRight | Qt::AlignAbsolute;
+        return align;
+    }
+
     QPainter& p_;
+    bool mirrored_;
 };
 
 QFont Body(bool bold = false, double points = kBodyPoints) {
@@ -94,10 +110,10 @@ QByteArray RenderReportPdf(const SampleReport& report, const ChartDescription& c
         // The chart keeps its exact colours: no lossy compression of the picture.
         painter.setRenderHint(QPainter::LosslessImageRendering);
         painter.setRenderHint(QPainter::Antialiasing);
-        Page page(painter);
+        Page page(painter, report.rightToLeft);
 
-        const double width = 210 - 2 * kMargin;
-        const double right = 210 - kMargin;
+        const double width = kPageWidth - 2 * kMargin;
+        const double right = kPageWidth - kMargin;
         const double valueWidth = width - kCaptionWidth - kGap;
         double y = kMargin;
 

@@ -42,16 +42,17 @@ std::string Joined(const std::vector<std::string>& cells) {
 SampleReport ComposeSampleReport(const Module1& state, const StatisticsTexts& exact,
                                  const ReportHeader& header, const NumberLocale& locale) {
     SampleReport r;
-    r.title = text::kReportTitle;
-    const ReportLine given[] = {{text::kSampleCaption, header.sample, {}},
-                                {text::kAnalystCaption, header.analyst, {}},
-                                {text::kDateCaption, header.date, {}}};
+    r.rightToLeft = text::Tr(text::kReportDirection) != "LTR";
+    r.title = text::Tr(text::kReportTitle);
+    const ReportLine given[] = {{text::Tr(text::kSampleCaption), header.sample, {}},
+                                {text::Tr(text::kAnalystCaption), header.analyst, {}},
+                                {text::Tr(text::kDateCaption), header.date, {}}};
     for (const ReportLine& line : given)
         if (!Trimmed(line.value).empty()) r.header.push_back(line);
 
-    r.seriesHeading = text::kSeriesHeading;
-    r.seriesColumns = {text::kSeriesNumber, text::kSeriesVolume, text::kSeriesPositive,
-                       text::kSeriesNegative};
+    r.seriesHeading = text::Tr(text::kSeriesHeading);
+    r.seriesColumns = {text::Tr(text::kSeriesNumber), text::Tr(text::kSeriesVolume),
+                       text::Tr(text::kSeriesPositive), text::Tr(text::kSeriesNegative)};
     if (state.GridValid == kTrue) {
         for (int j = 1; j <= state.DilutionCount; ++j) {
             r.seriesRows.push_back({std::to_string(j), Volume(state, j, locale),
@@ -61,32 +62,32 @@ SampleReport ComposeSampleReport(const Module1& state, const StatisticsTexts& ex
     }
 
     const ResultTexts grid = ComposeResultTexts(state, locale);
-    r.sections.push_back({text::kGridHeading,
+    r.sections.push_back({text::Tr(text::kGridHeading),
                           {{Trimmed(grid.densityPer100MlHeading), grid.mpnPer100Ml, {}},
                            {Trimmed(grid.densityPerMlHeading), grid.mpnPerMl, {}},
                            {"", grid.poissonAdvice, grid.poissonAdviceColour}}});
 
-    ReportSection stats{text::kExactHeading, {}};
+    ReportSection stats{text::Tr(text::kExactHeading), {}};
     if (exact.refusal) {
         stats.lines.push_back({"", *exact.refusal, kAdviceRed});
     } else {
-        stats.lines = {{text::kExactPer100Ml, exact.exactPer100Ml, {}},
-                       {text::kExactPerMl, exact.exactPerMl, {}},
-                       {text::kAdjustedPer100Ml, exact.adjustedPer100Ml, {}},
-                       {text::kMethodCaption, exact.method, {}},
-                       {text::kLevelCaption, exact.level, {}},
-                       {text::kLowerLimitPer100Ml, exact.lowerPer100Ml, {}},
-                       {text::kUpperLimitPer100Ml, exact.upperPer100Ml, {}},
-                       {text::kRarityCaption, exact.rarity, {}}};
+        stats.lines = {{text::Tr(text::kExactPer100Ml), exact.exactPer100Ml, {}},
+                       {text::Tr(text::kExactPerMl), exact.exactPerMl, {}},
+                       {text::Tr(text::kAdjustedPer100Ml), exact.adjustedPer100Ml, {}},
+                       {text::Tr(text::kMethodCaption), exact.method, {}},
+                       {text::Tr(text::kLevelCaption), exact.level, {}},
+                       {text::Tr(text::kLowerLimitPer100Ml), exact.lowerPer100Ml, {}},
+                       {text::Tr(text::kUpperLimitPer100Ml), exact.upperPer100Ml, {}},
+                       {text::Tr(text::kRarityCaption), exact.rarity, {}}};
         if (!exact.warning.empty()) stats.lines.push_back({"", exact.warning, kAdviceRed});
         stats.lines.push_back({"", exact.verdict, exact.verdictColour});
     }
     r.sections.push_back(std::move(stats));
 
-    r.sections.push_back({text::kThomasHeading,
+    r.sections.push_back({text::Tr(text::kThomasHeading),
                           {{Trimmed(grid.thomasHeading), grid.thomas, {}},
                            {"", grid.thomasAdvice, grid.thomasAdviceColour}}});
-    r.chartHeading = text::kChartHeading;
+    r.chartHeading = text::Tr(text::kChartHeading);
     return r;
 }
 

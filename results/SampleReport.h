@@ -36,10 +36,13 @@ struct ReportSection {
 };
 
 struct SampleReport {
+    // Persian pages read from the right: captions at the right, the series' first column at the
+    // right; an English page is their mirror image.
+    bool rightToLeft = true;
     std::string title;
     std::vector<ReportLine> header;  // sample, analyst, date as given
     std::string seriesHeading;
-    std::vector<std::string> seriesColumns;  // from the right: number, mL, positive, negative
+    std::vector<std::string> seriesColumns;  // in reading order: number, mL, positive, negative
     std::vector<std::vector<std::string>> seriesRows;
     std::vector<ReportSection> sections;  // results window, exact figures, Thomas
     std::string chartHeading;

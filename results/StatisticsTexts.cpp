@@ -46,7 +46,8 @@ std::string LevelText(double level) {
 }
 
 std::string MethodText(stats::CiMethod method) {
-    return method == stats::CiMethod::Jarvis ? text::kMethodJarvis : text::kMethodLikelihoodRatio;
+    return text::Tr(method == stats::CiMethod::Jarvis ? text::kMethodJarvis
+                                                      : text::kMethodLikelihoodRatio);
 }
 
 stats::MpnStatistics StatisticsOfState(const Module1& state,
@@ -112,26 +113,26 @@ StatisticsTexts ComposeStatisticsTexts(const Module1& state, const std::optional
         }
     }
     t.adjustedPer100Ml = s.biasAdjustedPerMl ? Per100Ml(*s.biasAdjustedPerMl, kMpnFigures, locale)
-                                             : std::string(text::kStatisticUndefined);
+                                             : text::Tr(text::kStatisticUndefined);
     t.lowerPer100Ml = Per100Ml(s.limits.lowPerMl, kLimitFigures, locale);
     t.upperPer100Ml = std::isinf(s.limits.highPerMl)
-                          ? std::string(text::kOpenLimit)
+                          ? text::Tr(text::kOpenLimit)
                           : Per100Ml(s.limits.highPerMl, kLimitFigures, locale);
     t.rarity = FormatSignificant(s.rarityIndex, kRarityFigures, locale);
     t.improbable = s.improbable;
-    if (s.improbable) t.warning = text::kImprobableWarning;
+    if (s.improbable) t.warning = text::Tr(text::kImprobableWarning);
 
     // The results window's answer is a lower bound at the top of its range, and always where
     // every tube is positive; otherwise it is reported when it agrees with the exact figure.
     t.gridCapped = state.MpnPerMl > kTopOfSearchRange || s.mle.kind == stats::MleKind::Infinite;
     if (t.gridCapped) {
-        t.verdict = text::kReportExactCapped;
+        t.verdict = text::Tr(text::kReportExactCapped);
         t.verdictColour = kAdviceRed;
     } else if (Per100Ml(state.MpnPerMl, kMpnFigures, locale) == t.exactPer100Ml) {
-        t.verdict = text::kReportGridFigure;
+        t.verdict = text::Tr(text::kReportGridFigure);
         t.verdictColour = kAdviceGreen;
     } else {
-        t.verdict = text::kReportExactCoarse;
+        t.verdict = text::Tr(text::kReportExactCoarse);
         t.verdictColour = kAdviceRed;
     }
     return t;

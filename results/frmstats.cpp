@@ -28,6 +28,24 @@ frmstats::frmstats(Session& session)
     }
     onClick(button("cmdcopy"), [this] { emit copyRequested(); });
     onClick(button("cmdreport"), [this] { emit reportRequested(); });
+    Retranslate();
+}
+
+void frmstats::Retranslate() {
+    // Each box and list is named by the caption beside it, so a screen reader says what the
+    // figure is in the language of the window.
+    for (int i = 0; i < kFigures; ++i)
+        textBox("txtstat", i)->setAccessibleName(label("lblstat", i)->text().trimmed());
+    const struct {
+        QWidget* control;
+        const char* caption;
+    } named[] = {{comboBox("cbomethod"), "lblmethod"},
+                 {comboBox("cbolevel"), "lbllevel"},
+                 {textBox("txtsample"), "lblsample"},
+                 {textBox("txtanalyst"), "lblanalyst"},
+                 {textBox("txtdate"), "lbldate"}};
+    for (const auto& n : named) n.control->setAccessibleName(label(n.caption)->text().trimmed());
+    // The figures' own words (undefined, open limit, advice) follow the language too.
     Refresh();
 }
 

@@ -52,6 +52,9 @@ class frmstats : public Form {
     void copyRequested();
     void reportRequested();
 
+  protected:
+    void Retranslate() override;
+
   private:
     void Refresh();
 

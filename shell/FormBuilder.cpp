@@ -123,6 +123,12 @@ QString TableText(const WindowSpec& layout, const ControlSpec& c) {
     return text;
 }
 
+// An item of a table's drop-down list in the run's language.
+QString TableItem(const WindowSpec& layout, const std::string& item) {
+    if (CurrentLanguage() == Language::Persian) return QString::fromStdString(item);
+    return QCoreApplication::translate(layout.name.c_str(), item.c_str());
+}
+
 QString Caption(const WindowSpec& layout) {
     if (layout.caption.empty() || CurrentLanguage() == Language::Persian)
         return QString::fromStdString(layout.caption);
@@ -274,6 +280,10 @@ void ApplyLanguage(Form& form, const WindowSpec& layout) {
             box->setAlignment(BoxAlignment(english ? Mirrored(c.alignment) : c.alignment));
         } else if (auto* button = qobject_cast<PictureButton*>(w)) {
             if (!c.text.empty()) button->setText(text);
+        } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+            // The choice stays where it was; only its words change.
+            for (int i = 0; i < list->count() && i < static_cast<int>(c.items.size()); ++i)
+                list->setItemText(i, TableItem(layout, c.items[static_cast<std::size_t>(i)]));
         }
         NameDecoration(*w, c);
     }

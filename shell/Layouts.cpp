@@ -279,8 +279,8 @@ WindowSpec Stats() {
         figure(0, 600, 0),
         figure(1, 1080, 1),
         figure(2, 1560, 2),
-        Row(ControlKind::ComboBox, "cbomethod", text::kMethodJarvis, 480, 2520, 2655, 375)
-            .items({text::kMethodJarvis, text::kMethodLikelihoodRatio})
+        Row(ControlKind::ComboBox, "cbomethod", text::kMethodJarvis.source, 480, 2520, 2655, 375)
+            .items({text::kMethodJarvis.source, text::kMethodLikelihoodRatio.source})
             .font(9.75)
             .tab(3),
         Row(ControlKind::ComboBox, "cbolevel", LevelText(kOfferedLevels[kDefaultLevelIndex]), 480,
@@ -291,8 +291,8 @@ WindowSpec Stats() {
         figure(3, 3480, 5),
         figure(4, 3960, 6),
         figure(5, 4440, 7),
-        TextBox("txtsample", 5160, 6360, 1620, 375).font(9.75).tab(8),
-        TextBox("txtanalyst", 2520, 6360, 1380, 375).font(9.75).tab(9),
+        TextBox("txtsample", 5160, 6360, 1620, 375).font(9.75).tab(8).right(),
+        TextBox("txtanalyst", 2520, 6360, 1380, 375).font(9.75).tab(9).right(),
         TextBox("txtdate", 480, 6360, 1380, 375).font(9.75).tab(10).centre(),
         Button("cmdcopy", "کپي نتيجه", 480, 6900, 2175, 495)
             .font(11.25)
@@ -302,32 +302,38 @@ WindowSpec Stats() {
             .font(11.25)
             .back({128, 255, 128})
             .tab(12),
-        Label("lblhead", text::kExactHeading, 2520, 200, 5400, 360)
+        Label("lblhead", text::kExactHeading.source, 2520, 200, 5400, 360)
             .at(0)
             .font(9.75)
             .tab(13)
             .right(),
-        Label("lblhead", text::kLimitsHeading, 2520, 2100, 5400, 360)
+        Label("lblhead", text::kLimitsHeading.source, 2520, 2100, 5400, 360)
             .at(1)
             .font(9.75)
             .tab(14)
             .right(),
-        caption("lblstat", 0, text::kExactPer100Ml, 2520, 600, 15),
-        caption("lblstat", 1, text::kExactPerMl, 2520, 1080, 16),
-        caption("lblstat", 2, text::kAdjustedPer100Ml, 2520, 1560, 17),
-        caption("lblmethod", -1, text::kMethodCaption, 3360, 2520, 18),
-        caption("lbllevel", -1, text::kLevelCaption, 2520, 3000, 19),
-        caption("lblstat", 3, text::kLowerLimitPer100Ml, 2520, 3480, 20),
-        caption("lblstat", 4, text::kUpperLimitPer100Ml, 2520, 3960, 21),
-        caption("lblstat", 5, text::kRarityCaption, 2520, 4440, 22),
+        caption("lblstat", 0, text::kExactPer100Ml.source, 2520, 600, 15),
+        caption("lblstat", 1, text::kExactPerMl.source, 2520, 1080, 16),
+        caption("lblstat", 2, text::kAdjustedPer100Ml.source, 2520, 1560, 17),
+        caption("lblmethod", -1, text::kMethodCaption.source, 3360, 2520, 18),
+        caption("lbllevel", -1, text::kLevelCaption.source, 2520, 3000, 19),
+        caption("lblstat", 3, text::kLowerLimitPer100Ml.source, 2520, 3480, 20),
+        caption("lblstat", 4, text::kUpperLimitPer100Ml.source, 2520, 3960, 21),
+        caption("lblstat", 5, text::kRarityCaption.source, 2520, 4440, 22),
         Label("lblwarn", "", 480, 4920, 7440, 600).font(11.25).fore(kAdvice).tab(23).right(),
         Label("lblverdict", "", 480, 5520, 7440, 600).font(11.25).fore(kAdvice).tab(24).right(),
-        Label("lblsample", text::kSampleCaption, 6840, 6360, 1080, 375).font(9.75).tab(25).right(),
-        Label("lblanalyst", text::kAnalystCaption, 3960, 6360, 1080, 375)
+        Label("lblsample", text::kSampleCaption.source, 6840, 6360, 1080, 375)
+            .font(9.75)
+            .tab(25)
+            .right(),
+        Label("lblanalyst", text::kAnalystCaption.source, 3960, 6360, 1080, 375)
             .font(9.75)
             .tab(26)
             .right(),
-        Label("lbldate", text::kDateCaption, 1920, 6360, 540, 375).font(9.75).tab(27).right(),
+        Label("lbldate", text::kDateCaption.source, 1920, 6360, 540, 375)
+            .font(9.75)
+            .tab(27)
+            .right(),
         Shape(0, 480, 360, 3840, 45, kBar),
         Shape(1, 480, 2260, 6120, 45, kBar),
         Shape(2, 480, 6180, 7440, 45, kBar),

@@ -251,7 +251,7 @@ TEST_F(RoadTest, TabOrderAndNamesTellTheRoadInEnglish) {
     EXPECT_EQ(round(),
               "Probability of the result, Poisson distribution | Poisson curve | "
               "MPN per mL, Poisson distribution | MPN per 100 mL, Poisson distribution | Back | "
-              "MPN per 100 mL, Thomas' formula");
+              "MPN per 100 mL, Thomas' formula | Exact MPN and limits");
     TabTo("Command1");
     PressKey(Qt::Key_Return);
 

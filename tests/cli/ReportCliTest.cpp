@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #ifdef TUBEWISE_CLI_CHART
@@ -49,6 +50,35 @@ TEST_F(ReportCli, WritesTheWindowsReportWithItsHeader) {
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n"
                                              << text.toStdString();
     EXPECT_TRUE(testing::PdfInfo(path).contains("Pages:           1"));
+}
+
+// In English the page is the Persian one's mirror image: captions at the left, their figures to
+// their right, the series' number column first from the left.
+TEST_F(ReportCli, AnEnglishReportReadsFromTheLeft) {
+    if (!testing::HavePoppler()) FAIL() << "poppler-utils missing: run scripts/install-deps.sh";
+    const QString path = dir_.filePath("en.pdf");
+    ASSERT_EQ(Run({"--lang", "en", "--report", path, "--sample", "Well 7", "--date", "2024-03-20",
+                   "10:5:0", "1:5:0", "0.1:4:1"}),
+              0)
+        << err_.data();
+    const QString text = testing::PdfText(path);
+    for (const char* expected :
+         {"Coliformcountbythemultiple-tubefermentationmethod", "ExactMPNper100mL1609",
+          "Upperconfidencelimitper100mL", "Log-normal(Jarvis)",
+          "Theresultswindow'sestimateisonlyalowerbound;reporttheexactestimate."})
+        EXPECT_TRUE(text.contains(QLatin1String(expected))) << expected << "\n"
+                                                            << text.toStdString();
+    EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("\\p{Arabic}"))))
+        << text.toStdString();
+    const double caption = testing::WordLeft(path, QStringLiteral("Exact"));
+    const double figure = testing::WordLeft(path, QStringLiteral("1609"));
+    const double series = testing::WordLeft(path, QStringLiteral("Series"));
+    const double negative = testing::WordLeft(path, QStringLiteral("Negative"));
+    EXPECT_GT(caption, 0);
+    EXPECT_LT(caption, 595 / 4.0) << "captions start at the left margin";
+    EXPECT_GT(figure, caption);
+    EXPECT_GT(series, 0);
+    EXPECT_LT(series, negative) << "the series' columns run from the left";
 }
 
 TEST_F(ReportCli, UsageErrorsAndFailures) {

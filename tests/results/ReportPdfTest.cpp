@@ -70,9 +70,10 @@ TEST_F(ReportPdf, OneA4PageWithTheFiguresCaptionsAndSampleInReadingOrder) {
     // Each caption reads in its own order, and the sections follow one another.
     qsizetype last = -1;
     for (const char* caption :
-         {text::kReportTitle, text::kSampleCaption, text::kSeriesHeading, text::kGridHeading,
-          text::kExactHeading, text::kExactPer100Ml, text::kLowerLimitPer100Ml,
-          text::kRarityCaption, text::kThomasHeading, text::kChartHeading}) {
+         {text::kReportTitle.source, text::kSampleCaption.source, text::kSeriesHeading.source,
+          text::kGridHeading.source, text::kExactHeading.source, text::kExactPer100Ml.source,
+          text::kLowerLimitPer100Ml.source, text::kRarityCaption.source,
+          text::kThomasHeading.source, text::kChartHeading.source}) {
         const qsizetype at = text.indexOf(Normalised(QString::fromUtf8(caption)));
         EXPECT_GT(at, last) << caption << "\n" << text.toStdString();
         last = std::max(last, at);

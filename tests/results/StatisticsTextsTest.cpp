@@ -89,7 +89,7 @@ TEST_P(ExactTexts, FiguresVerdictAndWarning) {
     EXPECT_EQ(t.verdict, c.verdict);
     EXPECT_EQ(t.verdictColour, c.colour);
     EXPECT_EQ(t.improbable, c.improbable);
-    EXPECT_EQ(t.warning, c.improbable ? text::kImprobableWarning : "");
+    EXPECT_EQ(t.warning, c.improbable ? text::kImprobableWarning.source : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
              "1609",
              "16.09",
              "4780",
-             text::kReportExactCapped,
+             text::kReportExactCapped.source,
              kRed,
              false},
         // Every tube positive: more than the highest finite MPN, that of 5-5-4.
@@ -109,8 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
              {{10, 5, 0}, {1, 5, 0}, {0.1, 5, 0}},
              "> 1609",
              "> 16.09",
-             text::kOpenLimit,
-             text::kReportExactCapped,
+             text::kOpenLimit.source,
+             text::kReportExactCapped.source,
              kRed,
              false},
         // Wastewater: the exact estimate is finite and far beyond the search's range.
@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
              "108600",
              "1086",
              "300000",
-             text::kReportExactCapped,
+             text::kReportExactCapped.source,
              kRed,
              false},
         // The search's 0.001 steps show at four figures below 1 per mL.
@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
              "79.24",
              "0.7924",
              "248",
-             text::kReportExactCoarse,
+             text::kReportExactCoarse.source,
              kRed,
              false},
         // Every tube negative: the search's lowest candidate against an exact 0.
@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
              "0",
              "0",
              "6.65",
-             text::kReportExactCoarse,
+             text::kReportExactCoarse.source,
              kRed,
              false},
         Case{"agrees_with_the_search",
@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
              "347.7",
              "3.477",
              "1080",
-             text::kReportGridFigure,
+             text::kReportGridFigure.source,
              kGreen,
              false},
         // Positives only in the smallest volume: a pattern the model makes unlikely.
@@ -154,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
              "5.42",
              "0.0542",
              "16.8",
-             text::kReportExactCoarse,
+             text::kReportExactCoarse.source,
              kRed,
              true}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -162,14 +162,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ExactTexts, NameTheMethodAndLevelChosen) {
     const StatisticsTexts t = TextsFor(StateFor({{10, 5, 0}, {1, 4, 1}, {0.1, 2, 3}}),
                                        {stats::CiMethod::LikelihoodRatio, kOfferedLevels[2]});
-    EXPECT_EQ(t.method, text::kMethodLikelihoodRatio);
+    EXPECT_EQ(t.method, text::kMethodLikelihoodRatio.source);
     EXPECT_EQ(t.level, "99 %");
     EXPECT_EQ(LevelText(0.90), "90 %");
 }
 
 TEST(ExactTexts, UndefinedAdjustmentWhereEveryTubeIsPositive) {
     const StatisticsTexts t = TextsFor(StateFor({{10, 3, 0}, {1, 3, 0}}));
-    EXPECT_EQ(t.adjustedPer100Ml, text::kStatisticUndefined);
+    EXPECT_EQ(t.adjustedPer100Ml, text::kStatisticUndefined.source);
     EXPECT_TRUE(t.gridCapped);
 }
 
@@ -219,21 +219,21 @@ TEST(SampleReport, HoldsTheHeaderSeriesAndSectionsInReadingOrder) {
     const SampleReport r =
         ComposeSampleReport(state, exact, {"Well 7", "", "1403/01/01 (2024-03-20)"}, kPoint);
     ASSERT_EQ(r.header.size(), 2u) << "an empty analyst is left out";
-    EXPECT_EQ(r.header[0].caption, text::kSampleCaption);
+    EXPECT_EQ(r.header[0].caption, text::kSampleCaption.source);
     EXPECT_EQ(r.header[0].value, "Well 7");
-    EXPECT_EQ(r.header[1].caption, text::kDateCaption);
+    EXPECT_EQ(r.header[1].caption, text::kDateCaption.source);
     EXPECT_EQ(r.seriesRows,
               (std::vector<std::vector<std::string>>{
                   {"1", "10", "5", "0"}, {"2", "1", "5", "0"}, {"3", "0.1", "4", "1"}}));
     ASSERT_EQ(r.sections.size(), 3u);
-    EXPECT_EQ(r.sections[0].heading, text::kGridHeading);
+    EXPECT_EQ(r.sections[0].heading, text::kGridHeading.source);
     EXPECT_EQ(r.sections[0].lines[0].value, " 1000  <");
     EXPECT_EQ(r.sections[0].lines[2].colour, kRed);
-    EXPECT_EQ(r.sections[1].heading, text::kExactHeading);
-    EXPECT_EQ(r.sections[1].lines[0].caption, text::kExactPer100Ml);
+    EXPECT_EQ(r.sections[1].heading, text::kExactHeading.source);
+    EXPECT_EQ(r.sections[1].lines[0].caption, text::kExactPer100Ml.source);
     EXPECT_EQ(r.sections[1].lines[0].value, "1609");
     EXPECT_EQ(r.sections[1].lines.back().value, exact.verdict);
-    EXPECT_EQ(r.sections[2].heading, text::kThomasHeading);
+    EXPECT_EQ(r.sections[2].heading, text::kThomasHeading.source);
     EXPECT_EQ(r.sections[2].lines[0].value, "594.267");
 }
 

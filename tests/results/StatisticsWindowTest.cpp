@@ -155,11 +155,11 @@ TEST_P(EveryFigure, EqualsTheCommandLinesStatisticsForBothMethodsAndThreeLevels)
                 EXPECT_EQ(Figure(1), Local(Expected(number("mle_per_ml"), 4)));
             }
             EXPECT_EQ(Figure(2), s[QStringLiteral("bias_adjusted_per_ml")].isNull()
-                                     ? Q(text::kStatisticUndefined)
+                                     ? Q(text::kStatisticUndefined.source)
                                      : Local(Expected(number("bias_adjusted_per_ml") * 100, 4)));
             EXPECT_EQ(Figure(3), Local(Expected(number("ci_low_per_ml") * 100, 3)));
             EXPECT_EQ(Figure(4), s[QStringLiteral("ci_high_per_ml")].isNull()
-                                     ? Q(text::kOpenLimit)
+                                     ? Q(text::kOpenLimit.source)
                                      : Local(Expected(number("ci_high_per_ml") * 100, 3)));
             EXPECT_EQ(Figure(5), Local(Expected(number("rarity_index"), 3)));
             // The warning exactly for an improbable pattern.
@@ -188,7 +188,7 @@ TEST_F(StatisticsWindowTest, FiveFiveFourIs1609WhileTheResultsWindowStaysAtItsCa
     frmstats& window = OpenStatistics();
     EXPECT_EQ(Figure(0), "1609");
     EXPECT_EQ(Figure(1), Local("16.09"));
-    EXPECT_EQ(window.label("lblverdict")->text(), Q(text::kReportExactCapped));
+    EXPECT_EQ(window.label("lblverdict")->text(), Q(text::kReportExactCapped.source));
     EXPECT_EQ(Form::ForeColour(window.label("lblverdict")), QColor(192, 0, 0));
 }
 
@@ -197,7 +197,7 @@ TEST_F(StatisticsWindowTest, AnOpenWindowFollowsEveryCalculationAndARefusalShows
     Calculate(grid);
     frmstats& window = OpenStatistics();
     EXPECT_EQ(Figure(0), Local("347.7"));
-    EXPECT_EQ(window.label("lblverdict")->text(), Q(text::kReportGridFigure));
+    EXPECT_EQ(window.label("lblverdict")->text(), Q(text::kReportGridFigure.source));
     EXPECT_EQ(Form::ForeColour(window.label("lblverdict")), QColor(0, 128, 0));
 
     QTest::mouseClick(session->form<frmresult>().button("cmdreturn"), Qt::LeftButton);
@@ -216,6 +216,57 @@ TEST_F(StatisticsWindowTest, AnOpenWindowFollowsEveryCalculationAndARefusalShows
     EXPECT_EQ(window.label("lblwarn")->text(), "");
     EXPECT_FALSE(window.button("cmdcopy")->isEnabled());
     EXPECT_FALSE(window.button("cmdreport")->isEnabled());
+}
+
+// Switched to English with figures shown, the window says everything in English, the figures'
+// own words included, keeps the analyst's choice, and a new calculation is composed in English;
+// back in Persian it is as it was.
+TEST_F(StatisticsWindowTest, FollowsTheLanguageWithItsFiguresAndTheChoiceKept) {
+    auto persianIn = [](const QString& text) {
+        for (const QChar c : text)
+            if (c.script() == QChar::Script_Arabic) return true;
+        return false;
+    };
+    auto shown = [](frmstats& w) {
+        QStringList texts;
+        for (const ControlSpec& c : w.layout().controls) {
+            QWidget* control = w.control(c.name, c.index);
+            if (auto* list = qobject_cast<QComboBox*>(control)) {
+                for (int i = 0; i < list->count(); ++i) texts << list->itemText(i);
+            } else if (control && c.kind != ControlKind::Image && c.kind != ControlKind::Shape) {
+                texts << Form::Text(control);
+            }
+            if (control && control->focusPolicy() != Qt::NoFocus)
+                texts << control->accessibleName();
+        }
+        return texts;
+    };
+    frmmpn& grid = GridWith({{"10", "5", "0"}, {"1", "5", "0"}, {"0.1", "5", "0"}});
+    Calculate(grid);
+    frmstats& window = OpenStatistics();
+    window.comboBox("cbomethod")->setCurrentIndex(1);
+    const QStringList persian = shown(window);
+
+    UseLanguageNow(Language::English);
+    for (const QString& text : shown(window)) EXPECT_FALSE(persianIn(text)) << text.toStdString();
+    EXPECT_EQ(window.comboBox("cbomethod")->currentIndex(), 1);
+    EXPECT_EQ(window.comboBox("cbomethod")->currentText(), "Likelihood ratio");
+    EXPECT_EQ(Figure(4), "Unbounded");
+    EXPECT_EQ(window.label("lblverdict")->text(),
+              "The results window's estimate is only a lower bound; report the exact estimate.");
+
+    QTest::mouseClick(session->form<frmresult>().button("cmdreturn"), Qt::LeftButton);
+    TypeRows(grid, {{"10", "0", "5"}, {"1", "0", "5"}, {"0.1", "3", "2"}});
+    Calculate(grid);
+    EXPECT_EQ(window.label("lblwarn")->text(),
+              "The pattern of positive tubes is very improbable. Read the tubes again or repeat "
+              "the test!");
+
+    QTest::mouseClick(session->form<frmresult>().button("cmdreturn"), Qt::LeftButton);
+    TypeRows(grid, {{"10", "5", "0"}, {"1", "5", "0"}, {"0.1", "5", "0"}});
+    Calculate(grid);
+    UseLanguageNow(Language::Persian);
+    EXPECT_EQ(shown(window), persian);
 }
 
 TEST_F(StatisticsWindowTest, AClosedWindowIsNotOpenedByACalculation) {

@@ -2,9 +2,12 @@
 // and back again, every English text as whole in its box as its Persian counterpart, the switch
 // on the welcome window, the remembered choice, and every control named for a screen reader.
 #include <QAccessible>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -13,6 +16,7 @@
 #include "entry/frmmpn.h"
 #include "results/ResultTexts.h"
 #include "results/frmresult.h"
+#include "results/frmstats.h"
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
 #include "shell/frmdarbare.h"
@@ -185,6 +189,34 @@ void ExpectAllFit(const std::map<std::string, Fit>& fa, const std::map<std::stri
     }
 }
 
+// Every item of every drop-down list is whole in the list's text field, in both languages.
+TEST_F(LanguageTest, EveryListItemFitsItsListInBothLanguages) {
+    int measured = 0;
+    for (const std::string& name : LayoutNames()) {
+        Form& w = Build(name);
+        for (const Language language : {Language::Persian, Language::English}) {
+            UseLanguageNow(language);
+            for (const ControlSpec& c : w.layout().controls) {
+                auto* list = qobject_cast<QComboBox*>(w.control(c.name, c.index));
+                if (!list) continue;
+                QStyleOptionComboBox option;
+                option.initFrom(list);
+                option.editable = list->isEditable();
+                const QRect field = list->style()->subControlRect(
+                    QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+                for (int i = 0; i < list->count(); ++i) {
+                    SCOPED_TRACE(Where(name, c) + " " + list->itemText(i).toStdString());
+                    EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(i)),
+                              field.width());
+                    ++measured;
+                }
+            }
+        }
+        UseLanguageNow(Language::Persian);
+    }
+    EXPECT_GE(measured, 10);
+}
+
 TEST_F(LanguageTest, EveryEnglishTableTextFitsItsBoxAsThePersianOneDoes) {
     int measured = 0;
     for (const std::string& name : LayoutNames()) {
@@ -282,10 +314,10 @@ class AccessibilityTest : public LanguageTest, public ::testing::WithParamInterf
 // ones, the labels by their texts, the pictures and rules by what they are.
 TEST_P(AccessibilityTest, EveryControlOfEveryWindowHasANameInTheLanguage) {
     UseLanguageNow(GetParam());
-    Form* const windows[] = {&session->form<frmabout>(),  &session->form<frmdel>(),
-                             &session->form<frmmpn>(),    &session->form<frmresult>(),
-                             &session->form<frmgraph>(),  &session->form<frmContact>(),
-                             &session->form<frmdarbare>()};
+    Form* const windows[] = {&session->form<frmabout>(),   &session->form<frmdel>(),
+                             &session->form<frmmpn>(),     &session->form<frmresult>(),
+                             &session->form<frmgraph>(),   &session->form<frmContact>(),
+                             &session->form<frmdarbare>(), &session->form<frmstats>()};
     ASSERT_EQ(std::size(windows), LayoutNames().size()) << "a window is missing here";
     for (Form* w : windows) {
         const std::string& name = w->layout().name;

@@ -46,6 +46,19 @@ inline QString PdfText(const QString& pdf) {
     return Normalised(QString::fromUtf8(RunTool(QStringLiteral("pdftotext"), {pdf, "-"})));
 }
 
+// The left edge, in points from the page's left, of the first word of the page that is
+// exactly `word` as pdftotext reads it; -1 when there is none.
+inline double WordLeft(const QString& pdf, const QString& word) {
+    const QString page =
+        QString::fromUtf8(RunTool(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"}));
+    const QRegularExpression box(QStringLiteral("<word xMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    for (auto it = box.globalMatch(page); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(2) == word) return m.captured(1).toDouble();
+    }
+    return -1;
+}
+
 inline QString PdfInfo(const QString& pdf) {
     return QString::fromUtf8(RunTool(QStringLiteral("pdfinfo"), {pdf}));
 }
