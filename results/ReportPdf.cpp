@@ -6,12 +6,12 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextOption>
 
 #include "chart/ChartRenderer.h"
 #include "shell/Fonts.h"
 #include "shell/QtColour.h"
+#include "shell/SaveWhole.h"
 
 namespace tubewise {
 
@@ -196,29 +196,7 @@ QByteArray RenderReportPdf(const SampleReport& report, const ChartDescription& c
 
 bool SaveReportPdf(const SampleReport& report, const ChartDescription& chart, const QString& path,
                    QString* reason) {
-    const QByteArray pdf = RenderReportPdf(report, chart);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (reason) *reason = file.errorString();
-        return false;
-    }
-    // QSaveFile::commit() does not notice a failed flush of its buffer (a full disk then
-    // leaves a truncated file reported as saved), so flush and check the size first.
-    const bool complete = !pdf.isEmpty() && file.write(pdf) == pdf.size() && file.flush() &&
-                          file.size() == pdf.size();
-    if (!complete) {
-        if (reason) {
-            *reason = file.error() != QFileDevice::NoError ? file.errorString()
-                                                           : QStringLiteral("incomplete write");
-        }
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (reason) *reason = file.errorString();
-        return false;
-    }
-    return true;
+    return SaveWhole(path, RenderReportPdf(report, chart), reason);
 }
 
 }  // namespace tubewise

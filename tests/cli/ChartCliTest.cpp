@@ -5,11 +5,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "cli/ChartSection.h"
 #include "tests/chart/ChartFixtures.h"
+#include "tests/support/CliProcess.h"
 
 namespace tubewise {
 namespace {
@@ -62,17 +62,11 @@ class ChartCli : public ::testing::Test {
   protected:
     // Runs tubewise-cli with no display at all.
     int Run(const QStringList& arguments) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove("DISPLAY");
-        environment.remove("WAYLAND_DISPLAY");
-        environment.remove("QT_QPA_PLATFORM");
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(TUBEWISE_CLI), arguments);
-        if (!process.waitForFinished(60000)) return -1;
-        out_ = process.readAllStandardOutput();
-        err_ = process.readAllStandardError();
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        const testing::CliRun run =
+            testing::RunCliWithoutDisplay(QStringLiteral(TUBEWISE_CLI), arguments);
+        out_ = run.out;
+        err_ = run.err;
+        return run.crashed ? -1 : run.exitCode;
     }
 
     QTemporaryDir dir_;

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #ifdef TUBEWISE_CLI_CHART
 
+#include "tests/support/CliProcess.h"
 #include "tests/support/PdfTools.h"
 
 namespace tubewise {
@@ -18,17 +18,10 @@ class ReportCli : public ::testing::Test {
   protected:
     // Runs tubewise-cli with no display at all.
     int Run(const QStringList& arguments) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove("DISPLAY");
-        environment.remove("WAYLAND_DISPLAY");
-        environment.remove("QT_QPA_PLATFORM");
-        environment.insert("LC_ALL", "C");
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(TUBEWISE_CLI), arguments);
-        if (!process.waitForFinished(60000)) return -1;
-        err_ = process.readAllStandardError();
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        const testing::CliRun run =
+            testing::RunCliWithoutDisplay(QStringLiteral(TUBEWISE_CLI), arguments);
+        err_ = run.err;
+        return run.crashed ? -1 : run.exitCode;
     }
 
     QTemporaryDir dir_;
