@@ -25,7 +25,8 @@ const QString kVersionOption = QStringLiteral("version");
 const QString kLanguageOption = QStringLiteral("lang");
 
 // Options whose FILE may be "-", standard output; the report then stays off it.
-const QStringList kFileOptions = {QStringLiteral("curve"), QStringLiteral("chart")};
+const QStringList kFileOptions = {QStringLiteral("curve"), QStringLiteral("chart"),
+                                  QStringLiteral("report")};
 
 // Standard error: nowhere is left to tell of its failure.
 void Write(std::FILE* to, const QByteArray& bytes) {

@@ -5,6 +5,7 @@
 #include <QDate>
 
 #include "chart/ChartDescription.h"
+#include "cli/OutputTarget.h"
 #include "cli/StatisticsSection.h"
 #include "results/ReportDate.h"
 #include "results/ReportPdf.h"
@@ -24,10 +25,12 @@ const QString kDateOption = QStringLiteral("date");
 
 QList<QCommandLineOption> ReportSection::Options() const {
     return {
-        QCommandLineOption(kReportOption,
-                           QStringLiteral("Write the sample's one-page report to FILE as an A4 "
-                                          "PDF (the path is used as given)."),
-                           QStringLiteral("FILE")),
+        QCommandLineOption(
+            kReportOption,
+            QStringLiteral("Write the sample's one-page report to FILE as an A4 "
+                           "PDF (the path is used as given; '-' is standard output, instead of the "
+                           "summary)."),
+            QStringLiteral("FILE")),
         QCommandLineOption(kSampleOption, QStringLiteral("With --report: the sample's name."),
                            QStringLiteral("NAME")),
         QCommandLineOption(kAnalystOption, QStringLiteral("With --report: the analyst's name."),
@@ -77,11 +80,14 @@ QString ReportSection::WriteFiles(const Evaluation& run, const Invocation& inv) 
     header.date = ReportDateText(parser.isSet(kDateOption) ? parser.value(kDateOption)
                                                            : JalaliDateText(QDate::currentDate()));
     const QString path = parser.value(kReportOption);
-    QString reason;
-    if (SaveReportPdf(ComposeSampleReport(run.state, texts, header, run.locale),
-                      DescribeProbabilityChart(run.state), path, &reason))
-        return {};
-    return QStringLiteral("cannot write the report to %1: %2").arg(path, reason);
+    // Rendered here and written as any output is, so a device or FIFO is written, not replaced.
+    const QByteArray pdf =
+        RenderReportPdf(ComposeSampleReport(run.state, texts, header, run.locale),
+                        DescribeProbabilityChart(run.state));
+    const QString reason =
+        WriteOutput(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    if (reason.isEmpty()) return {};
+    return QStringLiteral("cannot write the report to %1: %2").arg(OutputName(path), reason);
 }
 
 }  // namespace tubewise::cli

@@ -1,11 +1,19 @@
 // Atomic saving of a file's whole contents.
 #include "shell/SaveWhole.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace tubewise {
 
 bool SaveWhole(const QString& path, const QByteArray& bytes, QString* reason) {
+    // A device, pipe or socket would be replaced by a regular file of the same name (and a pipe
+    // without a reader would hold the window): only regular files are saved.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        if (reason) *reason = QStringLiteral("Not a regular file");
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (reason) *reason = file.errorString();

@@ -1,6 +1,7 @@
 // Why a save failed, as the analyst is told it: each common cause found from the file system.
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "app/SaveFailure.h"
+#include "shell/SaveWhole.h"
 
 namespace tubewise {
 namespace {
@@ -48,6 +50,23 @@ TEST(SaveFailure, NamesAndFoldersThatCannotTakeTheFile) {
     EXPECT_EQ(DiagnoseSaveFailure(dir.filePath(QString(300, QLatin1Char('a')) + ".GIF")),
               SaveFailure::NameNotAllowed);
     EXPECT_EQ(DiagnoseSaveFailure(dir.filePath(QStringLiteral("fine.GIF"))), SaveFailure::Other);
+}
+
+// A save aimed at a named pipe fails with a reason and leaves the pipe a pipe: a regular file
+// put in its place would break whatever reads it, and writing into it could hold the window.
+TEST(SaveFailure, APipeIsRefusedNotReplaced) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("chart.GIF"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QString reason;
+    EXPECT_FALSE(SaveWhole(pipe, QByteArrayLiteral("GIF89a"), &reason));
+    EXPECT_FALSE(reason.isEmpty());
+    struct stat after {};
+    ASSERT_EQ(lstat(QFile::encodeName(pipe).constData(), &after), 0);
+    EXPECT_TRUE(S_ISFIFO(after.st_mode));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+              QStringList{QStringLiteral("chart.GIF")})
+        << "no temporary file left behind";
 }
 
 TEST(SaveFailure, FolderWithoutWritePermission) {

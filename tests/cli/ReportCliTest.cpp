@@ -1,8 +1,10 @@
 // tubewise-cli --report: the statistics window's report written without a display, its header
 // options and its failures.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -72,6 +74,32 @@ TEST_F(ReportCli, AnEnglishReportReadsFromTheLeft) {
     EXPECT_GT(figure, caption);
     EXPECT_GT(series, 0);
     EXPECT_LT(series, negative) << "the series' columns run from the left";
+}
+
+// Like every output, the report goes into a pipe or to standard output as a stream; the pipe
+// stays a pipe.
+TEST_F(ReportCli, WritesIntoAPipeAndToStandardOutput) {
+    const QStringList rows{"10:5:0", "1:3:2", "0.1:0:5"};
+    const testing::CliRun out = testing::RunCliWithoutDisplay(QStringLiteral(TUBEWISE_CLI),
+                                                              QStringList{"--report", "-"} + rows);
+    EXPECT_EQ(out.exitCode, 0) << out.err.data();
+    EXPECT_TRUE(out.out.startsWith("%PDF-")) << "the report alone, in place of the summary";
+    EXPECT_TRUE(out.out.trimmed().endsWith("%%EOF"));
+    EXPECT_EQ(Run(QStringList{"--report", "-", "--json"} + rows), 64);
+
+    const QString pipe = dir_.filePath("report.pipe");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QProcess writer;
+    writer.start(QStringLiteral(TUBEWISE_CLI), QStringList{"--report", pipe} + rows);
+    QFile reader(pipe);
+    ASSERT_TRUE(reader.open(QIODevice::ReadOnly));
+    const QByteArray read = reader.readAll();
+    ASSERT_TRUE(writer.waitForFinished(60000));
+    EXPECT_EQ(writer.exitCode(), 0) << writer.readAllStandardError().data();
+    EXPECT_TRUE(read.startsWith("%PDF-"));
+    struct stat after {};
+    ASSERT_EQ(lstat(QFile::encodeName(pipe).constData(), &after), 0);
+    EXPECT_TRUE(S_ISFIFO(after.st_mode));
 }
 
 TEST_F(ReportCli, UsageErrorsAndFailures) {
