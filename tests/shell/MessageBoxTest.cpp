@@ -10,6 +10,7 @@
 
 #include "shell/Fonts.h"
 #include "shell/Seams.h"
+#include "tests/support/ExpectedTexts.h"
 
 namespace tubewise {
 namespace {
@@ -67,13 +68,14 @@ TEST(MessageBoxTest, MarksStoredFirstStandAtTheLeftOfTheirLines) {
         QString prompt;
         int marks;
     } cases[] = {
-        {QStringLiteral("! فقط عدد وارد شود "), 1},
-        {QStringLiteral("! مقادير وارد شده قابل محاسبه نيست"), 1},
+        {QString::fromStdString(expected::kNumbersOnly), 1},
+        {QString::fromStdString(expected::kUncomputable), 1},
         {QStringLiteral("! تصوير ذخيره نشد\n/tmp/نمودار/MPN.GIF\n! پوشه نوشتني نيست"), 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.prompt.toStdString());
-        std::unique_ptr<QMessageBox> box = MakeMessageBox(nullptr, c.prompt, "ورودي اشتباه");
+        std::unique_ptr<QMessageBox> box =
+            MakeMessageBox(nullptr, c.prompt, QString::fromStdString(expected::kWrongInput));
         QLabel* label = PromptLabel(*box, c.prompt);
         ASSERT_NE(label, nullptr);
         // In the program's face, upright, a blank is as wide as the mark, so only the mark's
@@ -105,22 +107,24 @@ TEST(MessageBoxTest, NoBoxIsNarrowerThanItsTitle) {
     titleFont.setBold(true);
     const QFontMetrics title(titleFont);
     const struct {
-        const char* prompt;
-        const char* title;
+        std::string prompt;
+        std::string title;
     } cases[] = {
-        {"! فقط عدد وارد شود ", "ورودي اشتباه"},
-        {"! فقط عدد صحيح بين 1 تا 5 وارد شود", "ورودي اشتباه"},
-        {"!  خانه هاي خالي را مقدار دهي کنيد ", "ورودي اشتباه"},
-        {"! مقادير وارد شده قابل محاسبه نيست", "ورودي اشتباه"},
-        {"! تعدادفعات رقيق سازي وارد نشده است", " عدم ورود داده"},
-        {"! تصوير ذخيره نشد\n/tmp/a.GIF\nPermission denied", "خطا"},
+        {expected::kNumbersOnly, expected::kWrongInput},
+        {expected::kWholeOneToFive, expected::kWrongInput},
+        {expected::kEmptyCells, expected::kWrongInput},
+        {expected::kUncomputable, expected::kWrongInput},
+        {expected::kNoCount, expected::kNoData},
+        {"! تصوير ذخيره نشد\n/tmp/a.GIF\nPermission denied", expected::kErrorTitle},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.prompt);
-        std::unique_ptr<QMessageBox> box = MakeMessageBox(nullptr, c.prompt, c.title);
+        const QString boxTitle = QString::fromStdString(c.title);
+        std::unique_ptr<QMessageBox> box =
+            MakeMessageBox(nullptr, QString::fromStdString(c.prompt), boxTitle);
         box->show();
-        EXPECT_GE(box->width(), title.horizontalAdvance(QString::fromUtf8(c.title)) + 120);
-        EXPECT_EQ(box->windowTitle(), QString::fromUtf8(c.title));
+        EXPECT_GE(box->width(), title.horizontalAdvance(boxTitle) + 120);
+        EXPECT_EQ(box->windowTitle(), boxTitle);
     }
 }
 
