@@ -79,20 +79,16 @@ void BM_AnswerOnly(benchmark::State& st) {
 
 // The search runs on the calling thread: the CPU column is the one to compare with the plain
 // loop, the wall-clock one is what the analyst waits.
-BENCHMARK(BM_EstimateMpn)
-    ->Arg(1)
-    ->Arg(3)
-    ->Arg(5)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->MeasureProcessCPUTime();
-BENCHMARK(BM_PlainLoop)
-    ->Arg(1)
-    ->Arg(3)
-    ->Arg(5)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->MeasureProcessCPUTime();
+void OneThreeFiveDilutionsTimed(benchmark::internal::Benchmark* b) {
+    b->Arg(1)
+        ->Arg(3)
+        ->Arg(5)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->MeasureProcessCPUTime();
+}
+BENCHMARK(BM_EstimateMpn)->Apply(OneThreeFiveDilutionsTimed);
+BENCHMARK(BM_PlainLoop)->Apply(OneThreeFiveDilutionsTimed);
 BENCHMARK(BM_AnswerOnly)->Arg(1)->Arg(3)->Arg(5)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
