@@ -13,6 +13,7 @@
 
 #include "cli/OutputTarget.h"
 #include "cli/Sections.h"
+#include "cli/Subcommands.h"
 #include "i18n/Language.h"
 
 namespace tubewise::cli {
@@ -286,7 +287,8 @@ int Run(int& argc, char** argv) {
     HoldClosedStandardStreams();
     // A reader that goes away is a failed write (73), not a silent end by SIGPIPE.
     std::signal(SIGPIPE, SIG_IGN);
-    const int status = RunCommand(argc, argv);
+    const std::optional<Subcommand> command = FindSubcommand(argc, argv);
+    const int status = command ? command->run(argc, argv) : RunCommand(argc, argv);
     // Closing standard output is the last chance to learn that its bytes were not kept.
     const int closeError = std::fclose(stdout) == 0 ? 0 : errno;
     if (closeError != 0 && StandardOutputUsed() && (status == kExitOk || status == kExitBadInput))
