@@ -74,16 +74,12 @@ void Road::WireWelcome(frmabout& welcome) {
 void Road::WireCountDialog(frmdel& dialog) {
     Session& s = session_;
     connect(&dialog, &frmdel::countConfirmed, this, [&s, &dialog](int count) {
-        Module1& state = s.state();
-        state.CountEntered = kTrue;
-        state.DilutionCount = static_cast<Int16>(count);
         // Building the grid on its first use closes every row before these are opened.
         frmmpn& grid = s.form<frmmpn>();
         grid.OpenRows(count);
         dialog.hide();
         grid.show();
     });
-    connect(&dialog, &frmdel::countRefused, this, [&s] { s.state().CountEntered = kFalse; });
     connect(&dialog, &frmdel::exitRequested, this, [&s] { s.EndProgram(); });
     EndProgramWhenClosed(s, dialog);
 }
@@ -140,39 +136,38 @@ frmabout& StartProgram(Session& session) {
 
 Calculation RunCalculation(Session& session) {
     frmmpn& grid = session.form<frmmpn>();
-    Module1& state = session.state();
     const NumberLocale locale = session.numberLocale();
     CalculationOptions options;
     options.failedSearch = FailedSearch::Discard;
-    const Calculation calc = Calculate(grid.ReadGrid(), state.DilutionCount, locale, options);
-    StoreCalculation(state, calc);
-    if (calc.refusal) session.tell(&grid, *calc.refusal);
+    session.keepCalculation(Calculate(grid.ReadGrid(), grid.openRows(), locale, options));
+    const std::shared_ptr<const Calculation> calc = session.lastCalculation();
+    if (calc->refusal) session.tell(&grid, *calc->refusal);
     // A message box runs its own event loop; the program may have been ended meanwhile.
-    if (session.ending()) return calc;
-    grid.FocusCell(calc.check.row, calc.check.column);
+    if (session.ending()) return *calc;
+    grid.FocusCell(calc->check.row, calc->check.column);
 
-    if (calc.showResults()) {
+    if (calc->showResults()) {
         grid.hide();
         frmresult& results = session.form<frmresult>();
-        results.ShowResults(ComposeResultTexts(state, locale));
+        results.ShowResults(ComposeResultTexts(*calc, locale));
         results.show();
     }
     RefreshOpenChart(session);
     RefreshOpenStatistics(session, calc);
-    return calc;
+    return *calc;
 }
 
 void RecomposeResults(Session& session) {
     if (!session.isBuilt<frmresult>()) return;
     frmresult& results = session.form<frmresult>();
-    // Shown, it holds the state's calculation; hidden, it is filled afresh before it shows.
-    if (!results.isVisible() || session.state().GridValid != kTrue) return;
-    results.ShowResults(ComposeResultTexts(session.state(), session.numberLocale()));
+    // Shown, it holds the last calculation; hidden, it is filled afresh before it shows.
+    const std::shared_ptr<const Calculation> calc = session.lastCalculation();
+    if (!results.isVisible() || !calc || !calc->gridValid()) return;
+    results.ShowResults(ComposeResultTexts(*calc, session.numberLocale()));
 }
 
 void DrawProbabilityChart(Session& session) {
-    const ChartDescription& drawn = session.form<frmgraph>().Draw(session.state());
-    if (drawn.has(ChartStep::TitleCaptioned)) session.state().MpnTitleText = drawn.mpnTitleText;
+    session.form<frmgraph>().Draw(session.lastCalculation().get());
 }
 
 void ShowChart(Session& session) {
@@ -189,26 +184,35 @@ void RefreshOpenChart(Session& session) {
     chart.Restore();
 }
 
+namespace {
+
+Message UncomputableMessage() {
+    return Message{text::Tr(text::kUncomputablePrompt), text::Tr(text::kWrongInputTitle)};
+}
+
+// Why a calculation has no figures to show, if it has none: its own refusal where it has one.
+std::optional<Message> RefusalOf(const Calculation* calc) {
+    if (calc && calc->showResults()) return std::nullopt;
+    if (calc && calc->refusal) return calc->refusal;
+    return UncomputableMessage();
+}
+
+}  // namespace
+
 void ShowStatistics(Session& session) {
-    const Module1& state = session.state();
-    std::optional<Message> refusal;
-    if (state.GridValid != kTrue)
-        refusal = Message{text::Tr(text::kUncomputablePrompt), text::Tr(text::kWrongInputTitle)};
+    const std::shared_ptr<const Calculation> calc = session.lastCalculation();
     frmstats& statistics = session.form<frmstats>();
-    statistics.ShowSample(state, refusal);
+    std::optional<Message> refusal;
+    if (!calc || !calc->gridValid()) refusal = UncomputableMessage();
+    statistics.ShowSample(calc, refusal);
     statistics.BringIntoView();
 }
 
-void RefreshOpenStatistics(Session& session, const Calculation& calc) {
+void RefreshOpenStatistics(Session& session, const std::shared_ptr<const Calculation>& calc) {
     if (!session.isBuilt<frmstats>()) return;
     frmstats& statistics = session.form<frmstats>();
     if (!statistics.isVisible()) return;
-    std::optional<Message> refusal;
-    if (!calc.showResults())
-        refusal = calc.refusal ? *calc.refusal
-                               : Message{text::Tr(text::kUncomputablePrompt),
-                                         text::Tr(text::kWrongInputTitle)};
-    statistics.ShowSample(session.state(), refusal);
+    statistics.ShowSample(calc, RefusalOf(calc.get()));
     statistics.Restore();
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
 
 #include "core/Calculation.h"
 
@@ -41,19 +42,20 @@ class Road : public QObject {
 // Start-up: builds the welcome window and shows it, not modal; no other window is built.
 frmabout& StartProgram(Session& session);
 
-// The calculate button's command: one calculation from the grid, written into the state. A
-// refused grid or a search that cannot finish is told over the grid, which stays in front
-// with its text untouched; otherwise the grid is hidden and the results window filled and
-// shown. In every case an open chart window is redrawn and restored from minimised.
+// The calculate button's command: one calculation from the grid's open rows, kept by the
+// session as the last calculation. A refused grid or a search that cannot finish is told over
+// the grid, which stays in front with its text untouched; otherwise the grid is hidden and the
+// results window filled and shown. In every case an open chart window is redrawn and restored
+// from minimised, and an open statistics window shows the calculation.
 Calculation RunCalculation(Session& session);
 
 // After a change of language: the results window, when shown, composes its texts afresh from
-// the calculation state in the new language. (Every window shows its table's texts and its own
+// the last calculation in the new language. (Every window shows its table's texts and its own
 // in the new language by itself; the chart window captions its chart afresh.)
 void RecomposeResults(Session& session);
 
-// The probability chart of the calculation state, drawn into the chart window (built hidden
-// when it does not exist yet); the title's MPN figure is kept in MpnTitleText.
+// The probability chart of the last calculation, drawn into the chart window (built hidden
+// when it does not exist yet).
 void DrawProbabilityChart(Session& session);
 
 // The results window's chart button: draws the chart and brings the chart window into view.
@@ -64,14 +66,14 @@ void ShowChart(Session& session);
 // neither built nor shown.
 void RefreshOpenChart(Session& session);
 
-// The results window's statistics button: the exact statistics of the calculation state in the
+// The results window's statistics button: the exact statistics of the last calculation in the
 // statistics window (built hidden when it does not exist yet), brought into view.
 void ShowStatistics(Session& session);
 
 // After every calculation, valid or not: when the statistics window is visible (minimised
 // counts) it shows this calculation (a refused one with its reason and no figures) and is
 // restored. A statistics window that is not open is neither built nor shown.
-void RefreshOpenStatistics(Session& session, const Calculation& calc);
+void RefreshOpenStatistics(Session& session, const std::shared_ptr<const Calculation>& calc);
 
 // The statistics window's copy button: the header line and the sample's line, tab-separated,
 // on the clipboard.

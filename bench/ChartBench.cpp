@@ -1,4 +1,4 @@
-// Cost of one chart: drawing from the calculation state, the 800 x 400 picture, the GIF.
+// Cost of one chart: drawing from a calculation, the 800 x 400 picture, the GIF.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,58 +10,57 @@
 #include "chart/ChartExport.h"
 #include "chart/ChartRenderer.h"
 #include "chart/GifWriter.h"
-#include "core/EstimateMpn.h"
+#include "core/Calculation.h"
 
 namespace {
 
 using namespace tubewise;
 
-// The worked example (five tubes at 10, 1, 0.1 mL; 5, 3, 0 positive) through the search.
-Module1 Searched() {
-    Module1 state;
-    state.DilutionCount = 3;
+// The worked example (five tubes at 10, 1, 0.1 mL; 5, 3, 0 positive) as the calculate button
+// computes it.
+Calculation Searched() {
     GridTexts grid{};
     grid[0] = {"10", "5", "0"};
     grid[1] = {"1", "3", "2"};
     grid[2] = {"0.1", "0", "5"};
-    EstimateMpn(state, grid, NumberLocale{}, [](const Message&) {});
-    state.MpnPer100Ml = state.MpnPerMl * 100;
-    return state;
+    CalculationOptions options;
+    options.failedSearch = FailedSearch::Discard;
+    return Calculate(grid, 3, NumberLocale{}, options);
 }
 
 void BM_Describe(benchmark::State& bench) {
-    Module1 state = Searched();
-    for (auto _ : bench) benchmark::DoNotOptimize(DescribeProbabilityChart(state));
+    const Calculation calc = Searched();
+    for (auto _ : bench) benchmark::DoNotOptimize(DescribeProbabilityChart(&calc));
 }
 BENCHMARK(BM_Describe)->Unit(benchmark::kMicrosecond);
 
 // What the window does on each drawing: describe and build the Qt chart.
 void BM_BuildChart(benchmark::State& bench) {
-    Module1 state = Searched();
-    for (auto _ : bench) benchmark::DoNotOptimize(RenderChart(DescribeProbabilityChart(state)));
+    const Calculation calc = Searched();
+    for (auto _ : bench) benchmark::DoNotOptimize(RenderChart(DescribeProbabilityChart(&calc)));
 }
 BENCHMARK(BM_BuildChart)->Unit(benchmark::kMillisecond);
 
 void BM_RenderPicture(benchmark::State& bench) {
-    Module1 state = Searched();
-    const ChartDescription chart = DescribeProbabilityChart(state);
+    const Calculation calc = Searched();
+    const ChartDescription chart = DescribeProbabilityChart(&calc);
     for (auto _ : bench) benchmark::DoNotOptimize(RenderChartPicture(chart));
 }
 BENCHMARK(BM_RenderPicture)->Unit(benchmark::kMillisecond);
 
 void BM_EncodeGif(benchmark::State& bench) {
-    Module1 state = Searched();
-    const QImage picture = RenderChartPicture(DescribeProbabilityChart(state));
+    const Calculation calc = Searched();
+    const QImage picture = RenderChartPicture(DescribeProbabilityChart(&calc));
     for (auto _ : bench) benchmark::DoNotOptimize(EncodeGif(picture));
 }
 BENCHMARK(BM_EncodeGif)->Unit(benchmark::kMillisecond);
 
 // The whole save: drawing, 800 x 400 picture, palette, GIF, file written and renamed.
 void BM_DrawAndExport(benchmark::State& bench) {
-    Module1 state = Searched();
+    const Calculation calc = Searched();
     const QString path = QDir::temp().filePath(QStringLiteral("tubewise-chart-bench.GIF"));
     for (auto _ : bench) {
-        if (!SaveChartGif(DescribeProbabilityChart(state), path)) bench.SkipWithError("not saved");
+        if (!SaveChartGif(DescribeProbabilityChart(&calc), path)) bench.SkipWithError("not saved");
     }
     QFile::remove(path);
 }

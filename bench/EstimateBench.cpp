@@ -1,9 +1,11 @@
-// One whole likelihood search (EstimateMpn on the state, no messages) for 1, 3 and 5 dilutions,
-// beside the same std::exp / std::pow calls in one plain loop and the batch's answer-only search.
+// One whole calculation from the grid's texts (validation, loading, the search with its curve,
+// Thomas' formula) for 1, 3 and 5 dilutions, beside the same std::exp / std::pow calls in one
+// plain loop and the batch's answer-only search.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 
+#include "core/Calculation.h"
 #include "core/EstimateMpn.h"
 
 namespace {
@@ -28,11 +30,10 @@ tubewise::SeriesLoad Load(int dilutions) {
 void BM_EstimateMpn(benchmark::State& st) {
     const int dilutions = static_cast<int>(st.range(0));
     const tubewise::GridTexts grid = Series(dilutions);
-    tubewise::Module1 state;
-    state.DilutionCount = static_cast<tubewise::Int16>(dilutions);
     for (auto _ : st) {
-        tubewise::EstimateMpn(state, grid, tubewise::NumberLocale{}, {});
-        benchmark::DoNotOptimize(state.MpnPerMl);
+        const tubewise::Calculation calc =
+            tubewise::Calculate(grid, dilutions, tubewise::NumberLocale{});
+        benchmark::DoNotOptimize(calc.search.mpnPerMl);
     }
 }
 
@@ -51,8 +52,7 @@ void BM_PlainLoop(benchmark::State& st) {
         double at = 0;
         for (int i = 1; i <= tubewise::kCandidateCount; ++i) {
             double product = 1;
-            for (int j = 0; j < s.count; ++j) {
-                const tubewise::SeriesRow& row = s.rows[static_cast<std::size_t>(j)];
+            for (const tubewise::SeriesRow& row : s.rows) {
                 const double e = std::exp(-row.volume * lambda);
                 product *= Power(1.0 - e, row.positive) * Power(e, row.negative);
             }

@@ -1,4 +1,4 @@
-// Computes the probability chart's data, captions and scale from the calculation state.
+// Computes the probability chart's data, captions and scale from a calculation.
 #include "chart/ChartDescription.h"
 
 #include <algorithm>
@@ -27,15 +27,21 @@ std::optional<double> ThreeDigits(double p) {
     return TextToFloat(FormatScientific2(p), NumberLocale{});
 }
 
-bool BuildPlotData(const Module1& state, ChartDescription& chart) {
-    const int last = kChartColumns * kChartStride;
-    if (state.LambdaGrid.UpperBound() < last || state.LikelihoodGrid.UpperBound() < last) {
-        return false;  // no calculation yet: the curve has no elements
+// The curve entry i of a calculation; a calculation without a curve (a refused grid, a
+// discarded search) has zeros throughout.
+struct CurveView {
+    const Curve* curve = nullptr;
+    double lambda(int i) const { return curve ? curve->lambda[static_cast<std::size_t>(i)] : 0.0; }
+    double likelihood(int i) const {
+        return curve ? curve->likelihood[static_cast<std::size_t>(i)] : 0.0;
     }
+};
+
+bool BuildPlotData(const CurveView& curve, ChartDescription& chart) {
     std::vector<double> densities, probabilities;
     for (int i = 1; i <= kChartColumns; ++i) {
-        const double density = RoundHalfEven(state.LambdaGrid(kChartStride * i), 2);
-        const std::optional<double> p = ThreeDigits(state.LikelihoodGrid(kChartStride * i));
+        const double density = RoundHalfEven(curve.lambda(kChartStride * i), 2);
+        const std::optional<double> p = ThreeDigits(curve.likelihood(kChartStride * i));
         if (!std::isfinite(density) || !p) return false;
         densities.push_back(density);
         probabilities.push_back(*p);
@@ -47,8 +53,8 @@ bool BuildPlotData(const Module1& state, ChartDescription& chart) {
 
 // Tiny curves are lifted by 10^50 / LikelihoodGrid(50) so the columns can be seen. Fails,
 // leaving the probabilities alone, on a division by zero or an overflow.
-bool ScaleTinyCurve(const Module1& state, ChartDescription& chart) {
-    const double reference = state.LikelihoodGrid(50);
+bool ScaleTinyCurve(const CurveView& curve, ChartDescription& chart) {
+    const double reference = curve.likelihood(50);
     if (!(kScaleThreshold > reference)) return true;
     if (reference == 0) return false;
     const double factor = kScaleNumerator / reference;
@@ -67,20 +73,6 @@ bool ScaleTinyCurve(const Module1& state, ChartDescription& chart) {
     return true;
 }
 
-// The series as the search loaded it into the state; nullopt when the arrays do not hold it.
-std::optional<Series> LoadedSeries(const Module1& state) {
-    const int count = state.DilutionCount;
-    if (count < 1 || count > kGridRows || state.SampleVolume.UpperBound() < count ||
-        state.PositiveTubes.UpperBound() < count || state.NegativeTubes.UpperBound() < count)
-        return std::nullopt;
-    Series s;
-    s.count = count;
-    for (int j = 1; j <= count; ++j)
-        s.rows[static_cast<std::size_t>(j - 1)] = {state.SampleVolume(j), state.PositiveTubes(j),
-                                                   state.NegativeTubes(j)};
-    return s;
-}
-
 // A curve whose products underflowed where its answer lies holds zeros where the columns
 // should stand, and no reference likelihood to divide by. The columns come from the
 // log-likelihoods of the same candidates instead, lifted exactly as a tiny curve is:
@@ -89,16 +81,15 @@ std::optional<Series> LoadedSeries(const Module1& state) {
 // of a double (L_50 far down the curve's flank: 1000 tubes of 1 mL, half positive, put the
 // peak 10^1936 times above it), the tallest plotted column takes candidate 50's place as the
 // reference, so the columns still show the curve's shape and the factor still names the lift.
-bool ScaleUnderflowedCurve(const Module1& state, ChartDescription& chart) {
-    const std::optional<Series> series = LoadedSeries(state);
-    if (!series) return false;
+bool ScaleUnderflowedCurve(const Series& series, const CurveView& curve,
+                           ChartDescription& chart) {
     constexpr double kLn10 = 2.302585092994045684;
     const double lift = 50 * kLn10;
-    double reference = LogLikelihoodAt(*series, state.LambdaGrid(50));
+    double reference = LogLikelihoodAt(series, curve.lambda(50));
     std::vector<double> logs;
     double tallest = -std::numeric_limits<double>::infinity();
     for (int i = 1; i <= kChartColumns; ++i) {
-        logs.push_back(LogLikelihoodAt(*series, state.LambdaGrid(kChartStride * i)));
+        logs.push_back(LogLikelihoodAt(series, curve.lambda(kChartStride * i)));
         tallest = std::max(tallest, logs.back());
     }
     if (!std::isfinite(reference) || !std::isfinite(tallest)) return false;
@@ -120,8 +111,8 @@ bool ScaleUnderflowedCurve(const Module1& state, ChartDescription& chart) {
 // A curve that a search over a valid grid filled. Only then does a reference likelihood
 // too small to scale by mean "draw it unscaled" rather than "nothing to draw": a failed
 // validation or a search that ended before the first plotted density leaves no curve.
-bool IsSearchedCurve(const Module1& state, const ChartDescription& chart) {
-    if (state.GridValid != kTrue) return false;
+bool IsSearchedCurve(const Calculation& calc, const ChartDescription& chart) {
+    if (!calc.gridValid()) return false;
     for (double d : chart.densities) {
         if (d != 0) return true;
     }
@@ -130,28 +121,31 @@ bool IsSearchedCurve(const Module1& state, const ChartDescription& chart) {
 
 }  // namespace
 
-ChartDescription DescribeProbabilityChart(const Module1& state) {
+ChartDescription DescribeProbabilityChart(const Calculation* calc) {
     ChartDescription chart;
     // The first seven steps only set up the empty chart and its colours.
     chart.reached = ChartStep::SeriesDetailSet;
 
-    if (!BuildPlotData(state, chart)) return chart;
+    if (!calc) return chart;  // no calculation yet: nothing to plot
+    const CurveView curve{calc->gridValid() ? calc->search.curve.get() : nullptr};
+    if (!BuildPlotData(curve, chart)) return chart;
     chart.reached = ChartStep::DataBuilt;
 
-    const bool scaledIt = state.LikelihoodUnderflow == kTrue ? ScaleUnderflowedCurve(state, chart)
-                                                             : ScaleTinyCurve(state, chart);
+    const bool scaledIt = calc->search.likelihoodUnderflow
+                              ? ScaleUnderflowedCurve(calc->series(), curve, chart)
+                              : ScaleTinyCurve(curve, chart);
     if (!scaledIt) {
-        if (!IsSearchedCurve(state, chart)) return chart;
+        if (!IsSearchedCurve(*calc, chart)) return chart;
         chart.scaleSkipped = true;
     }
     chart.reached = ChartStep::ScaleTested;
 
     chart.reached = ChartStep::TitleFormatted;
 
-    const double rounded = RoundHalfEven(state.MpnPer100Ml, 2);
+    const double rounded = RoundHalfEven(calc->mpnPer100Ml(), 2);
     if (!std::isfinite(rounded)) return chart;
     chart.mpnTitleText = FormatSigned(rounded);
-    chart.mpnAboveRange = state.MpnPer100Ml > kTitleLowerBound;
+    chart.mpnAboveRange = calc->mpnPer100Ml() > kTitleLowerBound;
     chart.reached = ChartStep::TitleCaptioned;
 
     chart.reached = ChartStep::DataShown;

@@ -1,5 +1,5 @@
-// The probability chart as plain data: what one drawing sets up, computed from the
-// calculation state, and how far the drawing got before an error ended it.
+// The probability chart as plain data: what one drawing sets up, computed from a calculation,
+// and how far the drawing got before an error ended it.
 #pragma once
 
 #include <optional>
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/Colour.h"
-#include "core/Module1.h"
+#include "core/Calculation.h"
 
 namespace tubewise {
 
@@ -31,7 +31,7 @@ enum class ChartStep {
     DataBuilt,           // densities and probabilities computed (not yet shown)
     ScaleTested,         // probabilities scaled when tiny
     TitleFormatted,      // title switched on with its font
-    TitleCaptioned,      // title caption set (MpnTitleText written)
+    TitleCaptioned,      // title caption set
     DataShown,           // categories and values handed to the series
     ValueAxisFormatted,  // tick format, title font, tick size of the probability axis
     ValueAxisCaptioned,  // probability axis caption
@@ -71,13 +71,13 @@ struct ChartDescription {
     double categoryTickPointSize = 5;
 };
 
-// Draws the probability chart of the last calculation as data. Reads LambdaGrid and
-// LikelihoodGrid (every 200th entry and entry 50), GridValid and MpnPer100Ml; where
-// LikelihoodUnderflow is set, the loaded series (DilutionCount rows of SampleVolume,
-// PositiveTubes, NegativeTubes) for the log-likelihoods of those entries. The title's MPN
-// figure comes back in mpnTitleText, for the caller to keep in the state's MpnTitleText.
-// Never throws: an error ends the description at the step where it happened.
-ChartDescription DescribeProbabilityChart(const Module1& state);
+// Draws the probability chart of a calculation as data: every 200th entry of its curve and
+// entry 50, whether its grid was valid and its answer per 100 mL; where its likelihood
+// underflowed, the loaded series for the log-likelihoods of those entries. A calculation whose
+// grid was refused (or whose search was discarded) has a curve of zeros; with no calculation
+// at all (nullptr) there is no curve to draw. Never throws: an error ends the description at
+// the step where it happened.
+ChartDescription DescribeProbabilityChart(const Calculation* calc);
 
 // Writes the title and axis captions that the description has reached in the run's language,
 // from its own figures; a chart already drawn is captioned afresh this way when the language

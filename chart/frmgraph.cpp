@@ -25,8 +25,8 @@ frmgraph::frmgraph(Session& session) : Form(session, LayoutOf("frmgraph")) {
     Retranslate();
 }
 
-const ChartDescription& frmgraph::Draw(const Module1& state) {
-    drawn_ = DescribeProbabilityChart(state);
+const ChartDescription& frmgraph::Draw(const Calculation* calc) {
+    drawn_ = DescribeProbabilityChart(calc);
     ShowDrawn();
     return drawn_;
 }

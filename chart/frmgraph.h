@@ -17,9 +17,9 @@ class frmgraph : public Form {
   public:
     explicit frmgraph(Session& session);
 
-    // Replaces the chart in ChartSpace1 by a new drawing of the calculation state. An earlier
-    // chart is discarded, so there is always exactly one. Returns what was drawn.
-    const ChartDescription& Draw(const Module1& state);
+    // Replaces the chart in ChartSpace1 by a new drawing of a calculation (nullptr: none yet).
+    // An earlier chart is discarded, so there is always exactly one. Returns what was drawn.
+    const ChartDescription& Draw(const Calculation* calc);
 
     // Brings the window into view: shown modeless (a visible one stays, no second window
     // opens), restored when minimised, raised and repainted.

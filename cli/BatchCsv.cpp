@@ -240,10 +240,8 @@ std::optional<BatchSample> BatchLineReader::Read(std::string_view text, int line
             return sample;
         }
         dilutions.push_back({*volume, *tubes, *positives});
-        sample.series.rows[static_cast<std::size_t>(j)] = {*volume, static_cast<Int16>(*positives),
-                                                           static_cast<Int16>(*tubes - *positives)};
+        sample.series.rows.push_back({*volume, *positives, *tubes - *positives});
     }
-    sample.series.count = sample.dilutions;
     const stats::SeriesCheck check = stats::CheckSeries(dilutions);
     if (check.fault != stats::SeriesFault::None)
         sample.error = std::string(stats::SeriesFaultText(check.fault));

@@ -85,8 +85,8 @@ BatchRecord EvaluateSample(const BatchSample& sample, const stats::StatisticsOpt
 
 SeriesCache::Key SeriesCache::KeyOf(const Series& series) {
     Key key{};
-    key[0] = static_cast<std::uint64_t>(series.count);
-    for (int j = 0; j < series.count && j < kGridRows; ++j) {
+    key[0] = static_cast<std::uint64_t>(series.count());
+    for (int j = 0; j < series.count() && j < kGridRows; ++j) {
         const SeriesRow& row = series.rows[static_cast<std::size_t>(j)];
         key[static_cast<std::size_t>(1 + 2 * j)] = std::bit_cast<std::uint64_t>(row.volume);
         key[static_cast<std::size_t>(2 + 2 * j)] =

@@ -57,7 +57,7 @@ QString ChartSection::WriteFiles(const Evaluation& run, const Invocation& inv) {
     // Encoded here and written as any output is, so a device or FIFO is written, not replaced.
     QString reason;
     const QByteArray gif =
-        EncodeGif(RenderChartPicture(DescribeProbabilityChart(run.state)), &reason);
+        EncodeGif(RenderChartPicture(DescribeProbabilityChart(&run.calc)), &reason);
     if (!gif.isEmpty()) {
         reason = WriteOutput(
             path, std::string_view(gif.constData(), static_cast<std::size_t>(gif.size())));
@@ -84,7 +84,7 @@ QString ChartSection::WriteFiles(const Evaluation&, const Invocation&) {
 #endif
 
 void ChartSection::AddJson(const Evaluation& run, const Invocation&, QJsonObject& report) const {
-    report[QStringLiteral("chart")] = ChartJson(DescribeProbabilityChart(run.state));
+    report[QStringLiteral("chart")] = ChartJson(DescribeProbabilityChart(&run.calc));
 }
 
 QJsonObject ChartJson(const ChartDescription& chart) {

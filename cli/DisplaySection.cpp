@@ -31,12 +31,12 @@ QJsonObject DisplayJson(const ResultTexts& texts) {
 
 void DisplaySection::AddJson(const Evaluation& run, const Invocation&, QJsonObject& report) const {
     if (!run.calc.showResults()) return;
-    report[QStringLiteral("display")] = DisplayJson(ComposeResultTexts(run.state, run.locale));
+    report[QStringLiteral("display")] = DisplayJson(ComposeResultTexts(run.calc, run.locale));
 }
 
 void DisplaySection::AddText(const Evaluation& run, const Invocation&, QStringList& lines) const {
     if (!run.calc.showResults()) return;
-    const ResultTexts t = ComposeResultTexts(run.state, run.locale);
+    const ResultTexts t = ComposeResultTexts(run.calc, run.locale);
     lines << QStringLiteral("Results window:");
     lines << QStringLiteral("  heading:           ") + Q(t.probabilityHeading);
     lines << QStringLiteral("  likelihood:        ") + Q(t.likelihood);

@@ -30,30 +30,30 @@ QList<QCommandLineOption> EstimateSection::Options() const {
 
 QString EstimateSection::WriteFiles(const Evaluation& run, const Invocation& inv) {
     if (!inv.parser.isSet(kCurveOption)) return {};
-    return WriteCurveCsv(run.state, inv.parser.value(kCurveOption));
+    return WriteCurveCsv(run.calc, inv.parser.value(kCurveOption));
 }
 
 void EstimateSection::AddJson(const Evaluation& run, const Invocation&, QJsonObject& report) const {
-    const Module1& s = run.state;
-    report[QStringLiteral("dilutions")] = s.DilutionCount;
-    report[QStringLiteral("max_likelihood")] = JsonNumber(s.MaxLikelihood);
+    const Calculation& c = run.calc;
+    report[QStringLiteral("dilutions")] = c.dilutions;
+    report[QStringLiteral("max_likelihood")] = JsonNumber(c.search.maxLikelihood);
     // The size of a likelihood that max_likelihood cannot hold (0 there where it underflowed);
     // null where no candidate has a positive likelihood.
     report[QStringLiteral("max_log10_likelihood")] =
-        JsonNumber(s.MaxLogLikelihood / std::log(10.0));
-    report[QStringLiteral("mpn_per_ml")] = JsonNumber(s.MpnPerMl);
-    report[QStringLiteral("mpn_per_100ml")] = JsonNumber(s.MpnPer100Ml);
+        JsonNumber(c.search.maxLogLikelihood / std::log(10.0));
+    report[QStringLiteral("mpn_per_ml")] = JsonNumber(c.search.mpnPerMl);
+    report[QStringLiteral("mpn_per_100ml")] = JsonNumber(c.mpnPer100Ml());
     report[QStringLiteral("lower_bound")] = run.calc.lowerBound;
     report[QStringLiteral("search_fault")] = run.calc.searchFault();
-    report[QStringLiteral("thomas_defined")] = s.ThomasDefined == kTrue;
+    report[QStringLiteral("thomas_defined")] = c.thomas.defined();
     report[QStringLiteral("thomas_per_100ml")] =
-        s.ThomasDefined == kTrue ? JsonNumber(s.ThomasMpn) : QJsonValue();
+        c.thomas.defined() ? JsonNumber(c.thomas.mpnPer100Ml) : QJsonValue();
 }
 
 void EstimateSection::AddText(const Evaluation& run, const Invocation&, QStringList& lines) const {
-    const Module1& s = run.state;
-    const SearchStop& stop = run.calc.search.stop;
-    lines << QStringLiteral("Dilutions:           %1").arg(s.DilutionCount);
+    const Calculation& c = run.calc;
+    const SearchStop& stop = c.search.stop;
+    lines << QStringLiteral("Dilutions:           %1").arg(c.dilutions);
     if (run.calc.searchFault()) {
         lines << QStringLiteral(
                      "Search:              ended early at candidate %1%2; the figures "
@@ -62,19 +62,19 @@ void EstimateSection::AddText(const Evaluation& run, const Invocation&, QStringL
                      .arg(stop.row > 0 ? QStringLiteral(", row %1").arg(stop.row) : QString());
     }
     lines << QStringLiteral("Maximum likelihood:  %1")
-                 .arg(QString::fromStdString(LikelihoodText(s, NumberLocale{})));
+                 .arg(QString::fromStdString(LikelihoodText(c.search, NumberLocale{})));
     if (run.calc.lowerBound) {
         lines << QStringLiteral(
                      "MPN per mL:          > %1 (lower bound: the likelihood still "
                      "rises there)")
-                     .arg(Figure(s.MpnPerMl));
-        lines << QStringLiteral("MPN per 100 mL:      > %1").arg(Figure(s.MpnPer100Ml));
+                     .arg(Figure(c.search.mpnPerMl));
+        lines << QStringLiteral("MPN per 100 mL:      > %1").arg(Figure(c.mpnPer100Ml()));
     } else {
-        lines << QStringLiteral("MPN per mL:          %1").arg(Figure(s.MpnPerMl));
-        lines << QStringLiteral("MPN per 100 mL:      %1").arg(Figure(s.MpnPer100Ml));
+        lines << QStringLiteral("MPN per mL:          %1").arg(Figure(c.search.mpnPerMl));
+        lines << QStringLiteral("MPN per 100 mL:      %1").arg(Figure(c.mpnPer100Ml()));
     }
-    if (s.ThomasDefined == kTrue) {
-        lines << QStringLiteral("Thomas per 100 mL:   %1").arg(Figure(s.ThomasMpn));
+    if (c.thomas.defined()) {
+        lines << QStringLiteral("Thomas per 100 mL:   %1").arg(Figure(c.thomas.mpnPer100Ml));
     } else if (run.calc.thomas.end == ThomasEnd::Fault) {
         lines << QStringLiteral(
             "Thomas per 100 mL:   not defined (the series is outside the "
@@ -84,13 +84,16 @@ void EstimateSection::AddText(const Evaluation& run, const Invocation&, QStringL
     }
 }
 
-QString WriteCurveCsv(const Module1& state, const QString& path) {
+QString WriteCurveCsv(const Calculation& calc, const QString& path) {
     std::string text = "index,lambda,likelihood\n";
     text.reserve(static_cast<std::size_t>(kCurveSize) * 48);
+    // A calculation without a curve (its grid refused) writes zeros, as its curve holds.
+    const Curve* curve = calc.gridValid() ? calc.search.curve.get() : nullptr;
     for (int i = 1; i <= kCurveSize; ++i) {
-        const double lambda = i <= state.LambdaGrid.UpperBound() ? state.LambdaGrid(i) : 0.0;
+        const auto at = static_cast<std::size_t>(i);
+        const double lambda = curve && at < curve->lambda.size() ? curve->lambda[at] : 0.0;
         const double likelihood =
-            i <= state.LikelihoodGrid.UpperBound() ? state.LikelihoodGrid(i) : 0.0;
+            curve && at < curve->likelihood.size() ? curve->likelihood[at] : 0.0;
         text += std::to_string(i) + ',' + FormatShortest(lambda) + ',' +
                 FormatShortest(likelihood) + '\n';
     }

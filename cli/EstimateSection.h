@@ -16,6 +16,6 @@ class EstimateSection : public Section {
 // Writes the likelihood curve as CSV (index,lambda,likelihood for 1..kCurveSize, shortest
 // round-trip numbers) to the OutputTarget `path`: a file is replaced only once complete.
 // Returns the reason of a failure, or an empty text.
-QString WriteCurveCsv(const Module1& state, const QString& path);
+QString WriteCurveCsv(const Calculation& calc, const QString& path);
 
 }  // namespace tubewise::cli

@@ -233,8 +233,6 @@ int RunCommand(int& argc, char** argv) {
     Evaluation run;
     run.locale = SystemNumberLocale();
     run.calc = Calculate(*grid, static_cast<int>(rows.size()), run.locale, calcOptions);
-    run.state.DilutionCount = static_cast<Int16>(run.calc.dilutions);
-    StoreCalculation(run.state, run.calc);
 
     std::optional<InputError> refused;
     if (run.calc.refusal)

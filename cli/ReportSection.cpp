@@ -70,10 +70,10 @@ QString ReportSection::WriteFiles(const Evaluation& run, const Invocation& inv) 
     QString ignored;
     const stats::StatisticsOptions options =
         ReadStatisticsOptions(parser, &ignored).value_or(stats::StatisticsOptions{});
-    // The same composition as the statistics window's, from the state it would show.
-    const stats::MpnStatistics statistics = StatisticsOfState(run.state, options);
+    // The same composition as the statistics window's, from the calculation it would show.
+    const stats::MpnStatistics statistics = StatisticsOf(run.calc, options);
     const StatisticsTexts texts =
-        ComposeStatisticsTexts(run.state, std::nullopt, statistics, run.locale);
+        ComposeStatisticsTexts(run.calc, std::nullopt, statistics, run.locale);
     ReportHeader header;
     header.sample = parser.value(kSampleOption).trimmed().toStdString();
     header.analyst = parser.value(kAnalystOption).trimmed().toStdString();
@@ -82,8 +82,8 @@ QString ReportSection::WriteFiles(const Evaluation& run, const Invocation& inv) 
     const QString path = parser.value(kReportOption);
     // Rendered here and written as any output is, so a device or FIFO is written, not replaced.
     const QByteArray pdf =
-        RenderReportPdf(ComposeSampleReport(run.state, texts, header, run.locale),
-                        DescribeProbabilityChart(run.state));
+        RenderReportPdf(ComposeSampleReport(run.calc, texts, header, run.locale),
+                        DescribeProbabilityChart(&run.calc));
     const QString reason =
         WriteOutput(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
     if (reason.isEmpty()) return {};

@@ -14,7 +14,6 @@
 #include <string>
 
 #include "core/Calculation.h"
-#include "core/Module1.h"
 #include "core/NumberText.h"
 
 namespace tubewise::cli {
@@ -35,10 +34,9 @@ struct Invocation {
 };
 
 // The calculation of the ROW arguments as the sections report it: the one calculation, with a
-// search that cannot finish kept for diagnosis, and the state the windows would show for it.
+// search that cannot finish kept for diagnosis.
 struct Evaluation {
     Calculation calc;
-    Module1 state;
     NumberLocale locale;
 };
 

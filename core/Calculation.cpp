@@ -1,6 +1,7 @@
 // One calculation from the grid's texts or a typed series to the value every caller reads.
 #include "core/Calculation.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "core/Texts.h"
@@ -39,10 +40,10 @@ Calculation Finish(Calculation calc, const SeriesLoad& load, const CalculationOp
             Message{text::Tr(text::kUncomputablePrompt), text::Tr(text::kWrongInputTitle)};
         calc.refusalRow = calc.search.stop.row;
     }
-    // The formula sees the series exactly as the state holds it after the search: all zeros
-    // when nothing was loaded.
+    // The formula sees the series exactly as the search left it loaded: all zeros when nothing
+    // was loaded.
     Series loaded = calc.search.loaded.series;
-    loaded.count = calc.dilutions;
+    loaded.rows.resize(static_cast<std::size_t>(std::clamp(calc.dilutions, 0, kGridRows)));
     calc.thomas = ComputeThomas(loaded);
     calc.lowerBound = calc.search.gridValid && SearchAnswerIsLowerBound(calc.search);
     return calc;
@@ -57,7 +58,6 @@ Calculation Calculate(const GridTexts& grid, int dilutions, const NumberLocale& 
     calc.check = CheckGrid(grid, dilutions, locale);
     // Each cell is converted once, before any likelihood is formed.
     SeriesLoad load;
-    load.series.count = dilutions;
     if (calc.check.valid) {
         load = LoadSeries(grid, dilutions, locale);
         calc.check = CheckRanges(load);
@@ -67,15 +67,9 @@ Calculation Calculate(const GridTexts& grid, int dilutions, const NumberLocale& 
 
 Calculation Calculate(const Series& series, const CalculationOptions& options) {
     Calculation calc;
-    calc.dilutions = series.count;
+    calc.dilutions = series.count();
     calc.check = CheckRanges(Loaded(series));
     return Finish(std::move(calc), Loaded(series), options);
-}
-
-void StoreCalculation(Module1& state, const Calculation& calc) {
-    StoreSearch(state, calc.search);
-    StoreThomas(state, calc.thomas);
-    if (state.GridValid == kTrue) state.MpnPer100Ml = state.MpnPerMl * 100;
 }
 
 stats::MpnStatistics StatisticsOf(const SeriesLoad& load, const stats::StatisticsOptions& options) {
@@ -83,12 +77,12 @@ stats::MpnStatistics StatisticsOf(const SeriesLoad& load, const stats::Statistic
     out.method = options.method;
     out.level = options.level;
     const Series& s = load.series;
-    if (s.count < 1 || s.count > kGridRows) {
+    if (s.count() < 1) {
         out.check = {stats::SeriesFault::NoDilutions, 0};
         return out;
     }
     std::vector<stats::Dilution> series;
-    for (int row = 1; row <= s.count; ++row) {
+    for (int row = 1; row <= s.count(); ++row) {
         if (row == load.failedRow()) {
             out.check = {stats::SeriesFault::CellNotConvertible, row};
             return out;
@@ -101,6 +95,25 @@ stats::MpnStatistics StatisticsOf(const SeriesLoad& load, const stats::Statistic
         series.push_back({r.volume, r.positive + r.negative, r.positive});
     }
     return stats::ComputeStatistics(series, options);
+}
+
+stats::MpnStatistics StatisticsOf(const Calculation& calc, const stats::StatisticsOptions& options) {
+    if (!calc.gridValid()) {
+        stats::MpnStatistics none;
+        none.method = options.method;
+        none.level = options.level;
+        none.check = {stats::SeriesFault::NoDilutions, 0};
+        return none;
+    }
+    return StatisticsOf(Loaded(calc.series()), options);
+}
+
+std::vector<stats::Dilution> DilutionsOf(const Series& series) {
+    std::vector<stats::Dilution> out;
+    out.reserve(series.rows.size());
+    for (const SeriesRow& row : series.rows)
+        out.push_back({row.volume, row.positive + row.negative, row.positive});
+    return out;
 }
 
 }  // namespace tubewise

@@ -3,15 +3,14 @@
 #include "core/EstimateMpn.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cmath>
 #include <limits>
 #include <optional>
-#include <span>
 #include <vector>
 
 #include "core/LikelihoodBound.h"
-#include "core/ValidateGrid.h"
 #include "core/stats/MpnStatistics.h"
 
 namespace tubewise {
@@ -22,7 +21,7 @@ constexpr double kFirstCandidate = 0.001;  // organisms per mL
 constexpr double kStep = 0.001;            // added to the previous candidate, never i * step
 
 // An integer power as std::pow gives it; exponents 0 and 1 have exact results without a call.
-inline double IntPower(double base, Int16 n) {
+inline double IntPower(double base, int n) {
     if (n == 0) return 1.0;
     if (n == 1) return base;
     return std::pow(base, static_cast<double>(n));
@@ -34,13 +33,23 @@ inline bool Finite(double v) {
     return std::isfinite(v);
 }
 
-// One candidate evaluated statement by statement, writing the work arrays and the curve in the
-// order the procedure writes them, so that a fault leaves them exactly as far as they were
-// written. While the first candidate is evaluated the rows are loaded from `loading` as they
+// The factors and partial products of one candidate, row by row as the procedure forms them.
+struct WorkRows {
+    std::vector<double> term;
+    std::vector<double> product;
+    explicit WorkRows(int rows)
+        : term(static_cast<std::size_t>(rows)), product(static_cast<std::size_t>(rows)) {}
+};
+
+// One candidate evaluated statement by statement in the order the procedure forms its values,
+// so that a fault is found exactly where the procedure meets it (r.stop names the candidate and
+// the row, row 0 in the products) and the curve entry is written only once the products are
+// complete. While the first candidate is evaluated the rows are loaded from `loading` as they
 // are met.
 bool EvaluateInPlace(SearchResult& r, const double* lambda, double* likelihoods,
                      const SeriesLoad* loading, int i, bool compare) {
-    const int n = r.loaded.series.count;
+    const int n = r.loaded.series.count();
+    WorkRows w(n);
     for (int j = 1; j <= n; ++j) {
         r.stop = {i, j};
         SeriesRow& row = r.loaded.series.rows[static_cast<std::size_t>(j - 1)];
@@ -56,29 +65,27 @@ bool EvaluateInPlace(SearchResult& r, const double* lambda, double* likelihoods,
         const std::size_t at = static_cast<std::size_t>(j - 1);
         const double exponent = -row.volume * lambda[i];
         if (!Finite(exponent)) return false;
-        r.poissonExponent[at] = exponent;
-        const double negativeChance = std::exp(r.poissonExponent[at]);
+        const double negativeChance = std::exp(exponent);
         if (!Finite(negativeChance)) return false;
         const double positiveChance = 1.0 - negativeChance;
         const double factor =
             IntPower(positiveChance, row.positive) * IntPower(negativeChance, row.negative);
         if (!Finite(factor)) return false;
-        r.dilutionTerm[at] = factor;
+        w.term[at] = factor;
     }
     r.stop = {i, 0};
     double& likelihood = likelihoods[i];
     if (n >= 2) {
         for (std::size_t k = 0; k + 1 < static_cast<std::size_t>(n); ++k) {
-            r.runningProduct[k] = r.dilutionTerm[k];
-            const double product = r.dilutionTerm[k + 1] * r.runningProduct[k];
+            w.product[k] = w.term[k];
+            const double product = w.term[k + 1] * w.product[k];
             if (!Finite(product)) return false;
-            r.runningProduct[k] = product;
-            r.dilutionTerm[k + 1] = r.runningProduct[k];
-            likelihood = r.runningProduct[k];
+            w.product[k] = product;
+            w.term[k + 1] = w.product[k];
+            likelihood = w.product[k];
         }
     } else {
-        r.runningProduct[0] = r.dilutionTerm[0];
-        likelihood = r.runningProduct[0];
+        likelihood = w.term[0];
     }
     if (compare && r.maxLikelihood < likelihood) {
         r.maxLikelihood = likelihood;
@@ -88,23 +95,23 @@ bool EvaluateInPlace(SearchResult& r, const double* lambda, double* likelihoods,
 }
 
 // Likelihoods of candidates [from, to) into out[], with the same operations in the same order
-// as EvaluateInPlace. Returns the first candidate that faults, or `to`.
-int Likelihoods(const Series& series, const double* lambda, double* out, int from, int to) {
-    if (from >= to) return to;
-    // A local copy: through a reference the rows would be loaded again after every libm call.
-    const Series s = series;
+// as EvaluateInPlace. Returns the first candidate that faults, or `to`. `rows` is the caller's
+// local copy: through a reference the rows would be loaded again after every libm call.
+template <class Rows>
+int LikelihoodsOf(const Rows& rows, int count, const double* lambda, double* out, int from,
+                  int to) {
     // |v * l| only grows with l, so exponents finite at the range's largest density are finite
     // at every one before it. Then one test per candidate finds the same first fault: a factor
     // that is not finite leaves every later product infinite or not a number (inf * 0 too).
     bool exponentsFinite = true;
-    for (int j = 0; j < s.count; ++j)
+    for (int j = 0; j < count; ++j)
         exponentsFinite =
-            exponentsFinite && Finite(-s.rows[static_cast<std::size_t>(j)].volume * lambda[to - 1]);
+            exponentsFinite && Finite(-rows[static_cast<std::size_t>(j)].volume * lambda[to - 1]);
     for (int i = from; i < to; ++i) {
         const double lam = lambda[i];
         double product = 0;
-        for (int j = 0; j < s.count; ++j) {
-            const SeriesRow& row = s.rows[static_cast<std::size_t>(j)];
+        for (int j = 0; j < count; ++j) {
+            const SeriesRow& row = rows[static_cast<std::size_t>(j)];
             const double exponent = -row.volume * lam;
             const double negativeChance = std::exp(exponent);
             const double factor = IntPower(1.0 - negativeChance, row.positive) *
@@ -116,6 +123,18 @@ int Likelihoods(const Series& series, const double* lambda, double* out, int fro
         out[i] = product;
     }
     return to;
+}
+
+int Likelihoods(const Series& series, const double* lambda, double* out, int from, int to) {
+    if (from >= to) return to;
+    const int count = series.count();
+    if (count <= kGridRows) {
+        std::array<SeriesRow, kGridRows> rows{};
+        std::copy(series.rows.begin(), series.rows.end(), rows.begin());
+        return LikelihoodsOf(rows, count, lambda, out, from, to);
+    }
+    const std::vector<SeriesRow> rows = series.rows;
+    return LikelihoodsOf(rows, count, lambda, out, from, to);
 }
 
 // The candidate densities as the search forms them, each the previous plus the step (never
@@ -151,29 +170,35 @@ bool UnderflowCannotHideAnswer(const Series& s, double maxLikelihood, const doub
 }
 
 // The underflow rule, on a completed search (candidates 1..kCandidateCount evaluated):
-// the documented products can underflow to 0 long before the likelihood means nothing (2000
-// tubes at 1 mL stay below 1e-600 at every density), and a maximum of 0 over all candidates
-// would name no density at all. The underflow hides the answer where some candidate whose
-// likelihood computed to exactly 0 has a log-likelihood above ln(maxLikelihood) (ln 0 =
-// -infinity): then, and only then, the answer is the first candidate of largest
-// log-likelihood over all candidates (strict comparison: the smallest density wins a tie), its
-// likelihood as the products give it (0 or a denormal) stays in maxLikelihood, and the log
-// figure carries its size. Every other search keeps the documented answer bit for bit. For a
-// series of the usual kind this happens only where the largest likelihood is below 1e-290,
-// mostly where every candidate computed to 0; a partial case (a denormal maximum beside
-// candidates that underflowed) is decided by the same comparison. A likelihood that is exactly
-// 0 (a positive tube without sample) has log-likelihood -infinity and never wins.
+// the documented products can underflow long before the likelihood means nothing (2000 tubes at
+// 1 mL stay below 1e-600 at every density), and a maximum of 0 over all candidates would name no
+// density at all; a maximum below the smallest normal double has lost most of its digits, so
+// neighbouring candidates are no longer told apart (62.0623:2:7 0.0103513:6:3 0.211697:189:770
+// peaks at 0.316 per mL, while its largest product, 2.27E-322, stands at 0.312). The answer
+// comes from the log-likelihoods of the same candidates where
+//  - the largest product lies below the smallest normal double, or
+//  - some candidate whose likelihood computed to exactly 0 has a log-likelihood above
+//    ln(maxLikelihood);
+// and some candidate has a log-likelihood above ln(maxLikelihood) (ln 0 = -infinity). Then the
+// answer is the first candidate of largest log-likelihood over all candidates (strict
+// comparison: the smallest density wins a tie), its likelihood as the products give it (0 or a
+// denormal) stays in maxLikelihood, and the log figure carries its size. Every other search
+// keeps the documented answer bit for bit: for a series of the usual kind the rule applies only
+// where the largest likelihood is below 1e-290. A likelihood that is exactly 0 (a positive tube
+// without sample) has log-likelihood -infinity and never wins.
 void ApplyUnderflowRule(SearchResult& r, const Curve& c) {
     const Series& s = r.loaded.series;
     const double* lambda = c.lambda.data();
     const double* likelihood = c.likelihood.data();
     const double largest = r.maxLikelihood;
-    if (!UnderflowCannotHideAnswer(s, largest, lambda)) {
+    const bool subnormal = largest < std::numeric_limits<double>::min();
+    if (subnormal || !UnderflowCannotHideAnswer(s, largest, lambda)) {
         const double logLargest =
             largest > 0 ? std::log(largest) : -std::numeric_limits<double>::infinity();
         bool hidden = false;
         for (int i = 1; i <= kCandidateCount && !hidden; ++i)
-            hidden = likelihood[i] == 0 && LogLikelihoodAt(s, lambda[i]) > logLargest;
+            hidden = (subnormal || likelihood[i] == 0) &&
+                     LogLikelihoodAt(s, lambda[i]) > logLargest;
         if (hidden) {
             double best = -std::numeric_limits<double>::infinity();
             int at = 0;
@@ -201,8 +226,7 @@ void ApplyUnderflowRule(SearchResult& r, const Curve& c) {
 
 double LogLikelihoodAt(const Series& s, double lambda) {
     double sum = 0;
-    for (int j = 0; j < s.count; ++j) {
-        const SeriesRow& row = s.rows[static_cast<std::size_t>(j)];
+    for (const SeriesRow& row : s.rows) {
         const double exponent = -row.volume * lambda;
         if (row.positive != 0) sum += row.positive * Log1MinusExp(exponent);
         if (row.negative != 0) sum += row.negative * exponent;
@@ -232,7 +256,7 @@ SearchResult FullSearch(const SeriesLoad& load) {
     SearchResult r;
     r.gridValid = true;
     r.end = SearchEnd::Completed;
-    r.loaded.series.count = load.series.count;
+    r.loaded.series.rows.resize(load.series.rows.size());
     const std::shared_ptr<Curve> curve = CurveToFill();
     // The densities are copied whole; past the candidate the search reaches they are zeroed.
     curve->lambda.reserve(kCurveSize + 1);
@@ -273,11 +297,9 @@ SearchResult FullSearch(const SeriesLoad& load) {
         c.lambda[static_cast<std::size_t>(i)] = 0;
         c.likelihood[static_cast<std::size_t>(i)] = 0;
     }
-    // The work arrays end as the candidate-by-candidate procedure leaves them: the one before
-    // the last writes every entry, the last overwrites as far as it gets (its likelihood too,
-    // which stays 0 where it faults before the products).
+    // The last candidate reached is evaluated as the procedure meets it, so that a fault there
+    // names its row and leaves its likelihood 0 where it comes before the products.
     c.likelihood[static_cast<std::size_t>(last)] = 0;
-    EvaluateInPlace(r, lambda, likelihood, nullptr, last - 1, false);
     if (!EvaluateInPlace(r, lambda, likelihood, nullptr, last, true)) {
         r.end = SearchEnd::Fault;
         return r;
@@ -297,14 +319,10 @@ std::optional<int> NearestCandidate(const Series& s, const std::optional<stats::
     if (known) {
         mle = *known;
     } else {
-        std::array<stats::Dilution, kGridRows> dilutions{};
-        for (int j = 0; j < s.count; ++j) {
-            const SeriesRow& row = s.rows[static_cast<std::size_t>(j)];
-            dilutions[static_cast<std::size_t>(j)] = {row.volume, row.positive + row.negative,
-                                                      row.positive};
-        }
-        const std::span<const stats::Dilution> series(dilutions.data(),
-                                                      static_cast<std::size_t>(s.count));
+        std::vector<stats::Dilution> series;
+        series.reserve(s.rows.size());
+        for (const SeriesRow& row : s.rows)
+            series.push_back({row.volume, row.positive + row.negative, row.positive});
         if (stats::CheckSeries(series).fault != stats::SeriesFault::None) return std::nullopt;
         mle = stats::ExactMle(series);
     }
@@ -367,14 +385,8 @@ std::optional<SearchResult> AnswerFromWindow(const SeriesLoad& load,
             SearchResult r;
             r.gridValid = true;
             r.end = SearchEnd::Completed;
-            r.loaded.series.count = s.count;
-            for (int j = 0; j < s.count; ++j)
-                r.loaded.series.rows[static_cast<std::size_t>(j)] =
-                    s.rows[static_cast<std::size_t>(j)];
-            r.loaded.loadedCells = 3 * s.count;
-            // The work arrays as the full search leaves them: its last two candidates.
-            EvaluateInPlace(r, lambda, likelihood, nullptr, kCandidateCount - 1, false);
-            EvaluateInPlace(r, lambda, likelihood, nullptr, kCandidateCount, false);
+            r.loaded = load;
+            r.stop = {kCandidateCount, 0};  // where the full search's last candidate ends
             r.maxLikelihood = largest;
             r.mpnPerMl = lambda[best];
             r.maxLogLikelihood = std::log(largest);
@@ -407,62 +419,12 @@ SearchResult SearchLikelihood(const SeriesLoad& load, const SearchOptions& optio
 bool SearchAnswerIsLowerBound(const SearchResult& search) {
     if (search.mpnPerMl > kTopOfSearchRange) return true;
     if (!search.gridValid) return false;
-    const Series& s = search.loaded.series;
     bool anyPositive = false;
-    for (int j = 0; j < s.count; ++j) {
-        const SeriesRow& row = s.rows[static_cast<std::size_t>(j)];
+    for (const SeriesRow& row : search.loaded.series.rows) {
         if (row.negative != 0 || !(row.volume > 0)) return false;
         anyPositive = anyPositive || row.positive > 0;
     }
     return anyPositive;
-}
-
-void StoreSearch(Module1& state, const SearchResult& search) {
-    // A curve replaces every element of the two long arrays: zeroing them first shows nowhere.
-    const bool curveReplacesAll = search.gridValid && search.curve;
-    RecreateArrays(state, !curveReplacesAll);
-    if (!search.gridValid) {
-        state.GridValid = kFalse;
-        return;
-    }
-    state.GridValid = kTrue;
-    const int rows = std::min<int>(state.DilutionCount, search.loaded.series.count);
-    for (int j = 1; j <= rows; ++j) {
-        const std::size_t at = static_cast<std::size_t>(j - 1);
-        const SeriesRow& row = search.loaded.series.rows[at];
-        state.SampleVolume(j) = row.volume;
-        state.PositiveTubes(j) = row.positive;
-        state.NegativeTubes(j) = row.negative;
-        state.PoissonExponent(j) = search.poissonExponent[at];
-        state.DilutionTerm(j) = search.dilutionTerm[at];
-        state.RunningProduct(j) = search.runningProduct[at];
-    }
-    if (curveReplacesAll) {
-        // Element i is entry i of the curve; both hold kCurveSize elements after entry 0.
-        state.LambdaGrid.Assign(search.curve->lambda.data() + 1,
-                                search.curve->lambda.data() + kCurveSize + 1);
-        state.LikelihoodGrid.Assign(search.curve->likelihood.data() + 1,
-                                    search.curve->likelihood.data() + kCurveSize + 1);
-    }
-    state.MaxLikelihood = search.maxLikelihood;
-    state.MpnPerMl = search.mpnPerMl;
-    state.MaxLogLikelihood = search.maxLogLikelihood;
-    state.LikelihoodUnderflow = search.likelihoodUnderflow ? kTrue : kFalse;
-}
-
-SearchEnd EstimateMpn(Module1& state, const GridTexts& grid, const NumberLocale& locale,
-                      const MessageSink& tell, SearchStop* stop) {
-    const int count = state.DilutionCount;
-    const GridCheck check = CheckGrid(grid, count, locale);
-    if (check.message && tell) tell(*check.message);
-    SearchResult search;
-    if (check.valid)
-        search = SearchLikelihood(LoadSeries(grid, count, locale));
-    else
-        search.end = check.row < 0 ? SearchEnd::Fault : SearchEnd::InvalidGrid;
-    StoreSearch(state, search);
-    if (search.end == SearchEnd::Fault && stop) *stop = search.stop;
-    return search.end;
 }
 
 }  // namespace tubewise

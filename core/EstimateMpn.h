@@ -1,15 +1,13 @@
-// Maximum-likelihood MPN by exhaustive search over 10000 candidate densities.
+// Maximum-likelihood MPN by exhaustive search over 10000 candidate densities: the design's
+// grid answer, its likelihood curve and where a search that cannot finish stopped.
 #pragma once
 
-#include <array>
 #include <limits>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "core/GridTexts.h"
-#include "core/Messages.h"
-#include "core/Module1.h"
 #include "core/NumberText.h"
 #include "core/Series.h"
 #include "core/stats/MpnStatistics.h"
@@ -23,8 +21,12 @@ enum class SearchEnd {
                   // the result holds what was formed up to that point
 };
 
-// Candidates evaluated by one search; LambdaGrid(kCandidateCount + 1) is formed as well.
+// Candidates evaluated by one search; the density of candidate kCandidateCount + 1 is formed as
+// well.
 inline constexpr int kCandidateCount = 10000;
+
+// Entries of the likelihood curve (1..kCurveSize); entries past kCandidateCount + 1 stay 0.
+inline constexpr int kCurveSize = 10010;
 
 // MPN per mL above which the search ran into the top of its range (only its last candidate,
 // just below 10, lies above it): the figures are then lower bounds.
@@ -43,7 +45,7 @@ struct Curve {
     std::vector<double> likelihood;
 };
 
-// Everything one search forms, as the calculation state holds it afterwards.
+// Everything one search forms.
 struct SearchResult {
     SearchEnd end = SearchEnd::InvalidGrid;
     bool gridValid = false;  // the grid passed validation: the figures below were reset
@@ -51,10 +53,6 @@ struct SearchResult {
     // The series as far as the search loaded it: a conversion failure, or a fault while the
     // first candidate loads the rows, leaves the later cells 0.
     SeriesLoad loaded;
-    // The work arrays as the last candidate evaluated leaves them; [j - 1] is row j.
-    std::array<double, kGridRows> poissonExponent{};
-    std::array<double, kGridRows> dilutionTerm{};
-    std::array<double, kGridRows> runningProduct{};
     // The likelihood at the answer as the documented arithmetic gives it: 0 where it underflowed.
     double maxLikelihood = 0;
     double mpnPerMl = 0;
@@ -100,18 +98,5 @@ SearchResult SearchLikelihood(const SeriesLoad& load, const SearchOptions& optio
 // rises with the density, so any finite answer is a lower bound, even one inside the range where
 // the likelihood has already rounded to 1 (five 100 mL tubes stop at 0.375 per mL).
 bool SearchAnswerIsLowerBound(const SearchResult& search);
-
-// Writes what the search formed into the calculation state: the eight arrays re-created for
-// state.DilutionCount; for a valid grid GridValid, the loaded series, the work arrays, the
-// curve, MaxLikelihood, MpnPerMl, MaxLogLikelihood and LikelihoodUnderflow; for a refused one
-// GridValid false and nothing else.
-void StoreSearch(Module1& state, const SearchResult& search);
-
-// The search on the calculation state, as the calculate button starts it: validation (its
-// message goes to `tell`, which may be empty), loading, search, the state written. A
-// DilutionCount outside 1..kGridRows leaves GridValid false without a message and ends as a
-// Fault. On a Fault, *stop (when given) says where it happened.
-SearchEnd EstimateMpn(Module1& state, const GridTexts& grid, const NumberLocale& locale,
-                      const MessageSink& tell, SearchStop* stop = nullptr);
 
 }  // namespace tubewise

@@ -1,5 +1,5 @@
-// 16-bit signed counts whose arithmetic traps overflow instead of wrapping, and the
-// 16-bit flag type (-1 true, 0 false) of the calculation state.
+// 16-bit signed counts whose arithmetic traps overflow instead of wrapping: the grid's tube
+// counts and the sums Thomas' formula forms from them.
 #pragma once
 
 #include <cstdint>
@@ -8,14 +8,6 @@
 namespace tubewise {
 
 using Int16 = std::int16_t;
-
-// Flags hold exactly -1 (true) or 0 (false).
-using Flag = std::int16_t;
-inline constexpr Flag kTrue = -1;
-inline constexpr Flag kFalse = 0;
-inline constexpr Flag ToFlag(bool b) {
-    return b ? kTrue : kFalse;
-}
 
 // nullopt when the exact result lies outside -32768..32767 (an overflow error).
 std::optional<Int16> CheckedAdd(Int16 a, Int16 b);

@@ -25,9 +25,9 @@ constexpr double kLargestBound = 0.01;
 }  // namespace
 
 bool BoundsApply(const Series& s) {
-    if (s.count < 1 || s.count > kGridRows) return false;
+    if (s.count() < 1 || s.count() > kGridRows) return false;
     bool anyTube = false;
-    for (int j = 0; j < s.count; ++j) {
+    for (int j = 0; j < s.count(); ++j) {
         const SeriesRow& row = s.rows[static_cast<std::size_t>(j)];
         if (!(row.volume >= kSmallestVolume && row.volume <= kLargestVolume)) return false;
         if (row.positive < 0 || row.negative < 0) return false;
@@ -59,7 +59,7 @@ bool BoundsApply(const Series& s) {
 double RoundingBound(const Series& s, double lambdaLow, double lambdaHigh) {
     if (!BoundsApply(s) || !(lambdaLow > 0) || !(lambdaHigh >= lambdaLow)) return kInfinity;
     double total = 0;
-    for (int j = 0; j < s.count; ++j) {
+    for (int j = 0; j < s.count(); ++j) {
         const SeriesRow& row = s.rows[static_cast<std::size_t>(j)];
         const double yHigh = row.volume * lambdaHigh * (1 + 4 * kUnit);
         const double yLow = row.volume * lambdaLow * (1 - 4 * kUnit);
@@ -78,7 +78,7 @@ double RoundingBound(const Series& s, double lambdaLow, double lambdaHigh) {
                                               : row.negative * ge + kCallError;
         total += gA + gB + 2 * kUnit;
     }
-    total += s.count * 2 * kUnit;
+    total += s.count() * 2 * kUnit;
     // The sum above is itself computed in doubles: a tenth more and a margin cover it.
     total = total * 1.1 + 64 * kUnit;
     return total <= kLargestBound ? total : kInfinity;
@@ -94,7 +94,7 @@ Slope ExactSlope(const Series& s, double lambda) {
     double q = 0;
     double largestY = 0;
     double leftOut = 0;
-    for (int j = 0; j < s.count; ++j) {
+    for (int j = 0; j < s.count(); ++j) {
         const SeriesRow& row = s.rows[static_cast<std::size_t>(j)];
         if (row.positive > 0) {
             const double y = row.volume * lambda;
@@ -108,8 +108,8 @@ Slope ExactSlope(const Series& s, double lambda) {
         }
         if (row.negative > 0) q += row.negative * row.volume;
     }
-    const double errorA = ((largestY + 16) * 1.1 + 4 * s.count) * kUnit;
-    const double errorQ = (4 * s.count + 4) * kUnit;
+    const double errorA = ((largestY + 16) * 1.1 + 4 * s.count()) * kUnit;
+    const double errorQ = (4 * s.count() + 4) * kUnit;
     // Each comparison side is rounded once more by the multiplication: 4u more on each.
     if (a * (1 - errorA - 4 * kUnit) > q * (1 + errorQ + 4 * kUnit)) return Slope::Rising;
     // The left-out terms must be negligible beside Q for the falling side to be proven.

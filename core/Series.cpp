@@ -5,7 +5,7 @@ namespace tubewise {
 
 SeriesLoad LoadSeries(const GridTexts& grid, int count, const NumberLocale& locale) {
     SeriesLoad load;
-    load.series.count = count;
+    load.series.rows.resize(static_cast<std::size_t>(count > 0 ? count : 0));
     for (int j = 0; j < count; ++j) {
         const GridRowTexts& cells = grid[static_cast<std::size_t>(j)];
         SeriesRow& row = load.series.rows[static_cast<std::size_t>(j)];
@@ -26,7 +26,7 @@ SeriesLoad LoadSeries(const GridTexts& grid, int count, const NumberLocale& loca
 }
 
 SeriesLoad Loaded(const Series& series) {
-    return {series, 3 * series.count};
+    return {series, 3 * series.count()};
 }
 
 }  // namespace tubewise

@@ -52,10 +52,10 @@ GridCheck CheckGrid(const GridTexts& grid, int count, const NumberLocale& locale
 
 GridCheck CheckRanges(const SeriesLoad& load) {
     const Series& series = load.series;
-    if (series.count < 1 || series.count > kGridRows)
+    if (series.count() < 1 || series.count() > kGridRows)
         return {false, -1, std::nullopt, GridColumn::None};
     // A row whose cells did not all convert is left to the search, which cannot finish.
-    const int rows = load.complete() ? series.count : load.failedRow() - 1;
+    const int rows = load.complete() ? series.count() : load.failedRow() - 1;
     for (int row = 1; row <= rows; ++row) {
         const SeriesRow& r = series.rows[static_cast<std::size_t>(row - 1)];
         const OutOfRangeCell bad = FindOutOfRange(r.volume, r.positive, r.negative);
@@ -66,14 +66,6 @@ GridCheck CheckRanges(const SeriesLoad& load) {
             bad.column};
     }
     return {true, 0, std::nullopt, GridColumn::None};
-}
-
-int ValidateGrid(Module1& state, const GridTexts& grid, const NumberLocale& locale,
-                 const MessageSink& tell) {
-    const GridCheck check = CheckGrid(grid, state.DilutionCount, locale);
-    state.GridValid = ToFlag(check.valid);
-    if (check.message && tell) tell(*check.message);
-    return check.row;
 }
 
 }  // namespace tubewise

@@ -7,7 +7,6 @@
 
 #include "core/GridTexts.h"
 #include "core/Messages.h"
-#include "core/Module1.h"
 #include "core/NumberText.h"
 #include "core/Series.h"
 
@@ -34,10 +33,5 @@ GridCheck CheckGrid(const GridTexts& grid, int count, const NumberLocale& locale
 // volume not above zero or below 1e-300 mL, is refused naming that row and cell. A row without
 // tubes passes.
 GridCheck CheckRanges(const SeriesLoad& load);
-
-// The check on the calculation state: sets state.GridValid and sends the message, if any.
-// Returns GridCheck::row.
-int ValidateGrid(Module1& state, const GridTexts& grid, const NumberLocale& locale,
-                 const MessageSink& tell);
 
 }  // namespace tubewise

@@ -59,6 +59,7 @@ void frmmpn::ResetGrid() {
 }
 
 void frmmpn::OpenRows(int count) {
+    openRows_ = count;
     for (int i = 1; i <= count && i <= kGridRows; ++i) {
         for (const char* column : {"txtn", "txtp", "txtq"}) textBox(column, i)->setEnabled(true);
         SetBackColour(textBox("txtq", i), ToQColor(kNegativeCell));

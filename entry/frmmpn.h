@@ -18,6 +18,8 @@ class frmmpn : public Form {
     void ResetGrid();
     // Enables rows 1..count and paints their cells in the open colours; the texts stay.
     void OpenRows(int count);
+    // The count of rows last opened: the dilutions a calculation reads.
+    int openRows() const { return openRows_; }
     // The cells' texts as typed, rows 1..5.
     GridTexts ReadGrid() const;
     // Takes the analyst to a cell of row i (1..5) to mend it.
@@ -32,6 +34,9 @@ class frmmpn : public Form {
   protected:
     // Each cell is named by its row and column, and described by its column's heading.
     void Retranslate() override;
+
+  private:
+    int openRows_ = 0;
 };
 
 }  // namespace tubewise

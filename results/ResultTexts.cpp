@@ -1,4 +1,4 @@
-// Composition of the results window's texts from the calculation state.
+// Composition of the results window's texts from a calculation.
 #include "results/ResultTexts.h"
 
 #include <cmath>
@@ -21,40 +21,48 @@ std::string MpnFigure(double value, bool atTopOfRange, const NumberLocale& local
 
 }  // namespace
 
-std::string LikelihoodText(const Module1& state, const NumberLocale& locale) {
+Advice Advise(bool trusted, text::Text whenTrusted, text::Text otherwise) {
+    return trusted ? Advice{text::Tr(whenTrusted), kAdviceGreen}
+                   : Advice{text::Tr(otherwise), kAdviceRed};
+}
+
+bool AtTopOfSearchRange(const SearchResult& search) {
+    return search.mpnPerMl > kTopOfSearchRange;
+}
+
+std::string LikelihoodText(const SearchResult& search, const NumberLocale& locale) {
     // Below the smallest double the box shows the likelihood's own size, from its logarithm, in
     // the same exponent form as any small likelihood ("8.70962111757E-603"), never a "0" beside an
     // estimate: an analyst reads it as the tiny probability of one exact outcome among very many
     // tubes that it is, and "< 4.94E-324" would only state a limit of the arithmetic.
-    if (state.LikelihoodUnderflow == kTrue)
-        return FormatGeneralFromLog10(state.MaxLogLikelihood / std::log(10.0), locale);
-    return FormatGeneral(state.MaxLikelihood, locale);
+    if (search.likelihoodUnderflow)
+        return FormatGeneralFromLog10(search.maxLogLikelihood / std::log(10.0), locale);
+    return FormatGeneral(search.maxLikelihood, locale);
 }
 
-ResultTexts ComposeResultTexts(const Module1& state, const NumberLocale& locale) {
+ResultTexts ComposeResultTexts(const Calculation& calc, const NumberLocale& locale) {
     ResultTexts texts;
-    texts.probabilityHeading = text::TrCount(text::kProbabilityHeading, state.DilutionCount);
+    texts.probabilityHeading = text::TrCount(text::kProbabilityHeading, calc.dilutions);
     texts.densityPerMlHeading = text::Tr(text::kDensityPerMlHeading);
     texts.densityPer100MlHeading = text::Tr(text::kDensityPer100MlHeading);
     texts.thomasHeading = texts.densityPer100MlHeading;
 
-    texts.likelihood = LikelihoodText(state, locale);
+    texts.likelihood = LikelihoodText(calc.search, locale);
 
-    const bool atTop = state.MpnPerMl > kTopOfSearchRange;
-    texts.mpnPerMl = MpnFigure(state.MpnPerMl, atTop, locale);
-    texts.mpnPer100Ml = MpnFigure(state.MpnPerMl * 100, atTop, locale);
-    texts.poissonAdvice = text::Tr(atTop ? text::kPoissonAdviceRed : text::kPoissonAdviceGreen);
-    texts.poissonAdviceColour = atTop ? kAdviceRed : kAdviceGreen;
+    const bool atTop = AtTopOfSearchRange(calc.search);
+    texts.mpnPerMl = MpnFigure(calc.search.mpnPerMl, atTop, locale);
+    texts.mpnPer100Ml = MpnFigure(calc.mpnPer100Ml(), atTop, locale);
+    const Advice poisson = Advise(!atTop, text::kPoissonAdviceGreen, text::kPoissonAdviceRed);
+    texts.poissonAdvice = poisson.text;
+    texts.poissonAdviceColour = poisson.colour;
 
-    if (state.ThomasDefined == kTrue) {
-        texts.thomas = FormatGeneral(RoundHalfEven(state.ThomasMpn, kShownPlaces), locale);
-        texts.thomasAdvice = text::Tr(text::kThomasAdviceGreen);
-        texts.thomasAdviceColour = kAdviceGreen;
-    } else {
-        texts.thomas = text::Tr(text::kThomasUndefined);
-        texts.thomasAdvice = text::Tr(text::kThomasAdviceRed);
-        texts.thomasAdviceColour = kAdviceRed;
-    }
+    const bool thomasDefined = calc.thomas.defined();
+    texts.thomas = thomasDefined
+                       ? FormatGeneral(RoundHalfEven(calc.thomas.mpnPer100Ml, kShownPlaces), locale)
+                       : text::Tr(text::kThomasUndefined);
+    const Advice thomas = Advise(thomasDefined, text::kThomasAdviceGreen, text::kThomasAdviceRed);
+    texts.thomasAdvice = thomas.text;
+    texts.thomasAdviceColour = thomas.colour;
     return texts;
 }
 

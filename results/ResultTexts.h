@@ -1,12 +1,13 @@
-// The texts and advice colours of the results window as a pure function of the calculation
-// state, shared by the window and the command line.
+// The texts and advice colours of the results window as a pure function of a calculation,
+// shared by the window, the report and the command line.
 #pragma once
 
 #include <string>
 
 #include "core/Colour.h"
-#include "core/Module1.h"
+#include "core/Calculation.h"
 #include "core/NumberText.h"
+#include "core/Texts.h"
 
 namespace tubewise {
 
@@ -27,13 +28,24 @@ struct ResultTexts {
     Colour thomasAdviceColour = kAdviceGreen;
 };
 
-// The texts for the state after a valid search. Reads DilutionCount, MaxLikelihood, MpnPerMl,
-// ThomasMpn, ThomasDefined, LikelihoodUnderflow and MaxLogLikelihood; the per-100-mL figure is
-// MpnPerMl * 100.
-ResultTexts ComposeResultTexts(const Module1& state, const NumberLocale& locale);
+// An advice and its colour: green where the figure it speaks of can be trusted, red where the
+// analyst is to act on it. Every advice of the windows and the report is chosen this way.
+struct Advice {
+    std::string text;
+    Colour colour = kAdviceGreen;
+};
+Advice Advise(bool trusted, text::Text whenTrusted, text::Text otherwise);
 
-// The likelihood at the estimate in the general form: MaxLikelihood, or where it underflowed
-// the value 10^(MaxLogLikelihood / ln 10) in exponent form beyond the range of a double.
-std::string LikelihoodText(const Module1& state, const NumberLocale& locale);
+// The search's answer sits at the top of its range: the results window shows it as a lower
+// bound (" 1000  <") with the red advice to dilute further.
+bool AtTopOfSearchRange(const SearchResult& search);
+
+// The texts for a calculation whose search ran over a valid grid: the rows, the search's
+// likelihood and answer (per 100 mL, the answer times 100) and Thomas' estimate.
+ResultTexts ComposeResultTexts(const Calculation& calc, const NumberLocale& locale);
+
+// The likelihood at the estimate in the general form: maxLikelihood, or where it underflowed
+// the value 10^(maxLogLikelihood / ln 10) in exponent form beyond the range of a double.
+std::string LikelihoodText(const SearchResult& search, const NumberLocale& locale);
 
 }  // namespace tubewise

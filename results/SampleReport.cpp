@@ -1,4 +1,4 @@
-// Composition of the report and of the copied line from the state and the exact figures.
+// Composition of the report and of the copied line from a calculation and its exact figures.
 #include "results/SampleReport.h"
 
 #include <cmath>
@@ -17,8 +17,8 @@ std::string Trimmed(std::string s) {
     return s.substr(first, last - first + 1);
 }
 
-std::string Volume(const Module1& state, int row, const NumberLocale& locale) {
-    return FormatGeneral(state.SampleVolume(row), locale);
+std::string Volume(const SeriesRow& row, const NumberLocale& locale) {
+    return FormatGeneral(row.volume, locale);
 }
 
 // A text without the tabs and line breaks that would split the copied line.
@@ -39,7 +39,7 @@ std::string Joined(const std::vector<std::string>& cells) {
 
 }  // namespace
 
-SampleReport ComposeSampleReport(const Module1& state, const StatisticsTexts& exact,
+SampleReport ComposeSampleReport(const Calculation& calc, const StatisticsTexts& exact,
                                  const ReportHeader& header, const NumberLocale& locale) {
     SampleReport r;
     r.rightToLeft = text::Tr(text::kReportDirection) != "LTR";
@@ -53,15 +53,15 @@ SampleReport ComposeSampleReport(const Module1& state, const StatisticsTexts& ex
     r.seriesHeading = text::Tr(text::kSeriesHeading);
     r.seriesColumns = {text::Tr(text::kSeriesNumber), text::Tr(text::kSeriesVolume),
                        text::Tr(text::kSeriesPositive), text::Tr(text::kSeriesNegative)};
-    if (state.GridValid == kTrue) {
-        for (int j = 1; j <= state.DilutionCount; ++j) {
-            r.seriesRows.push_back({std::to_string(j), Volume(state, j, locale),
-                                    std::to_string(state.PositiveTubes(j)),
-                                    std::to_string(state.NegativeTubes(j))});
+    if (calc.gridValid()) {
+        int number = 0;
+        for (const SeriesRow& row : calc.series().rows) {
+            r.seriesRows.push_back({std::to_string(++number), Volume(row, locale),
+                                    std::to_string(row.positive), std::to_string(row.negative)});
         }
     }
 
-    const ResultTexts grid = ComposeResultTexts(state, locale);
+    const ResultTexts grid = ComposeResultTexts(calc, locale);
     r.sections.push_back({text::Tr(text::kGridHeading),
                           {{Trimmed(grid.densityPer100MlHeading), grid.mpnPer100Ml, {}},
                            {Trimmed(grid.densityPerMlHeading), grid.mpnPerMl, {}},
@@ -91,7 +91,7 @@ SampleReport ComposeSampleReport(const Module1& state, const StatisticsTexts& ex
     return r;
 }
 
-std::string CopiedResult(const Module1& state, const stats::MpnStatistics& statistics,
+std::string CopiedResult(const Calculation& calc, const stats::MpnStatistics& statistics,
                          const StatisticsTexts& exact, const std::string& sample,
                          const NumberLocale& locale) {
     const std::vector<std::string> columns = {"sample",
@@ -105,16 +105,16 @@ std::string CopiedResult(const Module1& state, const stats::MpnStatistics& stati
                                               "rarity_index",
                                               "thomas_per_100ml"};
     std::string series;
-    for (int j = 1; state.GridValid == kTrue && j <= state.DilutionCount; ++j) {
-        if (j > 1) series += ' ';
-        series += Volume(state, j, locale) + ':' + std::to_string(state.PositiveTubes(j)) + ':' +
-                  std::to_string(state.NegativeTubes(j));
+    for (const SeriesRow& row : calc.gridValid() ? calc.series().rows : std::vector<SeriesRow>{}) {
+        if (!series.empty()) series += ' ';
+        series += Volume(row, locale) + ':' + std::to_string(row.positive) + ':' +
+                  std::to_string(row.negative);
     }
-    const ResultTexts grid = ComposeResultTexts(state, locale);
+    const ResultTexts grid = ComposeResultTexts(calc, locale);
     // The results window writes a lower bound as " 1000  <"; a spreadsheet reads ">1000".
     std::string gridFigure = Trimmed(grid.mpnPer100Ml);
-    if (exact.gridCapped && state.MpnPerMl > 0) {
-        gridFigure = ">" + FormatGeneral(RoundHalfEven(state.MpnPerMl * 100, 3), locale);
+    if (exact.gridCapped && calc.search.mpnPerMl > 0) {
+        gridFigure = ">" + FormatGeneral(RoundHalfEven(calc.mpnPer100Ml(), 3), locale);
     }
     std::string exactFigure = exact.exactPer100Ml;
     if (exactFigure.rfind(text::kMoreThanMark, 0) == 0)
@@ -130,7 +130,7 @@ std::string CopiedResult(const Module1& state, const stats::MpnStatistics& stati
                                              std::string(stats::CiMethodName(statistics.method)),
                                              FormatGeneral(statistics.level, NumberLocale{}),
                                              ok ? exact.rarity : "",
-                                             state.ThomasDefined == kTrue ? grid.thomas : ""};
+                                             calc.thomas.defined() ? grid.thomas : ""};
     return Joined(columns) + Joined(values);
 }
 

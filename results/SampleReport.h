@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/Colour.h"
-#include "core/Module1.h"
+#include "core/Calculation.h"
 #include "core/NumberText.h"
 #include "core/stats/MpnStatistics.h"
 #include "results/ResultTexts.h"
@@ -48,9 +48,9 @@ struct SampleReport {
     std::string chartHeading;
 };
 
-// The report of a valid calculation: the results window's texts from the state, the exact
-// figures from `exact` (composed for the same state), the series the state holds.
-SampleReport ComposeSampleReport(const Module1& state, const StatisticsTexts& exact,
+// The report of a valid calculation: the results window's texts, the exact figures from
+// `exact` (composed for the same calculation), the series its search loaded.
+SampleReport ComposeSampleReport(const Calculation& calc, const StatisticsTexts& exact,
                                  const ReportHeader& header, const NumberLocale& locale);
 
 // The copied result: a header line of ASCII column names and one line of values, separated by
@@ -58,7 +58,7 @@ SampleReport ComposeSampleReport(const Module1& state, const StatisticsTexts& ex
 // VOLUME:POSITIVE:NEGATIVE), grid_mpn_per_100ml (">1000" when a lower bound), exact_mpn_per_100ml,
 // ci_low_per_100ml, ci_high_per_100ml (empty when open), ci_method (jarvis or lr), ci_level,
 // rarity_index, thomas_per_100ml (empty when undefined). Figures as the windows show them.
-std::string CopiedResult(const Module1& state, const stats::MpnStatistics& statistics,
+std::string CopiedResult(const Calculation& calc, const stats::MpnStatistics& statistics,
                          const StatisticsTexts& exact, const std::string& sample,
                          const NumberLocale& locale);
 

@@ -1,4 +1,4 @@
-// Composition of the statistics window's texts from the calculation state and its statistics.
+// Composition of the statistics window's texts from a calculation and its statistics.
 #include "results/StatisticsTexts.h"
 
 #include <charconv>
@@ -6,23 +6,12 @@
 #include <vector>
 
 #include "core/Calculation.h"
-#include "core/EstimateMpn.h"
+#include "results/ResultTexts.h"
 #include "core/Texts.h"
 
 namespace tubewise {
 
 namespace {
-
-// The state's series as the statistics take it; empty without a valid grid.
-std::vector<stats::Dilution> DilutionsOf(const Module1& state) {
-    std::vector<stats::Dilution> out;
-    if (state.GridValid != kTrue) return out;
-    for (int j = 1; j <= state.DilutionCount && j <= state.SampleVolume.UpperBound(); ++j) {
-        out.push_back({state.SampleVolume(j), state.PositiveTubes(j) + state.NegativeTubes(j),
-                       state.PositiveTubes(j)});
-    }
-    return out;
-}
 
 std::string Per100Ml(double perMl, int figures, const NumberLocale& locale) {
     return FormatSignificant(perMl * 100, figures, locale);
@@ -50,26 +39,8 @@ std::string MethodText(stats::CiMethod method) {
                                                       : text::kMethodLikelihoodRatio);
 }
 
-stats::MpnStatistics StatisticsOfState(const Module1& state,
-                                       const stats::StatisticsOptions& options) {
-    if (state.GridValid != kTrue || state.DilutionCount < 1 || state.DilutionCount > kGridRows) {
-        stats::MpnStatistics none;
-        none.method = options.method;
-        none.level = options.level;
-        none.check = {stats::SeriesFault::NoDilutions, 0};
-        return none;
-    }
-    Series series;
-    series.count = state.DilutionCount;
-    for (int j = 1; j <= series.count; ++j) {
-        series.rows[static_cast<std::size_t>(j - 1)] = {
-            state.SampleVolume(j), state.PositiveTubes(j), state.NegativeTubes(j)};
-    }
-    return StatisticsOf(Loaded(series), options);
-}
-
-double HighestFiniteMpnPerMl(const Module1& state) {
-    std::vector<stats::Dilution> series = DilutionsOf(state);
+double HighestFiniteMpnPerMl(const Series& s) {
+    std::vector<stats::Dilution> series = DilutionsOf(s);
     stats::Dilution* smallest = nullptr;
     for (stats::Dilution& d : series)
         if (d.tubes > 0 && d.positives > 0 && (!smallest || d.volumeMl < smallest->volumeMl))
@@ -80,12 +51,13 @@ double HighestFiniteMpnPerMl(const Module1& state) {
     return mle.kind == stats::MleKind::Finite ? mle.perMl : 0;
 }
 
-StatisticsTexts ComposeStatisticsTexts(const Module1& state, const std::optional<Message>& refusal,
+StatisticsTexts ComposeStatisticsTexts(const Calculation& calc,
+                                       const std::optional<Message>& refusal,
                                        const stats::MpnStatistics& s, const NumberLocale& locale) {
     StatisticsTexts t;
     t.method = MethodText(s.method);
     t.level = LevelText(s.level);
-    if (refusal || state.GridValid != kTrue) {
+    if (refusal || !calc.gridValid()) {
         t.refusal = refusal ? refusal->prompt : text::Tr(text::kUncomputablePrompt);
     } else if (s.check.fault != stats::SeriesFault::None) {
         // The grid took the series, but the model cannot (every volume 0, no tube at all).
@@ -106,7 +78,7 @@ StatisticsTexts ComposeStatisticsTexts(const Module1& state, const std::optional
             t.exactPerMl = FormatSignificant(s.mle.perMl, kMpnFigures, locale);
             break;
         case stats::MleKind::Infinite: {
-            const double highest = HighestFiniteMpnPerMl(state);
+            const double highest = HighestFiniteMpnPerMl(calc.series());
             t.exactPer100Ml = text::kMoreThanMark + Per100Ml(highest, kMpnFigures, locale);
             t.exactPerMl = text::kMoreThanMark + FormatSignificant(highest, kMpnFigures, locale);
             break;
@@ -124,17 +96,14 @@ StatisticsTexts ComposeStatisticsTexts(const Module1& state, const std::optional
 
     // The results window's answer is a lower bound at the top of its range, and always where
     // every tube is positive; otherwise it is reported when it agrees with the exact figure.
-    t.gridCapped = state.MpnPerMl > kTopOfSearchRange || s.mle.kind == stats::MleKind::Infinite;
-    if (t.gridCapped) {
-        t.verdict = text::Tr(text::kReportExactCapped);
-        t.verdictColour = kAdviceRed;
-    } else if (Per100Ml(state.MpnPerMl, kMpnFigures, locale) == t.exactPer100Ml) {
-        t.verdict = text::Tr(text::kReportGridFigure);
-        t.verdictColour = kAdviceGreen;
-    } else {
-        t.verdict = text::Tr(text::kReportExactCoarse);
-        t.verdictColour = kAdviceRed;
-    }
+    t.gridCapped = AtTopOfSearchRange(calc.search) || s.mle.kind == stats::MleKind::Infinite;
+    const bool gridAgrees =
+        !t.gridCapped && Per100Ml(calc.search.mpnPerMl, kMpnFigures, locale) == t.exactPer100Ml;
+    const Advice verdict =
+        Advise(gridAgrees, text::kReportGridFigure,
+               t.gridCapped ? text::kReportExactCapped : text::kReportExactCoarse);
+    t.verdict = verdict.text;
+    t.verdictColour = verdict.colour;
     return t;
 }
 

@@ -1,4 +1,4 @@
-// The texts of the statistics window as a pure function of the calculation state and its exact
+// The texts of the statistics window as a pure function of a calculation and its exact
 // statistics, shared by the window, the copied line and the report.
 #pragma once
 
@@ -7,7 +7,7 @@
 
 #include "core/Colour.h"
 #include "core/Messages.h"
-#include "core/Module1.h"
+#include "core/Calculation.h"
 #include "core/NumberText.h"
 #include "core/stats/MpnStatistics.h"
 
@@ -31,16 +31,10 @@ std::string LevelText(double level);
 // The Persian name of a method of confidence limits.
 std::string MethodText(stats::CiMethod method);
 
-// The series the state holds (rows 1..DilutionCount as the last valid search loaded them) and
-// its exact statistics, as the command line computes them for the same rows. A state without
-// a valid grid has none (check NoDilutions).
-stats::MpnStatistics StatisticsOfState(const Module1& state,
-                                       const stats::StatisticsOptions& options);
-
-// The highest finite MPN per mL for the state's tubes: that of the same series with one tube
+// The highest finite MPN per mL for the series' tubes: that of the same series with one tube
 // of the smallest volume negative. It stands behind "> " where every tube is positive, as the
 // published tables print "> 1600" for 5-5-5 at 10, 1 and 0.1 mL.
-double HighestFiniteMpnPerMl(const Module1& state);
+double HighestFiniteMpnPerMl(const Series& series);
 
 struct StatisticsTexts {
     // Set: the grid refused the input or the series has no statistics; it says why, and every
@@ -61,9 +55,10 @@ struct StatisticsTexts {
     bool gridCapped = false;  // the results window's answer is a lower bound
 };
 
-// The texts for the state and its statistics. `refusal` is the prompt of a refused
-// calculation (the state then has no valid grid). The grid's answer is MpnPerMl * 100.
-StatisticsTexts ComposeStatisticsTexts(const Module1& state, const std::optional<Message>& refusal,
+// The texts for a calculation and its statistics. `refusal` is the prompt of a refused
+// calculation (it then has no valid grid). The grid's answer is the search's, per 100 mL.
+StatisticsTexts ComposeStatisticsTexts(const Calculation& calc,
+                                       const std::optional<Message>& refusal,
                                        const stats::MpnStatistics& statistics,
                                        const NumberLocale& locale);
 

@@ -20,7 +20,7 @@ constexpr int kFigures = 6;  // txtstat(0..5)
 }  // namespace
 
 frmstats::frmstats(Session& session)
-    : Form(session, LayoutOf("frmstats")), sample_(std::make_unique<Module1>()) {
+    : Form(session, LayoutOf("frmstats")) {
     for (const char* list : {"cbomethod", "cbolevel"}) {
         connect(comboBox(list), &QComboBox::currentIndexChanged, this, [this] {
             if (!this->session().ending()) Refresh();
@@ -55,8 +55,9 @@ void frmstats::Load() {
     SetText(textBox("txtdate"), JalaliDateText(QDate::currentDate()));
 }
 
-void frmstats::ShowSample(const Module1& state, const std::optional<Message>& refusal) {
-    *sample_ = state;
+void frmstats::ShowSample(std::shared_ptr<const Calculation> calc,
+                          const std::optional<Message>& refusal) {
+    sample_ = std::move(calc);
     refusal_ = refusal;
     Refresh();
 }
@@ -70,10 +71,15 @@ stats::StatisticsOptions frmstats::options() const {
     return o;
 }
 
+const Calculation& frmstats::shown() const {
+    static const Calculation none;  // before the first sample: no valid grid, nothing to show
+    return sample_ ? *sample_ : none;
+}
+
 void frmstats::Refresh() {
     const NumberLocale locale = session().numberLocale();
-    statistics_ = StatisticsOfState(*sample_, options());
-    texts_ = ComposeStatisticsTexts(*sample_, refusal_, statistics_, locale);
+    statistics_ = StatisticsOf(shown(), options());
+    texts_ = ComposeStatisticsTexts(shown(), refusal_, statistics_, locale);
     const std::string* figures[kFigures] = {&texts_.exactPer100Ml,    &texts_.exactPerMl,
                                             &texts_.adjustedPer100Ml, &texts_.lowerPer100Ml,
                                             &texts_.upperPer100Ml,    &texts_.rarity};
@@ -97,15 +103,15 @@ SampleReport frmstats::Report() const {
     header.sample = Text(textBox("txtsample")).trimmed().toStdString();
     header.analyst = Text(textBox("txtanalyst")).trimmed().toStdString();
     header.date = ReportDateText(Text(textBox("txtdate")));
-    return ComposeSampleReport(*sample_, texts_, header, session().numberLocale());
+    return ComposeSampleReport(shown(), texts_, header, session().numberLocale());
 }
 
 ChartDescription frmstats::Chart() const {
-    return DescribeProbabilityChart(*sample_);
+    return DescribeProbabilityChart(sample_.get());
 }
 
 std::string frmstats::CopiedText() const {
-    return CopiedResult(*sample_, statistics_, texts_,
+    return CopiedResult(shown(), statistics_, texts_,
                         Text(textBox("txtsample")).trimmed().toStdString(),
                         session().numberLocale());
 }

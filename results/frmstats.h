@@ -8,7 +8,7 @@
 
 #include "chart/ChartDescription.h"
 #include "core/Messages.h"
-#include "core/Module1.h"
+#include "core/Calculation.h"
 #include "results/SampleReport.h"
 #include "results/StatisticsTexts.h"
 #include "shell/Form.h"
@@ -24,10 +24,10 @@ class frmstats : public Form {
     // Today's date in the date box.
     void Load() override;
 
-    // Shows the statistics of this calculation state, kept as the window's own copy, with the
-    // limits chosen in the window; `refusal` is the prompt of a refused calculation, which is
-    // then shown instead of any figure. Does not show the window.
-    void ShowSample(const Module1& state, const std::optional<Message>& refusal);
+    // Shows the statistics of this calculation, which the window keeps while it shows it, with
+    // the limits chosen in the window; `refusal` is the prompt of a refused calculation, which
+    // is then shown instead of any figure. Does not show the window.
+    void ShowSample(std::shared_ptr<const Calculation> calc, const std::optional<Message>& refusal);
 
     // The limits chosen in the two lists.
     stats::StatisticsOptions options() const;
@@ -57,8 +57,9 @@ class frmstats : public Form {
 
   private:
     void Refresh();
+    const Calculation& shown() const;
 
-    std::unique_ptr<Module1> sample_;
+    std::shared_ptr<const Calculation> sample_;
     std::optional<Message> refusal_;
     stats::MpnStatistics statistics_;
     StatisticsTexts texts_;

@@ -1,16 +1,17 @@
-// One run of the program: the calculation state, the seams and the windows, each built on
-// first reference (running its load handler, not shown) and built afresh after it closed. The
+// One run of the program: the last calculation, the seams and the windows, each built on first
+// reference (running its load handler, not shown) and built afresh after it closed. The
 // session knows no window by name; the composition root does.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 #include <typeindex>
 #include <unordered_map>
 
 #include "core/Messages.h"
-#include "core/Module1.h"
+#include "core/Calculation.h"
 #include "core/NumberText.h"
 #include "i18n/Language.h"
 #include "shell/Seams.h"
@@ -25,7 +26,12 @@ class Session : public QObject {
     explicit Session(Seams seams = Seams::Desktop());
     ~Session() override;
 
-    Module1& state() { return state_; }
+    // The last calculation the grid asked for, refused or not; nullptr before the first. Each
+    // calculation is a new value: a window that shows one keeps it as long as it needs it.
+    std::shared_ptr<const Calculation> lastCalculation() const { return calculation_; }
+    void keepCalculation(Calculation calc) {
+        calculation_ = std::make_shared<const Calculation>(std::move(calc));
+    }
     const Seams& seams() const { return seams_; }
     Seams& seams() { return seams_; }
     // Decimal separator of the user's locale.
@@ -75,7 +81,7 @@ class Session : public QObject {
     void languageChanged(tubewise::Language language);
 
   private:
-    Module1 state_;
+    std::shared_ptr<const Calculation> calculation_;
     Seams seams_;
     std::unordered_map<std::type_index, QPointer<QWidget>> forms_;
     bool ending_ = false;

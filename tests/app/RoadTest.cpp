@@ -311,11 +311,11 @@ TEST_F(RoadTest, SwitchingTheLanguageKeepsTheGridTheResultsAndTheChart) {
     PressKey(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
     QCoreApplication::sendPostedEvents();
     ASSERT_EQ(CurrentLanguage(), Language::Persian);
-    const ResultTexts persian = ComposeResultTexts(session->state(), session->numberLocale());
+    const ResultTexts persian = ComposeResultTexts(*session->lastCalculation(), session->numberLocale());
     EXPECT_EQ(results.label("lblprob")->text().toStdString(), persian.probabilityHeading);
     EXPECT_EQ(results.label("lbltozih", 1)->text().toStdString(), persian.thomasAdvice);
     EXPECT_EQ(results.textBox("txtresult", 2)->text(), Local("79.2"));
-    EXPECT_EQ(chart.drawn().title, DescribeProbabilityChart(session->state()).title);
+    EXPECT_EQ(chart.drawn().title, DescribeProbabilityChart(session->lastCalculation().get()).title);
     EXPECT_EQ(chart.chartView()->chart()->title().toStdString(), chart.drawn().title);
     EXPECT_EQ(remembered, (std::vector<Language>{Language::English, Language::Persian}));
     EXPECT_TRUE(messages.empty());

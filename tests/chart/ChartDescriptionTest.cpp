@@ -15,8 +15,10 @@ namespace tubewise {
 namespace {
 
 using testing::Example530;
-using testing::FailedValidationState;
-using testing::SearchedState;
+using testing::EditCurve;
+using testing::FailedValidation;
+using testing::SearchedCalculation;
+using testing::SetAnswerPer100Ml;
 
 const std::string kPersianTail = " توزيع پوآسون براي نمونه آناليز شده ";
 
@@ -33,9 +35,9 @@ class TitleCaption : public ::testing::TestWithParam<TitleRow> {};
 
 TEST_P(TitleCaption, RoundsToTwoPlacesInSignedFormAndMarksLowerBound) {
     const TitleRow& row = GetParam();
-    Module1 state = Example530();
-    state.MpnPer100Ml = row.mpnPer100Ml;
-    const ChartDescription chart = DescribeProbabilityChart(state);
+    Calculation state = Example530();
+    SetAnswerPer100Ml(state, row.mpnPer100Ml);
+    const ChartDescription chart = DescribeProbabilityChart(&state);
     EXPECT_EQ(chart.mpnTitleText, row.figure);
     EXPECT_EQ(chart.title, std::string(row.opening) + row.figure + ")" + kPersianTail);
 }
@@ -53,9 +55,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A chart already drawn takes the captions of the language it is shown in, its figures kept.
 TEST(TitleCaption, ChangesLanguageWithTheFiguresKept) {
-    Module1 state = Example530();
-    state.MpnPer100Ml = 1000;
-    ChartDescription chart = DescribeProbabilityChart(state);
+    Calculation state = Example530();
+    SetAnswerPer100Ml(state, 1000);
+    ChartDescription chart = DescribeProbabilityChart(&state);
     text::SetTranslator([](const char*, const char* source, int) {
         const std::string s = source;
         if (s == text::kChartTitleAboveRange.source) return std::string("Sample (MPN > %1)");
@@ -68,14 +70,14 @@ TEST(TitleCaption, ChangesLanguageWithTheFiguresKept) {
     EXPECT_EQ(chart.categoryAxisTitle, "[Coliform Density , Number/mL]");
     EXPECT_EQ(chart.mpnTitleText, " 1000");
     CaptionChart(chart);
-    EXPECT_EQ(chart.title, DescribeProbabilityChart(state).title);
+    EXPECT_EQ(chart.title, DescribeProbabilityChart(&state).title);
 }
 
 // --- Complete drawings ---------------------------------------------------------------------
 
 TEST(ChartDescription, Example530DrawsTheWholeChart) {
-    Module1 state = Example530();
-    const ChartDescription chart = DescribeProbabilityChart(state);
+    Calculation state = Example530();
+    const ChartDescription chart = DescribeProbabilityChart(&state);
 
     EXPECT_EQ(chart.reached, ChartStep::Finished);
     EXPECT_EQ(chart.title, "(MPN = 79.2)" + kPersianTail);
@@ -96,35 +98,35 @@ TEST(ChartDescription, Example530DrawsTheWholeChart) {
 }
 
 TEST(ChartDescription, EveryTubePositiveIsALowerBound) {
-    Module1 state = SearchedState({{10, 5, 0}, {1, 5, 0}, {0.1, 5, 0}});
-    const ChartDescription chart = DescribeProbabilityChart(state);
+    Calculation state = SearchedCalculation({{10, 5, 0}, {1, 5, 0}, {0.1, 5, 0}});
+    const ChartDescription chart = DescribeProbabilityChart(&state);
     EXPECT_EQ(chart.title.rfind("(MPN > 1000)", 0), 0u) << chart.title;
     EXPECT_EQ(chart.reached, ChartStep::Finished);
 }
 
 TEST(ChartDescription, ZeroProbabilityStaysZero) {
-    Module1 state = Example530();
-    state.LikelihoodGrid(400) = 0;
-    const ChartDescription chart = DescribeProbabilityChart(state);
+    Calculation state = Example530();
+    EditCurve(state).likelihood[400] = 0;
+    const ChartDescription chart = DescribeProbabilityChart(&state);
     EXPECT_EQ(chart.probabilities[1], 0.0);
 }
 
 // --- Scaling of tiny curves ----------------------------------------------------------------
 
 TEST(ChartScale, ReferenceOfExactly1e50IsNotScaled) {
-    Module1 state = Example530();
-    state.LikelihoodGrid(50) = 1e-50;
-    const ChartDescription chart = DescribeProbabilityChart(state);
+    Calculation state = Example530();
+    EditCurve(state).likelihood[50] = 1e-50;
+    const ChartDescription chart = DescribeProbabilityChart(&state);
     EXPECT_FALSE(chart.scaled);
     EXPECT_EQ(chart.valueAxisTitle, "Probability");
     EXPECT_EQ(chart.probabilities[3], 2.26e-2);
 }
 
 TEST(ChartScale, ReferenceJustBelow1e50ScalesEveryColumn) {
-    Module1 state = Example530();
+    Calculation state = Example530();
     const double reference = std::nextafter(1e-50, 0.0);
-    state.LikelihoodGrid(50) = reference;
-    const ChartDescription chart = DescribeProbabilityChart(state);
+    EditCurve(state).likelihood[50] = reference;
+    const ChartDescription chart = DescribeProbabilityChart(&state);
 
     ASSERT_TRUE(chart.scaled);
     const double factor = 1e50 / reference;
@@ -139,10 +141,10 @@ TEST(ChartScale, ReferenceJustBelow1e50ScalesEveryColumn) {
 TEST(ChartScale, FactorIsNamedInOneDigitExponentForm) {
     // Large counts at a small density: the reference likelihood near 0.05 per mL is tiny
     // but representable.
-    Module1 state = SearchedState({{1, 60, 0}});
-    ASSERT_LT(state.LikelihoodGrid(50), 1e-50);
-    ASSERT_GT(state.LikelihoodGrid(50), 0);
-    const ChartDescription chart = DescribeProbabilityChart(state);
+    Calculation state = SearchedCalculation({{1, 60, 0}});
+    ASSERT_LT(state.search.curve->likelihood[50], 1e-50);
+    ASSERT_GT(state.search.curve->likelihood[50], 0);
+    const ChartDescription chart = DescribeProbabilityChart(&state);
     ASSERT_TRUE(chart.scaled);
     // 10^50 / 1.947e-79 = 5.13e128
     EXPECT_EQ(chart.valueAxisTitle, "Probability / 5. E+128");
@@ -151,8 +153,7 @@ TEST(ChartScale, FactorIsNamedInOneDigitExponentForm) {
 // --- Where a drawing stops -----------------------------------------------------------------
 
 TEST(ChartFailure, NoCalculationYetStopsBeforeTheData) {
-    Module1 state;
-    const ChartDescription chart = DescribeProbabilityChart(state);
+    const ChartDescription chart = DescribeProbabilityChart(nullptr);
     EXPECT_EQ(chart.reached, ChartStep::SeriesDetailSet);
     EXPECT_TRUE(chart.densities.empty());
     EXPECT_TRUE(chart.title.empty());
@@ -160,9 +161,8 @@ TEST(ChartFailure, NoCalculationYetStopsBeforeTheData) {
 }
 
 TEST(ChartFailure, FailedValidationGivesAnEmptyChart) {
-    Module1 state = FailedValidationState();
-    state.MpnPer100Ml = 79.2;  // the previous calculation's figure survives a failed one
-    const ChartDescription chart = DescribeProbabilityChart(state);
+    Calculation state = FailedValidation();
+    const ChartDescription chart = DescribeProbabilityChart(&state);
     EXPECT_EQ(chart.reached, ChartStep::DataBuilt);
     EXPECT_FALSE(chart.has(ChartStep::TitleFormatted));
     EXPECT_TRUE(chart.title.empty());
@@ -174,17 +174,17 @@ TEST(ChartFailure, FailedValidationGivesAnEmptyChart) {
 TEST(ChartFailure, SearchEndedBeforeAnyPlottedDensityGivesAnEmptyChart) {
     // A conversion failure at the first load: the grid was valid but only the first
     // candidate exists.
-    Module1 state = FailedValidationState();
-    state.GridValid = kTrue;
-    state.LambdaGrid(1) = 0.001;
-    EXPECT_EQ(DescribeProbabilityChart(state).reached, ChartStep::DataBuilt);
+    Calculation state = FailedValidation();
+    state.search.gridValid = true;
+    EditCurve(state).lambda[1] = 0.001;
+    EXPECT_EQ(DescribeProbabilityChart(&state).reached, ChartStep::DataBuilt);
 }
 
 TEST(ChartFailure, UnvalidatedCurveIsNotDrawnUnscaled) {
-    Module1 state = Example530();
-    state.GridValid = kFalse;
-    state.LikelihoodGrid(50) = 0;
-    EXPECT_EQ(DescribeProbabilityChart(state).reached, ChartStep::DataBuilt);
+    Calculation state = Example530();
+    state.search.gridValid = false;
+    EditCurve(state).likelihood[50] = 0;
+    EXPECT_EQ(DescribeProbabilityChart(&state).reached, ChartStep::DataBuilt);
 }
 
 // A valid series whose reference likelihood underflows, or is so small that the factor
@@ -197,9 +197,9 @@ struct UnscalableRow {
 class UnscalableValidCurve : public ::testing::TestWithParam<UnscalableRow> {};
 
 TEST_P(UnscalableValidCurve, IsDrawnInFullUnscaled) {
-    Module1 state = Example530();
-    state.LikelihoodGrid(50) = GetParam().reference;
-    const ChartDescription chart = DescribeProbabilityChart(state);
+    Calculation state = Example530();
+    EditCurve(state).likelihood[50] = GetParam().reference;
+    const ChartDescription chart = DescribeProbabilityChart(&state);
     EXPECT_EQ(chart.reached, ChartStep::Finished);
     EXPECT_FALSE(chart.scaled);
     EXPECT_TRUE(chart.scaleSkipped);
@@ -215,9 +215,9 @@ INSTANTIATE_TEST_SUITE_P(References, UnscalableValidCurve,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ChartFailure, ValidSeriesWhoseReferenceUnderflowsIsDrawnUnscaled) {
-    Module1 state = SearchedState({{1, 300, 0}});
-    ASSERT_EQ(state.LikelihoodGrid(50), 0.0);
-    const ChartDescription chart = DescribeProbabilityChart(state);
+    Calculation state = SearchedCalculation({{1, 300, 0}});
+    ASSERT_EQ(state.search.curve->likelihood[50], 0.0);
+    const ChartDescription chart = DescribeProbabilityChart(&state);
     EXPECT_EQ(chart.reached, ChartStep::Finished);
     EXPECT_FALSE(chart.scaled);
     EXPECT_EQ(chart.densities.back(), 10.0);
@@ -225,11 +225,8 @@ TEST(ChartFailure, ValidSeriesWhoseReferenceUnderflowsIsDrawnUnscaled) {
 
 // --- Curves that underflowed where their answer lies ---------------------------------------
 
-Module1 StateAfterSearch(const Series& series) {
-    Module1 state;
-    state.DilutionCount = static_cast<Int16>(series.count);
-    StoreCalculation(state, Calculate(series));
-    return state;
+Calculation AfterSearch(const Series& series) {
+    return Calculate(series);
 }
 
 struct UnderflowChartRow {
@@ -243,43 +240,36 @@ class UnderflowedCurve : public ::testing::TestWithParam<UnderflowChartRow> {};
 
 TEST_P(UnderflowedCurve, ColumnsComeFromTheLogLikelihoodsAndAreScaled) {
     const UnderflowChartRow& row = GetParam();
-    const Module1 state = StateAfterSearch(row.series);
-    ASSERT_EQ(state.LikelihoodUnderflow, kTrue);
-    ASSERT_EQ(state.LikelihoodGrid(50), 0.0);
-    const ChartDescription chart = DescribeProbabilityChart(state);
+    const Calculation state = AfterSearch(row.series);
+    ASSERT_TRUE(state.search.likelihoodUnderflow);
+    ASSERT_EQ(state.search.curve->likelihood[50], 0.0);
+    const ChartDescription chart = DescribeProbabilityChart(&state);
     EXPECT_EQ(chart.reached, ChartStep::Finished);
     ASSERT_TRUE(chart.scaled);
     EXPECT_FALSE(chart.scaleSkipped);
     EXPECT_EQ(chart.valueAxisTitle, row.valueAxisTitle);
     // Both factors lie beyond the range of a double.
     EXPECT_FALSE(chart.scaleFactor.has_value());
-    const double reference = LogLikelihoodAt(row.series, state.LambdaGrid(row.referenceCandidate));
+    const double reference = LogLikelihoodAt(row.series, state.search.curve->lambda[static_cast<std::size_t>(row.referenceCandidate)]);
     double tallest = 0;
     for (int i = 1; i <= kChartColumns; ++i) {
         const double expected =
-            std::exp(LogLikelihoodAt(row.series, state.LambdaGrid(kChartStride * i)) - reference +
+            std::exp(LogLikelihoodAt(row.series, state.search.curve->lambda[static_cast<std::size_t>(kChartStride * i)]) - reference +
                      50 * std::log(10.0));
         EXPECT_DOUBLE_EQ(chart.probabilities[static_cast<std::size_t>(i - 1)], expected) << i;
         tallest = std::max(tallest, chart.probabilities[static_cast<std::size_t>(i - 1)]);
     }
     EXPECT_GT(tallest, 1.0);
     EXPECT_EQ(chart.title,
-              "(MPN =" + FormatSigned(RoundHalfEven(state.MpnPer100Ml, 2)) + ")" + kPersianTail);
+              "(MPN =" + FormatSigned(RoundHalfEven(state.mpnPer100Ml(), 2)) + ")" + kPersianTail);
 }
 
-Series OneRow(double volume, Int16 positive, Int16 negative) {
-    Series s;
-    s.count = 1;
-    s.rows[0] = {volume, positive, negative};
-    return s;
+Series OneRow(double volume, int positive, int negative) {
+    return Series{{{volume, positive, negative}}};
 }
 
 Series TwoRows() {
-    Series s;
-    s.count = 2;
-    s.rows[0] = {10, 300, 300};
-    s.rows[1] = {1, 200, 100};
-    return s;
+    return Series{{{10, 300, 300}, {1, 200, 100}}};
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -25,10 +25,10 @@ namespace tubewise {
 namespace {
 
 using testing::Example530;
-using testing::FailedValidationState;
+using testing::FailedValidation;
 
-ChartDescription Drawn(Module1 state) {
-    return DescribeProbabilityChart(state);
+ChartDescription Drawn(const Calculation& calc) {
+    return DescribeProbabilityChart(&calc);
 }
 
 bool HasColour(const QImage& image, QRgb colour) {
@@ -108,7 +108,7 @@ TEST(ChartRenderer, TinyCurveStillShowsItsColumns) {
 }
 
 TEST(ChartRenderer, EmptyChartKeepsOnlyItsColours) {
-    const auto chart = RenderChart(Drawn(FailedValidationState()));
+    const auto chart = RenderChart(Drawn(FailedValidation()));
     EXPECT_EQ(chart->plotAreaBackgroundBrush().color(), QColor(192, 255, 255));
     ASSERT_EQ(chart->series().size(), 1);
     auto* series = qobject_cast<QBarSeries*>(chart->series().first());

@@ -36,7 +36,7 @@ struct DialogCall {
 class ChartWindow : public ::testing::Test {
   protected:
     ChartWindow() : session_(MakeSeams()), road_(session_) {
-        session_.state() = testing::Example530();
+        session_.keepCalculation(testing::Example530());
     }
 
     Seams MakeSeams() {
@@ -73,7 +73,7 @@ TEST_F(ChartWindow, ChartButtonShowsTheDrawnChart) {
     EXPECT_TRUE(graph.isVisible());
     EXPECT_EQ(graph.windowTitle(), QStringLiteral("Graph"));
     EXPECT_TRUE(graph.chartView()->chart()->title().startsWith(QStringLiteral("(MPN = 79.2)")));
-    EXPECT_EQ(session_.state().MpnTitleText, " 79.2");
+    EXPECT_EQ(graph.drawn().mpnTitleText, " 79.2");
     EXPECT_EQ(graph.chartView()->parentWidget(), graph.control("ChartSpace1"));
 }
 
@@ -82,7 +82,7 @@ TEST_F(ChartWindow, PressingTheChartButtonAgainRedrawsInPlace) {
     frmgraph* first = &Graph();
     QPointer<QChart> firstChart = first->chartView()->chart();
 
-    session_.state() = testing::SearchedState({{10, 5, 0}, {1, 5, 0}, {0.1, 5, 0}});
+    session_.keepCalculation(testing::SearchedCalculation({{10, 5, 0}, {1, 5, 0}, {0.1, 5, 0}}));
     ShowChart(session_);
     QCoreApplication::processEvents();
 
@@ -111,7 +111,7 @@ TEST_F(ChartWindow, CalculationLeavesAClosedChartWindowAlone) {
     EXPECT_FALSE(session_.isBuilt<frmgraph>());
 
     DrawProbabilityChart(session_);  // built and drawn, but never shown
-    session_.state() = testing::FailedValidationState();
+    session_.keepCalculation(testing::FailedValidation());
     RefreshOpenChart(session_);
     EXPECT_FALSE(Graph().isVisible());
     EXPECT_EQ(Graph().drawn().reached, ChartStep::Finished);
@@ -120,7 +120,7 @@ TEST_F(ChartWindow, CalculationLeavesAClosedChartWindowAlone) {
 TEST_F(ChartWindow, CalculationRedrawsAndRestoresAMinimisedChartWindow) {
     ShowChart(session_);
     Graph().setWindowState(Qt::WindowMinimized);
-    session_.state() = testing::SearchedState({{1, 3, 2}});
+    session_.keepCalculation(testing::SearchedCalculation({{1, 3, 2}}));
     RefreshOpenChart(session_);
     EXPECT_FALSE(Graph().windowState() & Qt::WindowMinimized);
     EXPECT_TRUE(Graph().isVisible());
@@ -129,7 +129,7 @@ TEST_F(ChartWindow, CalculationRedrawsAndRestoresAMinimisedChartWindow) {
 
 TEST_F(ChartWindow, FailedValidationEmptiesAnOpenChart) {
     ShowChart(session_);
-    session_.state() = testing::FailedValidationState();
+    session_.keepCalculation(testing::FailedValidation());
     RefreshOpenChart(session_);
     QChart* chart = Graph().chartView()->chart();
     EXPECT_TRUE(chart->title().isEmpty());

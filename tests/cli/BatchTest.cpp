@@ -49,7 +49,7 @@ TEST(BatchLines, SeriesOfASample) {
     ASSERT_EQ(samples.size(), 1u);
     const BatchSample& s = samples[0];
     EXPECT_EQ(s.id, "tank 3, tap");
-    ASSERT_EQ(s.series.count, 3);
+    ASSERT_EQ(s.series.count(), 3);
     // The series holds positive and negative tubes, as the grid does.
     EXPECT_EQ(s.series.rows[1].volume, 1);
     EXPECT_EQ(s.series.rows[1].positive, 3);

@@ -16,8 +16,12 @@ namespace {
 
 const QString kPersianTail = QStringLiteral(" توزيع پوآسون براي نمونه آناليز شده ");
 
-QJsonObject JsonOf(Module1 state) {
-    return cli::ChartJson(DescribeProbabilityChart(state));
+QJsonObject JsonOf(const Calculation* calc) {
+    return cli::ChartJson(DescribeProbabilityChart(calc));
+}
+
+QJsonObject JsonOf(const Calculation& calc) {
+    return JsonOf(&calc);
 }
 
 TEST(ChartJson, CompleteChart) {
@@ -35,8 +39,8 @@ TEST(ChartJson, CompleteChart) {
 }
 
 TEST(ChartJson, ScaledChartNamesItsFactor) {
-    Module1 state = testing::Example530();
-    state.LikelihoodGrid(50) = 2e-60;
+    Calculation state = testing::Example530();
+    testing::EditCurve(state).likelihood[50] = 2e-60;
     const QJsonObject chart = JsonOf(state);
     EXPECT_EQ(chart["scaled"], QJsonValue(true));
     EXPECT_EQ(chart["scale_factor"].toDouble(), 1e50 / 2e-60);
@@ -44,13 +48,13 @@ TEST(ChartJson, ScaledChartNamesItsFactor) {
 }
 
 TEST(ChartJson, WhatTheDrawingDidNotReachIsNull) {
-    const QJsonObject empty = JsonOf(testing::FailedValidationState());
+    const QJsonObject empty = JsonOf(testing::FailedValidation());
     EXPECT_EQ(empty["densities"].toArray().size(), 50);  // built, then the drawing stopped
     EXPECT_TRUE(empty["title"].isNull());
     EXPECT_TRUE(empty["value_axis_title"].isNull());
     EXPECT_TRUE(empty["category_axis_title"].isNull());
 
-    const QJsonObject none = JsonOf(Module1{});
+    const QJsonObject none = JsonOf(nullptr);
     EXPECT_TRUE(none["densities"].isNull());
     EXPECT_TRUE(none["probabilities"].isNull());
     EXPECT_EQ(none["scaled"], QJsonValue(false));

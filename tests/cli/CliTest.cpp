@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <random>
 
-#include "core/EstimateMpn.h"
+#include "core/Calculation.h"
 #include "tests/support/CliProcess.h"
 #include "tests/support/ExpectedTexts.h"
 
@@ -287,13 +287,13 @@ TEST(CliCurve, EveryIndexAtFullPrecision) {
     EXPECT_EQ(lines[0], "index,lambda,likelihood");
     EXPECT_TRUE(lines.back().isEmpty());
 
-    tubewise::Module1 expected;
-    expected.DilutionCount = 3;
     tubewise::GridTexts grid;
     grid[0] = {"10", "5", "0"};
     grid[1] = {"1", "3", "2"};
     grid[2] = {"0.1", "0", "5"};
-    tubewise::EstimateMpn(expected, grid, tubewise::NumberLocale{}, {});
+    const tubewise::Calculation calc = tubewise::Calculate(grid, 3, tubewise::NumberLocale{});
+    ASSERT_TRUE(calc.search.curve);
+    const tubewise::Curve& expected = *calc.search.curve;
     const auto read = [](const QByteArray& text) {
         double v = -1;
         std::from_chars(text.constData(), text.constData() + text.size(), v);
@@ -303,8 +303,8 @@ TEST(CliCurve, EveryIndexAtFullPrecision) {
         const QList<QByteArray> f = lines[i].split(',');
         ASSERT_EQ(f.size(), 3) << i;
         ASSERT_EQ(f[0].toInt(), i);
-        ASSERT_EQ(read(f[1]), std::bit_cast<std::uint64_t>(expected.LambdaGrid(i))) << i;
-        ASSERT_EQ(read(f[2]), std::bit_cast<std::uint64_t>(expected.LikelihoodGrid(i))) << i;
+        ASSERT_EQ(read(f[1]), std::bit_cast<std::uint64_t>(expected.lambda[static_cast<std::size_t>(i)])) << i;
+        ASSERT_EQ(read(f[2]), std::bit_cast<std::uint64_t>(expected.likelihood[static_cast<std::size_t>(i)])) << i;
     }
     EXPECT_EQ(lines[10001], "10001,10.000999999999896,0");
 }

@@ -1,4 +1,4 @@
-// The likelihood search: worked examples, the state a fault leaves, and agreement bit for bit
+// The likelihood search: worked examples, where a fault stops it, and agreement bit for bit
 // with a plain candidate-by-candidate reference.
 #include <gtest/gtest.h>
 
@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Calculation.h"
 #include "core/EstimateMpn.h"
 #include "core/ValidateGrid.h"
 #include "core/stats/MpnStatistics.h"
@@ -28,27 +29,36 @@ GridTexts Rows(std::initializer_list<GridRowTexts> rows) {
     return g;
 }
 
-struct SearchRun {
-    Module1 state;
-    SearchEnd end = SearchEnd::Completed;
-    SearchStop stop;
-    std::vector<Message> told;
-};
+// The search proper on the grid's texts, as the calculate button reaches it once the grid's
+// cells are all numbers: no range refusals, so absurd figures meet the search itself.
+SearchResult Search(const GridTexts& grid, int count) {
+    const GridCheck check = CheckGrid(grid, count, NumberLocale{});
+    EXPECT_TRUE(check.valid) << "row " << check.row;
+    return SearchLikelihood(LoadSeries(grid, count, NumberLocale{}));
+}
 
-SearchRun Search(const GridTexts& grid, int count) {
-    SearchRun r;
-    r.state.DilutionCount = static_cast<Int16>(count);
-    r.end = EstimateMpn(
-        r.state, grid, NumberLocale{}, [&](const Message& m) { r.told.push_back(m); }, &r.stop);
-    return r;
+// The curve of a search that has one; entry i is candidate i.
+const Curve& CurveOf(const SearchResult& r) {
+    static const Curve none{std::vector<double>(kCurveSize + 1),
+                            std::vector<double>(kCurveSize + 1)};
+    EXPECT_TRUE(r.curve);
+    return r.curve ? *r.curve : none;
+}
+
+double Lambda(const SearchResult& r, int i) {
+    return CurveOf(r).lambda.at(static_cast<std::size_t>(i));
+}
+
+double Likelihood(const SearchResult& r, int i) {
+    return CurveOf(r).likelihood.at(static_cast<std::size_t>(i));
 }
 
 const GridTexts k530 = Rows({{"10", "5", "0"}, {"1", "3", "2"}, {"0.1", "0", "5"}});
 
-// Index of the candidate MpnPerMl was taken from.
-int CandidateOf(const Module1& s) {
+// Index of the candidate the answer was taken from.
+int CandidateOf(const SearchResult& r) {
     for (int i = 1; i <= kCandidateCount; ++i)
-        if (s.LambdaGrid(i) == s.MpnPerMl) return i;
+        if (Lambda(r, i) == r.mpnPerMl) return i;
     return 0;
 }
 
@@ -72,13 +82,12 @@ class WorkedExample : public testing::TestWithParam<Example> {};
 
 TEST_P(WorkedExample, FindsTheKnownMaximum) {
     const Example& e = GetParam();
-    const SearchRun r = Search(e.grid, e.count);
+    const SearchResult r = Search(e.grid, e.count);
     ASSERT_EQ(r.end, SearchEnd::Completed);
-    EXPECT_EQ(r.state.GridValid, kTrue);
-    EXPECT_TRUE(r.told.empty());
-    EXPECT_EQ(CandidateOf(r.state), e.candidate);
-    EXPECT_NEAR(r.state.MaxLikelihood, e.maxLikelihood, e.tolerance);
-    EXPECT_EQ(r.state.MaxLikelihood, r.state.LikelihoodGrid(e.candidate));
+    EXPECT_TRUE(r.gridValid);
+    EXPECT_EQ(CandidateOf(r), e.candidate);
+    EXPECT_NEAR(r.maxLikelihood, e.maxLikelihood, e.tolerance);
+    EXPECT_EQ(r.maxLikelihood, Likelihood(r, e.candidate));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -95,60 +104,61 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Search, CandidatesAreAccumulatedSums) {
-    const SearchRun r = Search(k530, 3);
-    EXPECT_EQ(r.state.MpnPerMl, 0.7920000000000006);
-    EXPECT_EQ(r.state.LambdaGrid(1), 0.001);
-    EXPECT_EQ(r.state.LambdaGrid(10000), 9.999999999999897);
+    const SearchResult r = Search(k530, 3);
+    EXPECT_EQ(r.mpnPerMl, 0.7920000000000006);
+    ASSERT_EQ(CurveOf(r).lambda.size(), static_cast<std::size_t>(kCurveSize + 1));
+    ASSERT_EQ(CurveOf(r).likelihood.size(), static_cast<std::size_t>(kCurveSize + 1));
+    EXPECT_EQ(Lambda(r, 1), 0.001);
+    EXPECT_EQ(Lambda(r, 10000), 9.999999999999897);
     // Formed after the last evaluation, never evaluated.
-    EXPECT_EQ(r.state.LambdaGrid(10001), 10.000999999999896);
-    EXPECT_EQ(r.state.LikelihoodGrid(10001), 0.0);
+    EXPECT_EQ(Lambda(r, 10001), 10.000999999999896);
+    EXPECT_EQ(Likelihood(r, 10001), 0.0);
     for (int i = 10002; i <= kCurveSize; ++i) {
-        EXPECT_EQ(r.state.LambdaGrid(i), 0.0);
-        EXPECT_EQ(r.state.LikelihoodGrid(i), 0.0);
+        EXPECT_EQ(Lambda(r, i), 0.0);
+        EXPECT_EQ(Likelihood(r, i), 0.0);
     }
-    EXPECT_EQ(r.state.LambdaGrid.UpperBound(), kCurveSize);
     // The top of the grid is the only candidate the results mark as a lower bound.
-    EXPECT_LT(r.state.LambdaGrid(9999), 9.99999);
+    EXPECT_LT(Lambda(r, 9999), 9.99999);
 }
 
 TEST(Search, OneDilutionMatchesTheProductWithANeutralFactor) {
     // A row without tubes contributes the factor 1 at every candidate, so the product path
     // must give the single-factor path's curve exactly.
-    const SearchRun one = Search(Rows({{"1", "3", "2"}}), 1);
-    const SearchRun two = Search(Rows({{"1", "3", "2"}, {"7", "0", "0"}}), 2);
+    const SearchResult one = Search(Rows({{"1", "3", "2"}}), 1);
+    const SearchResult two = Search(Rows({{"1", "3", "2"}, {"7", "0", "0"}}), 2);
     for (int i = 1; i <= kCandidateCount; ++i)
-        ASSERT_EQ(one.state.LikelihoodGrid(i), two.state.LikelihoodGrid(i)) << i;
-    EXPECT_EQ(one.state.RunningProduct(1), one.state.DilutionTerm(1));
+        ASSERT_EQ(Likelihood(one, i), Likelihood(two, i)) << i;
 }
 
 TEST(Search, CountsAreRoundedHalfToEven) {
-    const SearchRun halves = Search(Rows({{"1", "2.5", "3.5"}}), 1);
-    const SearchRun whole = Search(Rows({{"1", "2", "4"}}), 1);
-    EXPECT_EQ(halves.state.PositiveTubes(1), 2);
-    EXPECT_EQ(halves.state.NegativeTubes(1), 4);
-    EXPECT_EQ(halves.state.MpnPerMl, whole.state.MpnPerMl);
-    EXPECT_EQ(halves.state.MaxLikelihood, whole.state.MaxLikelihood);
+    const SearchResult halves = Search(Rows({{"1", "2.5", "3.5"}}), 1);
+    const SearchResult whole = Search(Rows({{"1", "2", "4"}}), 1);
+    ASSERT_EQ(halves.loaded.series.count(), 1);
+    EXPECT_EQ(halves.loaded.series.rows[0].positive, 2);
+    EXPECT_EQ(halves.loaded.series.rows[0].negative, 4);
+    EXPECT_EQ(halves.mpnPerMl, whole.mpnPerMl);
+    EXPECT_EQ(halves.maxLikelihood, whole.maxLikelihood);
 }
 
 TEST(Search, ZeroVolume) {
     // No positive tube in it: the factor is 1 and the rest of the series decides.
-    const SearchRun neutral = Search(Rows({{"0", "0", "5"}, {"1", "3", "2"}}), 2);
-    EXPECT_EQ(CandidateOf(neutral.state), 916);
+    const SearchResult neutral = Search(Rows({{"0", "0", "5"}, {"1", "3", "2"}}), 2);
+    EXPECT_EQ(CandidateOf(neutral), 916);
     // A positive tube in it: every likelihood is 0, nothing beats the initial 0.
-    const SearchRun impossible = Search(Rows({{"0", "1", "4"}, {"1", "3", "2"}}), 2);
+    const SearchResult impossible = Search(Rows({{"0", "1", "4"}, {"1", "3", "2"}}), 2);
     EXPECT_EQ(impossible.end, SearchEnd::Completed);
-    EXPECT_EQ(impossible.state.MaxLikelihood, 0.0);
-    EXPECT_EQ(impossible.state.MpnPerMl, 0.0);
-    EXPECT_EQ(impossible.state.LikelihoodGrid(500), 0.0);
+    EXPECT_EQ(impossible.maxLikelihood, 0.0);
+    EXPECT_EQ(impossible.mpnPerMl, 0.0);
+    EXPECT_EQ(Likelihood(impossible, 500), 0.0);
 }
 
 TEST(Search, SmallestDensityWinsATie) {
     // No sample in the tubes: the likelihood is exactly 1 at every candidate.
-    const SearchRun r = Search(Rows({{"0", "0", "5"}}), 1);
-    EXPECT_EQ(r.state.LikelihoodGrid(1), 1.0);
-    EXPECT_EQ(r.state.LikelihoodGrid(kCandidateCount), 1.0);
-    EXPECT_EQ(r.state.MaxLikelihood, 1.0);
-    EXPECT_EQ(r.state.MpnPerMl, 0.001);
+    const SearchResult r = Search(Rows({{"0", "0", "5"}}), 1);
+    EXPECT_EQ(Likelihood(r, 1), 1.0);
+    EXPECT_EQ(Likelihood(r, kCandidateCount), 1.0);
+    EXPECT_EQ(r.maxLikelihood, 1.0);
+    EXPECT_EQ(r.mpnPerMl, 0.001);
 }
 
 // ---- Likelihoods below the smallest double -----------------------------------------------------
@@ -169,35 +179,30 @@ class UnderflowingSeries : public testing::TestWithParam<UnderflowRow> {};
 // to the exact maximum, found from the log-likelihoods of the same candidates.
 TEST_P(UnderflowingSeries, AnswerIsTheGridPointOfTheExactMle) {
     const UnderflowRow& row = GetParam();
-    const SearchRun r = Search(row.grid, row.count);
+    const SearchResult r = Search(row.grid, row.count);
     ASSERT_EQ(r.end, SearchEnd::Completed);
-    for (int i = 1; i <= kCandidateCount; i += 97) ASSERT_EQ(r.state.LikelihoodGrid(i), 0.0) << i;
-    EXPECT_EQ(r.state.LikelihoodUnderflow, kTrue);
-    EXPECT_EQ(r.state.MaxLikelihood, 0.0);
+    for (int i = 1; i <= kCandidateCount; i += 97) ASSERT_EQ(Likelihood(r, i), 0.0) << i;
+    EXPECT_TRUE(r.likelihoodUnderflow);
+    EXPECT_EQ(r.maxLikelihood, 0.0);
 
     const SeriesLoad load = LoadSeries(row.grid, row.count, NumberLocale{});
-    std::vector<stats::Dilution> dilutions;
-    for (int j = 0; j < row.count; ++j) {
-        const SeriesRow& d = load.series.rows[static_cast<std::size_t>(j)];
-        dilutions.push_back({d.volume, d.positive + d.negative, d.positive});
-    }
-    const stats::Mle mle = stats::ExactMle(dilutions);
+    const stats::Mle mle = stats::ExactMle(DilutionsOf(load.series));
     ASSERT_EQ(mle.kind, stats::MleKind::Finite);
     // Candidates lie 0.001 apart: the grid point next to the exact estimate.
-    EXPECT_NEAR(r.state.MpnPerMl, mle.perMl, 0.0005 + 1e-9);
+    EXPECT_NEAR(r.mpnPerMl, mle.perMl, 0.0005 + 1e-9);
     // The log figure is the largest log-likelihood over the candidates, found first.
-    const int at = CandidateOf(r.state);
+    const int at = CandidateOf(r);
     ASSERT_GT(at, 0);
-    EXPECT_EQ(r.state.MaxLogLikelihood, LogLikelihoodAt(load.series, r.state.LambdaGrid(at)));
+    EXPECT_EQ(r.maxLogLikelihood, LogLikelihoodAt(load.series, Lambda(r, at)));
     for (int i = 1; i <= kCandidateCount; ++i) {
-        const double logLikelihood = LogLikelihoodAt(load.series, r.state.LambdaGrid(i));
+        const double logLikelihood = LogLikelihoodAt(load.series, Lambda(r, i));
         if (i < at) {
-            ASSERT_LT(logLikelihood, r.state.MaxLogLikelihood) << i;
+            ASSERT_LT(logLikelihood, r.maxLogLikelihood) << i;
         } else {
-            ASSERT_LE(logLikelihood, r.state.MaxLogLikelihood) << i;
+            ASSERT_LE(logLikelihood, r.maxLogLikelihood) << i;
         }
     }
-    EXPECT_LT(r.state.MaxLogLikelihood, std::log(std::numeric_limits<double>::denorm_min()));
+    EXPECT_LT(r.maxLogLikelihood, std::log(std::numeric_limits<double>::denorm_min()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -211,42 +216,84 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Search, ThousandTubesHalfPositiveIsLnTwo) {
     // The likelihood (1 - e^-l)^1000 e^-1000 l peaks at l = ln 2: candidate 693.
-    const SearchRun r = Search(Rows({{"1", "1000", "1000"}}), 1);
-    EXPECT_EQ(CandidateOf(r.state), 693);
-    EXPECT_NEAR(r.state.MpnPerMl, 0.693, 1e-12);
+    const SearchResult r = Search(Rows({{"1", "1000", "1000"}}), 1);
+    EXPECT_EQ(CandidateOf(r), 693);
+    EXPECT_NEAR(r.mpnPerMl, 0.693, 1e-12);
     // 0.693 lies 1.5e-4 from ln 2, where the curvature is 2000: 2e-5 below the peak.
-    EXPECT_NEAR(r.state.MaxLogLikelihood, -2000 * std::log(2.0), 1e-4);
-    EXPECT_FALSE(SearchAnswerIsLowerBound(
-        SearchLikelihood(LoadSeries(Rows({{"1", "1000", "1000"}}), 1, NumberLocale{}))));
+    EXPECT_NEAR(r.maxLogLikelihood, -2000 * std::log(2.0), 1e-4);
+    EXPECT_FALSE(SearchAnswerIsLowerBound(r));
+}
+
+// The largest product is not 0 but lies below the smallest normal double, where neighbouring
+// candidates are no longer told apart: the products peak at 0.312 per mL, the likelihood at
+// 0.316.
+TEST(Search, SubnormalMaximumIsDecidedByTheLogLikelihoods) {
+    const GridTexts grid =
+        Rows({{"62.0623", "2", "7"}, {"0.0103513", "6", "3"}, {"0.211697", "189", "770"}});
+    const SearchResult r = Search(grid, 3);
+    ASSERT_EQ(r.end, SearchEnd::Completed);
+    const Series& s = r.loaded.series;
+    int largestProduct = 1;
+    for (int i = 2; i <= kCandidateCount; ++i)
+        if (Likelihood(r, largestProduct) < Likelihood(r, i)) largestProduct = i;
+    EXPECT_EQ(largestProduct, 312);
+    ASSERT_GT(Likelihood(r, largestProduct), 0.0);
+    ASSERT_LT(Likelihood(r, largestProduct), std::numeric_limits<double>::min());
+
+    EXPECT_TRUE(r.likelihoodUnderflow);
+    EXPECT_EQ(CandidateOf(r), 316);
+    EXPECT_NEAR(r.mpnPerMl, 0.316, 1e-12);
+    // The products' own figure at the answer stays, below the smallest normal double.
+    EXPECT_EQ(r.maxLikelihood, Likelihood(r, 316));
+    EXPECT_LT(r.maxLikelihood, std::numeric_limits<double>::min());
+    EXPECT_NEAR(r.maxLogLikelihood, -740.6057, 1e-4);
+    EXPECT_EQ(r.maxLogLikelihood, LogLikelihoodAt(s, Lambda(r, 316)));
+    EXPECT_NEAR(LogLikelihoodAt(s, Lambda(r, 312)), -740.6206, 1e-4);
+
+    // The answer-only search and the calculation come to the same answer.
+    SearchOptions answerOnly;
+    answerOnly.wantCurve = false;
+    const SearchResult fast = SearchLikelihood(LoadSeries(grid, 3, NumberLocale{}), answerOnly);
+    EXPECT_EQ(fast.mpnPerMl, r.mpnPerMl);
+    EXPECT_TRUE(fast.likelihoodUnderflow);
+    const Calculation calc = Calculate(grid, 3, NumberLocale{});
+    ASSERT_TRUE(calc.showResults());
+    EXPECT_NEAR(calc.mpnPer100Ml(), 31.6, 1e-9);
+
+    // A maximum that is a normal double keeps the products' answer.
+    const SearchResult usual = Search(k530, 3);
+    EXPECT_FALSE(usual.likelihoodUnderflow);
+    EXPECT_GE(usual.maxLikelihood, std::numeric_limits<double>::min());
+    EXPECT_EQ(CandidateOf(usual), 792);
 }
 
 TEST(Search, LikelihoodsThatDoNotUnderflowKeepTheDocumentedAnswer) {
     // A normal maximum: no log comparison, the log figure is the maximum's own logarithm.
-    const SearchRun r = Search(k530, 3);
-    EXPECT_EQ(r.state.LikelihoodUnderflow, kFalse);
-    EXPECT_EQ(r.state.MaxLogLikelihood, std::log(r.state.MaxLikelihood));
+    const SearchResult r = Search(k530, 3);
+    EXPECT_FALSE(r.likelihoodUnderflow);
+    EXPECT_EQ(r.maxLogLikelihood, std::log(r.maxLikelihood));
     // Zeros far down the curve's flank (100 mL tubes at high densities) do not hide the answer.
-    const SearchRun flank = Search(Rows({{"100", "3", "2"}}), 1);
-    EXPECT_EQ(flank.state.LikelihoodGrid(kCandidateCount), 0.0);
-    EXPECT_EQ(flank.state.LikelihoodUnderflow, kFalse);
-    EXPECT_EQ(flank.state.MaxLikelihood, flank.state.LikelihoodGrid(CandidateOf(flank.state)));
+    const SearchResult flank = Search(Rows({{"100", "3", "2"}}), 1);
+    EXPECT_EQ(Likelihood(flank, kCandidateCount), 0.0);
+    EXPECT_FALSE(flank.likelihoodUnderflow);
+    EXPECT_EQ(flank.maxLikelihood, Likelihood(flank, CandidateOf(flank)));
     // A positive tube without sample: every likelihood is exactly 0, not an underflow.
-    const SearchRun impossible = Search(Rows({{"0", "1", "4"}, {"1", "3", "2"}}), 2);
-    EXPECT_EQ(impossible.state.LikelihoodUnderflow, kFalse);
-    EXPECT_EQ(impossible.state.MpnPerMl, 0.0);
-    EXPECT_EQ(impossible.state.MaxLogLikelihood, -std::numeric_limits<double>::infinity());
+    const SearchResult impossible = Search(Rows({{"0", "1", "4"}, {"1", "3", "2"}}), 2);
+    EXPECT_FALSE(impossible.likelihoodUnderflow);
+    EXPECT_EQ(impossible.mpnPerMl, 0.0);
+    EXPECT_EQ(impossible.maxLogLikelihood, -std::numeric_limits<double>::infinity());
 }
 
 TEST(Search, AnswerIsALowerBoundWhereTheLikelihoodStillRises) {
     const auto lowerBound = [](const GridTexts& grid, int count) {
-        return SearchAnswerIsLowerBound(SearchLikelihood(LoadSeries(grid, count, NumberLocale{})));
+        return SearchAnswerIsLowerBound(Search(grid, count));
     };
     // Five 100 mL tubes all positive: the likelihood rounds to exactly 1 at 0.375 per mL and the
     // strict comparison keeps that candidate, far below the top, although the density is
     // unbounded.
-    const SearchRun large = Search(Rows({{"100", "5", "0"}}), 1);
+    const SearchResult large = Search(Rows({{"100", "5", "0"}}), 1);
     ASSERT_EQ(large.end, SearchEnd::Completed);
-    EXPECT_LT(large.state.MpnPerMl, 1.0);
+    EXPECT_LT(large.mpnPerMl, 1.0);
     EXPECT_TRUE(lowerBound(Rows({{"100", "5", "0"}}), 1));
     // Every tube positive at small volumes: the maximum reaches the top candidate.
     EXPECT_TRUE(lowerBound(Rows({{"10", "5", "0"}, {"1", "5", "0"}, {"0.1", "5", "0"}}), 3));
@@ -259,76 +306,54 @@ TEST(Search, AnswerIsALowerBoundWhereTheLikelihoodStillRises) {
     EXPECT_FALSE(SearchAnswerIsLowerBound(SearchResult{}));
 }
 
-TEST(Search, RecreatesTheArraysForTheCurrentCount) {
-    SearchRun r = Search(k530, 3);
-    r.state.DilutionCount = 2;
-    EstimateMpn(r.state, k530, NumberLocale{}, {});
-    EXPECT_EQ(r.state.SampleVolume.UpperBound(), 2);
-    EXPECT_EQ(r.state.DilutionTerm.UpperBound(), 2);
-    EXPECT_THROW(r.state.PositiveTubes(3), std::out_of_range);
-}
-
 // ---- Refusals and faults ---------------------------------------------------------------------
 
-TEST(Search, InvalidGridLeavesZeroArraysAndThePreviousResults) {
-    SearchRun r = Search(k530, 3);
-    const double previousMax = r.state.MaxLikelihood;
-    const double previousMpn = r.state.MpnPerMl;
-    std::vector<Message> told;
-    const SearchEnd end =
-        EstimateMpn(r.state, Rows({{"10", "5", "0"}, {"1", "", "2"}, {"0.1", "0", "5"}}),
-                    NumberLocale{}, [&](const Message& m) { told.push_back(m); });
-    EXPECT_EQ(end, SearchEnd::InvalidGrid);
-    EXPECT_EQ(told.size(), 1u);
-    EXPECT_EQ(r.state.GridValid, kFalse);
-    EXPECT_EQ(r.state.MaxLikelihood, previousMax);
-    EXPECT_EQ(r.state.MpnPerMl, previousMpn);
-    EXPECT_EQ(r.state.LambdaGrid.UpperBound(), kCurveSize);
-    for (int i = 1; i <= kCurveSize; ++i) {
-        ASSERT_EQ(r.state.LambdaGrid(i), 0.0);
-        ASSERT_EQ(r.state.LikelihoodGrid(i), 0.0);
-    }
-    for (int j = 1; j <= 3; ++j) EXPECT_EQ(r.state.SampleVolume(j), 0.0);
+TEST(Search, InvalidGridFormsNoCurveAndNoFigures) {
+    const Calculation calc =
+        Calculate(Rows({{"10", "5", "0"}, {"1", "", "2"}, {"0.1", "0", "5"}}), 3, NumberLocale{});
+    EXPECT_EQ(calc.search.end, SearchEnd::InvalidGrid);
+    ASSERT_TRUE(calc.refusal);
+    EXPECT_EQ(calc.refusalRow, 2);
+    EXPECT_FALSE(calc.gridValid());
+    EXPECT_FALSE(calc.search.curve);
+    EXPECT_EQ(calc.search.maxLikelihood, 0.0);
+    EXPECT_EQ(calc.search.mpnPerMl, 0.0);
+    EXPECT_EQ(calc.series().count(), 0);
 }
 
 TEST(Search, CountBeyondSixteenBitsEndsAtTheFirstLoad) {
-    SearchRun r;
-    r.state.DilutionCount = 3;
-    r.state.MaxLikelihood = 0.5;
-    r.state.MpnPerMl = 0.25;
-    r.end = EstimateMpn(r.state, Rows({{"10", "5", "0"}, {"1", "40000", "2"}, {"0.1", "0", "5"}}),
-                        NumberLocale{}, {}, &r.stop);
+    const SearchResult r =
+        Search(Rows({{"10", "5", "0"}, {"1", "40000", "2"}, {"0.1", "0", "5"}}), 3);
     EXPECT_EQ(r.end, SearchEnd::Fault);
     EXPECT_EQ(r.stop.candidate, 1);
     EXPECT_EQ(r.stop.row, 2);
-    EXPECT_EQ(r.state.GridValid, kTrue);
-    EXPECT_EQ(r.state.MaxLikelihood, 0.0);
-    EXPECT_EQ(r.state.MpnPerMl, 0.0);
-    EXPECT_EQ(r.state.LambdaGrid(1), 0.001);
-    for (int i = 2; i <= kCurveSize; ++i) ASSERT_EQ(r.state.LambdaGrid(i), 0.0);
-    for (int i = 1; i <= kCurveSize; ++i) ASSERT_EQ(r.state.LikelihoodGrid(i), 0.0);
-    // Row 1 was loaded and its factor formed; row 2 got as far as its volume.
-    EXPECT_EQ(r.state.SampleVolume(1), 10.0);
-    EXPECT_EQ(r.state.PositiveTubes(1), 5);
-    EXPECT_EQ(r.state.PoissonExponent(1), -10.0 * 0.001);
-    EXPECT_GT(r.state.DilutionTerm(1), 0.0);
-    EXPECT_EQ(r.state.SampleVolume(2), 1.0);
-    EXPECT_EQ(r.state.PositiveTubes(2), 0);
-    EXPECT_EQ(r.state.SampleVolume(3), 0.0);
-    EXPECT_EQ(r.state.PoissonExponent(2), 0.0);
+    EXPECT_TRUE(r.gridValid);
+    EXPECT_EQ(r.maxLikelihood, 0.0);
+    EXPECT_EQ(r.mpnPerMl, 0.0);
+    EXPECT_EQ(Lambda(r, 1), 0.001);
+    for (int i = 2; i <= kCurveSize; ++i) ASSERT_EQ(Lambda(r, i), 0.0);
+    for (int i = 1; i <= kCurveSize; ++i) ASSERT_EQ(Likelihood(r, i), 0.0);
+    // Row 1 was loaded; row 2 got as far as its volume.
+    const Series& s = r.loaded.series;
+    ASSERT_EQ(s.count(), 3);
+    EXPECT_EQ(r.loaded.loadedCells, 4);
+    EXPECT_EQ(r.loaded.failedRow(), 2);
+    EXPECT_EQ(s.rows[0], (SeriesRow{10.0, 5, 0}));
+    EXPECT_EQ(s.rows[1], (SeriesRow{1.0, 0, 0}));
+    EXPECT_EQ(s.rows[2], (SeriesRow{0.0, 0, 0}));
 }
 
 TEST(Search, ExponentialOverflowEndsTheSearchWhereItHappens) {
     // A negative volume turns the exponent positive; exp overflows once 100 x density > 709.78.
-    const SearchRun r = Search(Rows({{"1", "3", "2"}, {"-100", "0", "1"}}), 2);
+    const SearchResult r = Search(Rows({{"1", "3", "2"}, {"-100", "0", "1"}}), 2);
     ASSERT_EQ(r.end, SearchEnd::Fault);
     EXPECT_EQ(r.stop.row, 2);
     const int at = r.stop.candidate;
-    EXPECT_FALSE(std::isfinite(std::exp(100 * r.state.LambdaGrid(at))));
-    EXPECT_TRUE(std::isfinite(std::exp(100 * r.state.LambdaGrid(at - 1))));
-    EXPECT_EQ(r.state.LambdaGrid(at + 1), 0.0);
-    EXPECT_EQ(r.state.LikelihoodGrid(at), 0.0);
-    EXPECT_GT(r.state.LikelihoodGrid(at - 1), 0.0);
+    EXPECT_FALSE(std::isfinite(std::exp(100 * Lambda(r, at))));
+    EXPECT_TRUE(std::isfinite(std::exp(100 * Lambda(r, at - 1))));
+    EXPECT_EQ(Lambda(r, at + 1), 0.0);
+    EXPECT_EQ(Likelihood(r, at), 0.0);
+    EXPECT_GT(Likelihood(r, at - 1), 0.0);
 }
 
 TEST(Search, AbsurdSeriesNeverCrashOrHang) {
@@ -351,128 +376,156 @@ TEST(Search, AbsurdSeriesNeverCrashOrHang) {
                {"1", "1", "1"},
                {"1", "1", "1"}}),
          SearchEnd::Fault},
-        {0, Rows({{"1", "1", "1"}}), SearchEnd::Fault},
-        {7, Rows({{"1", "1", "1"}}), SearchEnd::Fault},
     };
     for (const auto& row : rows) {
-        const SearchRun r = Search(row.grid, row.count);
+        const SearchResult r = Search(row.grid, row.count);
         EXPECT_EQ(r.end, row.end) << row.grid[0].volume << ':' << row.grid[0].positive;
+    }
+    // A count outside the grid's rows leaves nothing to search.
+    for (const int count : {0, 7}) {
+        const Calculation calc = Calculate(Rows({{"1", "1", "1"}}), count, NumberLocale{});
+        EXPECT_EQ(calc.search.end, SearchEnd::Fault) << count;
+        EXPECT_FALSE(calc.gridValid());
+        EXPECT_FALSE(calc.search.curve);
+        EXPECT_EQ(calc.refusalRow, 0);
     }
 }
 
 // ---- Bit-for-bit agreement with the plain procedure ------------------------------------------
 
+// What the plain procedure leaves: the series as loaded, the curve, the figures.
+struct PlainRun {
+    SearchEnd end = SearchEnd::InvalidGrid;
+    SearchStop stop;
+    std::vector<double> volume;
+    std::vector<int> positive;
+    std::vector<int> negative;
+    std::vector<double> lambda = std::vector<double>(kCurveSize + 1, 0.0);
+    std::vector<double> likelihood = std::vector<double>(kCurveSize + 1, 0.0);
+    double maxLikelihood = 0;
+    double mpnPerMl = 0;
+    double maxLogLikelihood = -std::numeric_limits<double>::infinity();
+    bool likelihoodUnderflow = false;
+};
+
 // The procedure in its plain form: every candidate reloads the grid, forms each factor with
-// std::exp and std::pow and multiplies left to right on the state; a non-finite result ends it
-// before being stored.
-SearchEnd Reference(Module1& s, const GridTexts& grid, SearchStop& stop) {
+// std::exp and std::pow and multiplies left to right; a non-finite result ends it before being
+// stored.
+PlainRun Reference(const GridTexts& grid, int n) {
     const NumberLocale locale;
-    const int n = s.DilutionCount;
-    for (auto* a : {&s.SampleVolume, &s.PoissonExponent, &s.DilutionTerm, &s.RunningProduct})
-        a->Redim(n);
-    s.PositiveTubes.Redim(n);
-    s.NegativeTubes.Redim(n);
-    s.LikelihoodGrid.Redim(kCurveSize);
-    s.LambdaGrid.Redim(kCurveSize);
-    if (ValidateGrid(s, grid, locale, {}) != 0) return SearchEnd::InvalidGrid;
+    PlainRun s;
+    if (!CheckGrid(grid, n, locale).valid) return s;
+    const std::size_t rows = static_cast<std::size_t>(n);
+    s.volume.assign(rows, 0.0);
+    s.positive.assign(rows, 0);
+    s.negative.assign(rows, 0);
+    std::vector<double> term(rows, 0.0);
+    s.end = SearchEnd::Fault;
     int i = 1;
-    s.LambdaGrid(1) = 0.001;
-    s.MaxLikelihood = 0;
-    s.MpnPerMl = 0;
+    s.lambda[1] = 0.001;
     for (;;) {
-        for (int j = 1; j <= n; ++j) {
-            stop = {i, j};
-            const GridRowTexts& cells = grid[static_cast<std::size_t>(j - 1)];
+        for (std::size_t j = 0; j < rows; ++j) {
+            s.stop = {i, static_cast<int>(j) + 1};
+            const GridRowTexts& cells = grid[j];
             const auto v = TextToFloat(cells.volume, locale);
-            if (!v) return SearchEnd::Fault;
-            s.SampleVolume(j) = *v;
+            if (!v) return s;
+            s.volume[j] = *v;
             const auto p = TextToInt16(cells.positive, locale);
-            if (!p) return SearchEnd::Fault;
-            s.PositiveTubes(j) = *p;
+            if (!p) return s;
+            s.positive[j] = *p;
             const auto q = TextToInt16(cells.negative, locale);
-            if (!q) return SearchEnd::Fault;
-            s.NegativeTubes(j) = *q;
-            const double x = -s.SampleVolume(j) * s.LambdaGrid(i);
-            if (!std::isfinite(x)) return SearchEnd::Fault;
-            s.PoissonExponent(j) = x;
-            const double e = std::exp(s.PoissonExponent(j));
-            if (!std::isfinite(e)) return SearchEnd::Fault;
-            const double f =
-                std::pow(1.0 - e, s.PositiveTubes(j)) * std::pow(e, s.NegativeTubes(j));
-            if (!std::isfinite(f)) return SearchEnd::Fault;
-            s.DilutionTerm(j) = f;
+            if (!q) return s;
+            s.negative[j] = *q;
+            const double x = -s.volume[j] * s.lambda[static_cast<std::size_t>(i)];
+            if (!std::isfinite(x)) return s;
+            const double e = std::exp(x);
+            if (!std::isfinite(e)) return s;
+            const double f = std::pow(1.0 - e, s.positive[j]) * std::pow(e, s.negative[j]);
+            if (!std::isfinite(f)) return s;
+            term[j] = f;
         }
-        stop = {i, 0};
-        if (n >= 2) {
-            for (int k = 1; k <= n - 1; ++k) {
-                s.RunningProduct(k) = s.DilutionTerm(k);
-                const double prod = s.DilutionTerm(k + 1) * s.RunningProduct(k);
-                if (!std::isfinite(prod)) return SearchEnd::Fault;
-                s.RunningProduct(k) = prod;
-                s.DilutionTerm(k + 1) = s.RunningProduct(k);
-                s.LikelihoodGrid(i) = s.RunningProduct(k);
+        s.stop = {i, 0};
+        double& likelihood = s.likelihood[static_cast<std::size_t>(i)];
+        if (rows >= 2) {
+            double product = term[0];
+            for (std::size_t k = 1; k < rows; ++k) {
+                const double next = term[k] * product;
+                if (!std::isfinite(next)) return s;
+                product = next;
+                likelihood = product;
             }
         } else {
-            s.RunningProduct(1) = s.DilutionTerm(1);
-            s.LikelihoodGrid(i) = s.RunningProduct(1);
+            likelihood = term[0];
         }
-        if (s.MaxLikelihood < s.LikelihoodGrid(i)) {
-            s.MaxLikelihood = s.LikelihoodGrid(i);
-            s.MpnPerMl = s.LambdaGrid(i);
+        if (s.maxLikelihood < likelihood) {
+            s.maxLikelihood = likelihood;
+            s.mpnPerMl = s.lambda[static_cast<std::size_t>(i)];
         }
         ++i;
-        s.LambdaGrid(i) = s.LambdaGrid(i - 1) + 0.001;
+        s.lambda[static_cast<std::size_t>(i)] = s.lambda[static_cast<std::size_t>(i - 1)] + 0.001;
         if (i > kCandidateCount) break;
     }
-    // The underflow rule in its plain form: every candidate whose likelihood computed to 0 is
-    // compared in logs with the maximum; where one exceeds it, the first largest
-    // log-likelihood over all candidates is the answer.
+    s.end = SearchEnd::Completed;
+    // The underflow rule in its plain form: where the maximum lies below the smallest normal
+    // double every candidate, else every candidate whose likelihood computed to 0, is compared
+    // in logs with the maximum; where one exceeds it, the first largest log-likelihood over all
+    // candidates is the answer.
     Series series;
-    series.count = n;
-    for (int j = 1; j <= n; ++j)
-        series.rows[static_cast<std::size_t>(j - 1)] = {s.SampleVolume(j), s.PositiveTubes(j),
-                                                        s.NegativeTubes(j)};
-    const double logMax = std::log(s.MaxLikelihood);
+    for (std::size_t j = 0; j < rows; ++j)
+        series.rows.push_back({s.volume[j], s.positive[j], s.negative[j]});
+    const bool subnormal = s.maxLikelihood < std::numeric_limits<double>::min();
+    const double logMax = std::log(s.maxLikelihood);
     bool hidden = false;
-    for (int k = 1; k <= kCandidateCount; ++k)
-        hidden = hidden ||
-                 (s.LikelihoodGrid(k) == 0 && LogLikelihoodAt(series, s.LambdaGrid(k)) > logMax);
-    s.LikelihoodUnderflow = hidden ? kTrue : kFalse;
+    for (std::size_t k = 1; k <= kCandidateCount; ++k)
+        hidden = hidden || ((subnormal || s.likelihood[k] == 0) &&
+                            LogLikelihoodAt(series, s.lambda[k]) > logMax);
+    s.likelihoodUnderflow = hidden;
     if (hidden) {
         double best = -std::numeric_limits<double>::infinity();
-        for (int k = 1; k <= kCandidateCount; ++k) {
-            const double logLikelihood = LogLikelihoodAt(series, s.LambdaGrid(k));
+        for (std::size_t k = 1; k <= kCandidateCount; ++k) {
+            const double logLikelihood = LogLikelihoodAt(series, s.lambda[k]);
             if (best < logLikelihood) {
                 best = logLikelihood;
-                s.MpnPerMl = s.LambdaGrid(k);
-                s.MaxLikelihood = s.LikelihoodGrid(k);
+                s.mpnPerMl = s.lambda[k];
+                s.maxLikelihood = s.likelihood[k];
             }
         }
-        s.MaxLogLikelihood = best;
-    } else if (s.MaxLikelihood >= std::numeric_limits<double>::min()) {
-        s.MaxLogLikelihood = std::log(s.MaxLikelihood);
-    } else {
-        s.MaxLogLikelihood = s.MpnPerMl > 0 ? LogLikelihoodAt(series, s.MpnPerMl)
-                                            : -std::numeric_limits<double>::infinity();
+        s.maxLogLikelihood = best;
+    } else if (!subnormal) {
+        s.maxLogLikelihood = std::log(s.maxLikelihood);
+    } else if (s.mpnPerMl > 0) {
+        s.maxLogLikelihood = LogLikelihoodAt(series, s.mpnPerMl);
     }
-    return SearchEnd::Completed;
+    return s;
 }
 
-template <typename T>
-testing::AssertionResult SameBits(const char* name, const OneBasedArray<T>& a,
-                                  const OneBasedArray<T>& b) {
-    if (a.UpperBound() != b.UpperBound())
-        return testing::AssertionFailure()
-               << name << " sizes " << a.UpperBound() << " vs " << b.UpperBound();
-    for (int i = 1; i <= a.UpperBound(); ++i) {
-        bool same;
-        if constexpr (std::is_same_v<T, double>)
-            same = std::bit_cast<std::uint64_t>(a(i)) == std::bit_cast<std::uint64_t>(b(i));
-        else
-            same = a(i) == b(i);
-        if (!same)
+std::uint64_t Bits(double x) {
+    return std::bit_cast<std::uint64_t>(x);
+}
+
+testing::AssertionResult SameBits(const char* name, const std::vector<double>& a,
+                                  const std::vector<double>& b) {
+    if (a.size() != b.size())
+        return testing::AssertionFailure() << name << " sizes " << a.size() << " vs " << b.size();
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Bits(a[i]) != Bits(b[i]))
             return testing::AssertionFailure()
-                   << name << '(' << i << ") " << +a(i) << " vs " << +b(i);
+                   << name << '[' << i << "] " << a[i] << " vs " << b[i];
+    return testing::AssertionSuccess();
+}
+
+testing::AssertionResult SameSeries(const Series& got, const PlainRun& want) {
+    if (got.count() != static_cast<int>(want.volume.size()))
+        return testing::AssertionFailure()
+               << "rows " << got.count() << " vs " << want.volume.size();
+    for (std::size_t j = 0; j < want.volume.size(); ++j) {
+        const SeriesRow& row = got.rows[j];
+        if (Bits(row.volume) != Bits(want.volume[j]) || row.positive != want.positive[j] ||
+            row.negative != want.negative[j])
+            return testing::AssertionFailure()
+                   << "row " << j + 1 << ": " << row.volume << ':' << row.positive << ':'
+                   << row.negative << " vs " << want.volume[j] << ':' << want.positive[j] << ':'
+                   << want.negative[j];
     }
     return testing::AssertionSuccess();
 }
@@ -508,45 +561,31 @@ TEST(FastPath, AgreesBitForBitWithThePlainProcedure) {
         for (int j = 0; j < count; ++j)
             grid[static_cast<std::size_t>(j)] = {RandomCell(rng, true), RandomCell(rng, false),
                                                  RandomCell(rng, false)};
-        Module1 fast, plain;
-        fast.DilutionCount = plain.DilutionCount = static_cast<Int16>(count);
-        fast.MaxLikelihood = plain.MaxLikelihood = 0.125;
-        SearchStop fastStop, plainStop;
-        const SearchEnd got = EstimateMpn(fast, grid, NumberLocale{}, {}, &fastStop);
-        const SearchEnd want = Reference(plain, grid, plainStop);
         std::string series;
         for (int j = 0; j < count; ++j)
             series += grid[static_cast<std::size_t>(j)].volume + ':' +
                       grid[static_cast<std::size_t>(j)].positive + ':' +
                       grid[static_cast<std::size_t>(j)].negative + ' ';
         SCOPED_TRACE(series);
-        ASSERT_EQ(got, want);
-        if (got == SearchEnd::Fault) {
+        const SearchResult fast = Search(grid, count);
+        const PlainRun plain = Reference(grid, count);
+        ASSERT_EQ(fast.end, plain.end);
+        if (fast.end == SearchEnd::Fault) {
             ++faults;
-            EXPECT_EQ(fastStop.candidate, plainStop.candidate);
-            EXPECT_EQ(fastStop.row, plainStop.row);
+            EXPECT_EQ(fast.stop.candidate, plain.stop.candidate);
+            EXPECT_EQ(fast.stop.row, plain.stop.row);
         } else {
             ++completed;
+            EXPECT_EQ(fast.likelihoodUnderflow, plain.likelihoodUnderflow);
+            EXPECT_EQ(Bits(fast.maxLogLikelihood), Bits(plain.maxLogLikelihood));
+            underflows += plain.likelihoodUnderflow;
         }
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(fast.MaxLikelihood),
-                  std::bit_cast<std::uint64_t>(plain.MaxLikelihood));
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(fast.MpnPerMl),
-                  std::bit_cast<std::uint64_t>(plain.MpnPerMl));
-        if (got == SearchEnd::Completed) {
-            EXPECT_EQ(fast.LikelihoodUnderflow, plain.LikelihoodUnderflow);
-            EXPECT_EQ(std::bit_cast<std::uint64_t>(fast.MaxLogLikelihood),
-                      std::bit_cast<std::uint64_t>(plain.MaxLogLikelihood));
-            underflows += plain.LikelihoodUnderflow == kTrue;
-        }
-        EXPECT_EQ(fast.GridValid, plain.GridValid);
-        EXPECT_TRUE(SameBits("SampleVolume", fast.SampleVolume, plain.SampleVolume));
-        EXPECT_TRUE(SameBits("PositiveTubes", fast.PositiveTubes, plain.PositiveTubes));
-        EXPECT_TRUE(SameBits("NegativeTubes", fast.NegativeTubes, plain.NegativeTubes));
-        EXPECT_TRUE(SameBits("PoissonExponent", fast.PoissonExponent, plain.PoissonExponent));
-        EXPECT_TRUE(SameBits("DilutionTerm", fast.DilutionTerm, plain.DilutionTerm));
-        EXPECT_TRUE(SameBits("RunningProduct", fast.RunningProduct, plain.RunningProduct));
-        EXPECT_TRUE(SameBits("LambdaGrid", fast.LambdaGrid, plain.LambdaGrid));
-        EXPECT_TRUE(SameBits("LikelihoodGrid", fast.LikelihoodGrid, plain.LikelihoodGrid));
+        EXPECT_TRUE(fast.gridValid);
+        EXPECT_EQ(Bits(fast.maxLikelihood), Bits(plain.maxLikelihood));
+        EXPECT_EQ(Bits(fast.mpnPerMl), Bits(plain.mpnPerMl));
+        EXPECT_TRUE(SameSeries(fast.loaded.series, plain));
+        EXPECT_TRUE(SameBits("lambda", CurveOf(fast).lambda, plain.lambda));
+        EXPECT_TRUE(SameBits("likelihood", CurveOf(fast).likelihood, plain.likelihood));
     }
     // Both endings must have been exercised for the comparison to mean anything.
     EXPECT_GT(faults, 40);
@@ -586,7 +625,7 @@ double TwoSignificant(double x) {
     return std::round(x / unit) * unit;
 }
 
-SearchRun BamSearch(const std::string& pattern) {
+SearchResult BamSearch(const std::string& pattern) {
     GridTexts g;
     const char* volumes[] = {"10", "1", "0.1"};
     for (int j = 0; j < 3; ++j) {
@@ -606,16 +645,16 @@ TEST(PublishedTable, BamThreeTubeMpnAgreesWithinTheGrid) {
     int exact = 0;
     for (const auto& row : table) {
         SCOPED_TRACE(row.pattern);
-        const SearchRun r = BamSearch(row.pattern);
+        const SearchResult r = BamSearch(row.pattern);
         ASSERT_EQ(r.end, SearchEnd::Completed);
-        const double per100 = r.state.MpnPerMl * 100;
+        const double per100 = r.mpnPerMl * 100;
         if (row.mpn.front() == '<') {
             // All negative: the first candidate, below the table's bound.
-            EXPECT_EQ(r.state.MpnPerMl, 0.001);
+            EXPECT_EQ(r.mpnPerMl, 0.001);
             EXPECT_LT(per100, std::stod(row.mpn.substr(1)));
         } else if (row.mpn.front() == '>' || std::stod(row.mpn) > 1000) {
             // Beyond 10 per mL the likelihood still rises at the top of the grid.
-            EXPECT_EQ(r.state.MpnPerMl, r.state.LambdaGrid(kCandidateCount));
+            EXPECT_EQ(r.mpnPerMl, Lambda(r, kCandidateCount));
         } else if (std::find(onBoundary.begin(), onBoundary.end(), row.pattern) !=
                    onBoundary.end()) {
             EXPECT_NEAR(per100, std::stod(row.mpn), 0.5 + 0.1);

@@ -1,8 +1,7 @@
-// Grid validation: which row is refused, with which prompt, and what is left untouched.
+// Grid validation: which row is refused, and with which prompt.
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "core/ValidateGrid.h"
 #include "tests/support/ExpectedTexts.h"
@@ -39,19 +38,17 @@ class Validation : public testing::TestWithParam<Case> {};
 
 TEST_P(Validation, ReportsTheFirstFaultyRowOnce) {
     const Case& c = GetParam();
-    Module1 state;
-    state.DilutionCount = static_cast<Int16>(c.count);
-    std::vector<Message> told;
-    const int row =
-        ValidateGrid(state, c.grid, NumberLocale{}, [&](const Message& m) { told.push_back(m); });
-    EXPECT_EQ(row, c.faultyRow);
-    EXPECT_EQ(state.GridValid, c.faultyRow == 0 ? kTrue : kFalse);
+    const GridCheck check = CheckGrid(c.grid, c.count, NumberLocale{});
+    EXPECT_EQ(check.row, c.faultyRow);
+    EXPECT_EQ(check.valid, c.faultyRow == 0);
+    // An empty or non-numeric cell names no cell to mend.
+    EXPECT_EQ(check.column, GridColumn::None);
     if (c.prompt) {
-        ASSERT_EQ(told.size(), 1u);
-        EXPECT_EQ(told[0].prompt, *c.prompt);
-        EXPECT_EQ(told[0].title, kTitle);
+        ASSERT_TRUE(check.message);
+        EXPECT_EQ(check.message->prompt, *c.prompt);
+        EXPECT_EQ(check.message->title, kTitle);
     } else {
-        EXPECT_TRUE(told.empty());
+        EXPECT_FALSE(check.message);
     }
 }
 
@@ -67,6 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"EmptyOutranksLettersInOneRow", 1, Rows({{"", "3", "x"}}), 1, &kEmptyPrompt},
         Case{"BlanksAreNotEmpty", 2, Rows({{"1", "3", "2"}, {"1", "  ", "2"}}), 2, &kNumbersPrompt},
         Case{"Letters", 1, Rows({{"1", "3", "two"}}), 1, &kNumbersPrompt},
+        Case{"AllEmpty", 1, Rows({{"", "", ""}}), 1, &kEmptyPrompt},
         Case{"RowsAboveTheCountAreNotRead", 2,
              Rows({{"1", "3", "2"}, {"1", "3", "2"}, {"", "x", ""}, {"?", "", ""}}), 0, nullptr},
         Case{"FiveRows", 5,
@@ -79,28 +77,6 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"NoRowsOpen", 0, Rows({{"1", "1", "1"}}), -1, nullptr},
         Case{"MoreRowsThanTheGrid", 6, Rows({{"1", "1", "1"}}), -1, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Validation, WorksWithoutAListener) {
-    Module1 state;
-    state.DilutionCount = 1;
-    EXPECT_EQ(ValidateGrid(state, Rows({{"", "", ""}}), NumberLocale{}, {}), 1);
-    EXPECT_EQ(state.GridValid, kFalse);
-}
-
-TEST(Validation, ChangesNothingButTheFlag) {
-    Module1 state;
-    state.DilutionCount = 2;
-    state.MaxLikelihood = 0.5;
-    state.MpnPerMl = 0.25;
-    state.ThomasMpn = 42;
-    state.SampleVolume.Redim(2);
-    ValidateGrid(state, Rows({{"1", "3", "2"}, {"x", "", ""}}), NumberLocale{}, {});
-    EXPECT_EQ(state.MaxLikelihood, 0.5);
-    EXPECT_EQ(state.MpnPerMl, 0.25);
-    EXPECT_EQ(state.ThomasMpn, 42);
-    EXPECT_EQ(state.SampleVolume(1), 0.0);
-    EXPECT_TRUE(state.LambdaGrid.IsEmpty());
-}
 
 }  // namespace
 }  // namespace tubewise

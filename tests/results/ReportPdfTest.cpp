@@ -27,25 +27,17 @@ class ReportPdf : public ::testing::Test {
     }
 
     // 5-5-4 at 10, 1 and 0.1 mL, as the calculate button leaves it.
-    static Module1 FiveFiveFour() {
-        Series series;
-        series.count = 3;
-        series.rows[0] = {10, 5, 0};
-        series.rows[1] = {1, 5, 0};
-        series.rows[2] = {0.1, 4, 1};
-        Module1 state;
-        state.DilutionCount = 3;
-        StoreCalculation(state, Calculate(series));
-        return state;
+    static Calculation FiveFiveFour() {
+        return Calculate(Series{{{10, 5, 0}, {1, 5, 0}, {0.1, 4, 1}}});
     }
 
-    QString Write(const Module1& state, const ReportHeader& header) {
+    QString Write(const Calculation& state, const ReportHeader& header) {
         const StatisticsTexts exact =
-            ComposeStatisticsTexts(state, std::nullopt, StatisticsOfState(state, {}), kPoint);
+            ComposeStatisticsTexts(state, std::nullopt, StatisticsOf(state, {}), kPoint);
         const QString path = dir.filePath(QStringLiteral("report.pdf"));
         QString reason;
         EXPECT_TRUE(SaveReportPdf(ComposeSampleReport(state, exact, header, kPoint),
-                                  DescribeProbabilityChart(state), path, &reason))
+                                  DescribeProbabilityChart(&state), path, &reason))
             << reason.toStdString();
         return path;
     }
@@ -98,19 +90,19 @@ TEST_F(ReportPdf, ThePageShowsTheChartInItsColours) {
 }
 
 TEST_F(ReportPdf, AFailedWriteReportsWhyAndLeavesNoFile) {
-    const Module1 state = FiveFiveFour();
+    const Calculation state = FiveFiveFour();
     const StatisticsTexts exact =
-        ComposeStatisticsTexts(state, std::nullopt, StatisticsOfState(state, {}), kPoint);
+        ComposeStatisticsTexts(state, std::nullopt, StatisticsOf(state, {}), kPoint);
     const SampleReport report = ComposeSampleReport(state, exact, {}, kPoint);
     const QString missing = dir.filePath(QStringLiteral("no/such/folder/report.pdf"));
     QString reason;
-    EXPECT_FALSE(SaveReportPdf(report, DescribeProbabilityChart(state), missing, &reason));
+    EXPECT_FALSE(SaveReportPdf(report, DescribeProbabilityChart(&state), missing, &reason));
     EXPECT_FALSE(reason.isEmpty());
     EXPECT_FALSE(QFile::exists(missing));
 
     // A folder in the way: the write fails and the folder stays.
     QDir(dir.path()).mkdir(QStringLiteral("taken.pdf"));
-    EXPECT_FALSE(SaveReportPdf(report, DescribeProbabilityChart(state),
+    EXPECT_FALSE(SaveReportPdf(report, DescribeProbabilityChart(&state),
                                dir.filePath(QStringLiteral("taken.pdf")), &reason));
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("taken.pdf"))).isDir());
 }

@@ -166,7 +166,7 @@ TEST_F(ResultsWindowTest, WorkedExampleEndToEnd) {
     EXPECT_EQ(Box("txtresult", 2), Local("79.2"));
     ExpectPoissonAdvice(expected::kPoissonGreen, kGreen);
     ExpectThomas(Local("67.916"), expected::kThomasGreen, kGreen);
-    EXPECT_NEAR(session.state().MpnPer100Ml, 79.2, 1e-9);
+    EXPECT_NEAR(session.lastCalculation()->mpnPer100Ml(), 79.2, 1e-9);
     // The first box takes the focus with its figure shown plainly, not highlighted.
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Results()));
     EXPECT_TRUE(Results().textBox("txtresult", 0)->hasFocus());

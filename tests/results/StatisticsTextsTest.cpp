@@ -1,5 +1,5 @@
-// The statistics window's texts, the report's data and the copied line, composed from states
-// that the one calculation leaves for typed series.
+// The statistics window's texts, the report's data and the copied line, composed from what the
+// one calculation gives for typed series.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -24,22 +24,15 @@ struct Row {
     int negative;
 };
 
-// The state the calculate button leaves for these rows.
-Module1 StateFor(const std::vector<Row>& rows) {
+// The calculation the calculate button makes of these rows.
+Calculation StateFor(const std::vector<Row>& rows) {
     Series series;
-    series.count = static_cast<int>(rows.size());
-    int i = 0;
-    for (const Row& r : rows)
-        series.rows[static_cast<std::size_t>(i++)] = {r.volume, static_cast<Int16>(r.positive),
-                                                      static_cast<Int16>(r.negative)};
-    Module1 state;
-    state.DilutionCount = static_cast<Int16>(series.count);
-    StoreCalculation(state, Calculate(series));
-    return state;
+    for (const Row& r : rows) series.rows.push_back({r.volume, r.positive, r.negative});
+    return Calculate(series);
 }
 
-StatisticsTexts TextsFor(const Module1& state, stats::StatisticsOptions options = {}) {
-    return ComposeStatisticsTexts(state, std::nullopt, StatisticsOfState(state, options), kPoint);
+StatisticsTexts TextsFor(const Calculation& state, stats::StatisticsOptions options = {}) {
+    return ComposeStatisticsTexts(state, std::nullopt, StatisticsOf(state, options), kPoint);
 }
 
 TEST(FormatSignificant, RoundsToTheFiguresInTheGeneralForm) {
@@ -80,7 +73,7 @@ class ExactTexts : public ::testing::TestWithParam<Case> {};
 
 TEST_P(ExactTexts, FiguresVerdictAndWarning) {
     const Case& c = GetParam();
-    const Module1 state = StateFor(c.rows);
+    const Calculation state = StateFor(c.rows);
     const StatisticsTexts t = TextsFor(state);
     ASSERT_FALSE(t.refusal);
     EXPECT_EQ(t.exactPer100Ml, c.exactPer100Ml);
@@ -174,11 +167,11 @@ TEST(ExactTexts, UndefinedAdjustmentWhereEveryTubeIsPositive) {
 }
 
 TEST(ExactTexts, ARefusedCalculationShowsItsReasonAndNoFigure) {
-    Module1 state;  // GridValid false, as a refused grid leaves it
-    state.DilutionCount = 2;
+    Calculation state;  // no valid grid, as a refused grid leaves it
+    state.dilutions = 2;
     const Message refusal{expected::kEmptyCells, expected::kWrongInput};
     const StatisticsTexts t = ComposeStatisticsTexts(
-        state, refusal, StatisticsOfState(state, stats::StatisticsOptions{}), kPoint);
+        state, refusal, StatisticsOf(state, stats::StatisticsOptions{}), kPoint);
     ASSERT_TRUE(t.refusal);
     EXPECT_EQ(*t.refusal, expected::kEmptyCells);
     for (const std::string* figure :
@@ -196,17 +189,17 @@ TEST(ExactTexts, ASeriesTheModelCannotTakeIsRefusedToo) {
 }
 
 TEST(CopiedResult, HeaderAndOneLineOfTheFiguresShown) {
-    const Module1 capped = StateFor({{10, 5, 0}, {1, 5, 0}, {0.1, 4, 1}});
-    const stats::MpnStatistics s = StatisticsOfState(capped, {});
+    const Calculation capped = StateFor({{10, 5, 0}, {1, 5, 0}, {0.1, 4, 1}});
+    const stats::MpnStatistics s = StatisticsOf(capped, {});
     EXPECT_EQ(CopiedResult(capped, s, TextsFor(capped), "Well\t7", kPoint),
               "sample\tseries\tgrid_mpn_per_100ml\texact_mpn_per_100ml\tci_low_per_100ml\t"
               "ci_high_per_100ml\tci_method\tci_level\trarity_index\tthomas_per_100ml\n"
               "Well 7\t10:5:0 1:5:0 0.1:4:1\t>1000\t1609\t542\t4780\tjarvis\t0.95\t1\t594.267\n");
 
-    const Module1 all = StateFor({{10, 5, 0}, {1, 5, 0}, {0.1, 5, 0}});
+    const Calculation all = StateFor({{10, 5, 0}, {1, 5, 0}, {0.1, 5, 0}});
     const stats::StatisticsOptions lr{stats::CiMethod::LikelihoodRatio, 0.99};
     const std::string line =
-        CopiedResult(all, StatisticsOfState(all, lr), TextsFor(all, lr), "", NumberLocale{","});
+        CopiedResult(all, StatisticsOf(all, lr), TextsFor(all, lr), "", NumberLocale{","});
     const std::string values = line.substr(line.find('\n') + 1);
     // Open upper limit and undefined Thomas are empty cells; the locale's separator is used.
     EXPECT_EQ(values.substr(0, values.find("\t>1000\t>1609\t")), "\t10:5:0 1:5:0 0,1:5:0");
@@ -214,7 +207,7 @@ TEST(CopiedResult, HeaderAndOneLineOfTheFiguresShown) {
 }
 
 TEST(SampleReport, HoldsTheHeaderSeriesAndSectionsInReadingOrder) {
-    const Module1 state = StateFor({{10, 5, 0}, {1, 5, 0}, {0.1, 4, 1}});
+    const Calculation state = StateFor({{10, 5, 0}, {1, 5, 0}, {0.1, 4, 1}});
     const StatisticsTexts exact = TextsFor(state);
     const SampleReport r =
         ComposeSampleReport(state, exact, {"Well 7", "", "1403/01/01 (2024-03-20)"}, kPoint);

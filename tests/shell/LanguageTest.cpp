@@ -15,6 +15,7 @@
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
 #include "results/ResultTexts.h"
+#include "tests/support/Calculations.h"
 #include "results/frmresult.h"
 #include "results/frmstats.h"
 #include "shell/frmContact.h"
@@ -234,18 +235,14 @@ TEST_F(LanguageTest, EveryEnglishTableTextFitsItsBoxAsThePersianOneDoes) {
 // an undefined Thomas figure, for one to five dilutions.
 TEST_F(LanguageTest, EveryEnglishResultsTextFitsItsBoxAsThePersianOneDoes) {
     struct Case {
-        Int16 dilutions;
+        int dilutions;
         double mpnPerMl;
-        Flag thomasDefined;
+        bool thomasDefined;
     };
     for (const Case& k :
-         {Case{3, 0.792, kTrue}, Case{1, 9.9999999, kFalse}, Case{5, 0.0625, kTrue}}) {
-        Module1 state;
-        state.DilutionCount = k.dilutions;
-        state.MaxLikelihood = 0.0225640617980848;
-        state.MpnPerMl = k.mpnPerMl;
-        state.ThomasDefined = k.thomasDefined;
-        state.ThomasMpn = 67.916;
+         {Case{3, 0.792, true}, Case{1, 9.9999999, false}, Case{5, 0.0625, true}}) {
+        const Calculation state = testing::ShownCalculation(k.dilutions, 0.0225640617980848,
+                                                            k.mpnPerMl, k.thomasDefined, 67.916);
         frmresult& results = session->form<frmresult>();
         results.ShowResults(ComposeResultTexts(state, NumberLocale{}));
         const auto fa = MeasureAll(results);
@@ -363,12 +360,8 @@ TEST_F(LanguageTest, GridCellsAreNamedByRowAndColumnAndDescribedByTheirHeading) 
 }
 
 TEST_F(LanguageTest, ResultFiguresAreReadOnlyTextWithTheirCaptionsAndAdvice) {
-    Module1 state;
-    state.DilutionCount = 3;
-    state.MaxLikelihood = 0.0225640617980848;
-    state.MpnPerMl = 0.792;
-    state.ThomasDefined = kTrue;
-    state.ThomasMpn = 67.916;
+    const Calculation state =
+        testing::ShownCalculation(3, 0.0225640617980848, 0.792, true, 67.916);
     frmresult& results = session->form<frmresult>();
     UseLanguageNow(Language::English);
     results.ShowResults(ComposeResultTexts(state, NumberLocale{}));

@@ -67,18 +67,18 @@ TEST(ExactMle, AgreesWithGridSearchWithinOneStep) {
         }
         // Volumes as their texts read back, so both sides see the same numbers.
         for (Dilution& d : s) d.volumeMl = std::stod(std::to_string(d.volumeMl));
-        Module1 state;
-        state.DilutionCount = static_cast<Int16>(count);
-        ASSERT_EQ(EstimateMpn(state, ToGrid(s), NumberLocale{}, MessageSink{}),
-                  SearchEnd::Completed);
+        const GridTexts grid = ToGrid(s);
+        ASSERT_TRUE(CheckGrid(grid, count, NumberLocale{}).valid);
+        const SearchResult search = SearchLikelihood(LoadSeries(grid, count, NumberLocale{}));
+        ASSERT_EQ(search.end, SearchEnd::Completed);
         const Mle mle = ExactMle(s);
         // With every tube positive the grid's likelihood can round to exactly 1 before the
         // top, and the tie goes to the smallest density: no finite answer to compare with.
-        if (state.MpnPerMl > 9.99999 || state.MaxLikelihood == 0) continue;
+        if (search.mpnPerMl > 9.99999 || search.maxLikelihood == 0) continue;
         if (mle.kind == MleKind::Infinite) continue;
         SCOPED_TRACE("trial " + std::to_string(trial));
-        EXPECT_LE(std::abs(mle.perMl - state.MpnPerMl), 0.001 + 1e-9)
-            << "grid " << state.MpnPerMl << " exact " << mle.perMl;
+        EXPECT_LE(std::abs(mle.perMl - search.mpnPerMl), 0.001 + 1e-9)
+            << "grid " << search.mpnPerMl << " exact " << mle.perMl;
         ++compared;
     }
     EXPECT_GT(compared, 300);
