@@ -21,15 +21,18 @@ enum class Design {
 // IDEXX Quanti-Tray (51 wells): the tray takes a 100 mL sample into 51 equal wells, each
 // 100/51 mL; with these volumes the exact estimate reproduces the manufacturer's printed table
 // (e.g. 25 positive wells -> 34.4 MPN/100 mL, 50 -> 200.5).
-// IDEXX Quanti-Tray/2000 (97 wells): 49 large wells of 1.9 mL and 48 small wells of 0.16 mL,
-// the volumes with which the exact estimate reproduces the manufacturer's printed table (e.g.
-// 10 large and 5 small -> 16.6, 49 and 47 -> 2419.6); the wells hold about 100.8 mL together.
+// IDEXX Quanti-Tray/2000 (97 wells): 49 large wells of 1.9 mL and 48 small wells of nominally
+// 0.16 mL. The manufacturer's table prints 2419.57 (2419.6) for 49 large and 47 small positive
+// wells, where every large well is positive and the estimate is 100 ln(48) / v per 100 mL: that
+// entry sets v = 0.1599954 mL (0.16 mL itself would give 2419.50 and print 2419.5). With these
+// volumes the exact estimate reproduces the table's other entries too (e.g. 10 large and 5
+// small -> 16.6, 30 and 30 -> 97.6, 40 and 0 -> 73.84).
 inline constexpr int kTray51Wells = 51;
 inline constexpr double kTray51WellMl = 100.0 / 51.0;
 inline constexpr int kTray97LargeWells = 49;
 inline constexpr double kTray97LargeWellMl = 1.9;
 inline constexpr int kTray97SmallWells = 48;
-inline constexpr double kTray97SmallWellMl = 0.16;
+inline constexpr double kTray97SmallWellMl = 0.1599954;
 // Custom groups: as many as a laboratory's plate layouts need, and wells per group far beyond
 // any plate (the statistics count wells in an int).
 inline constexpr std::size_t kMaxGroups = 1024;
