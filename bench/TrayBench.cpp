@@ -85,13 +85,11 @@ void BM_PlateWithCurve(benchmark::State& state) {
         input.groups.push_back({volume, positives, 8 - positives});
     }
     for (auto _ : state) {
-        const auto r =
-            tubewise::trays::ComputeTray(input, {CiMethod::LikelihoodRatio, 0.95});
+        const auto r = tubewise::trays::ComputeTray(input, {CiMethod::LikelihoodRatio, 0.95});
         benchmark::DoNotOptimize(tubewise::trays::LikelihoodCurve(r));
     }
 }
-BENCHMARK(BM_PlateWithCurve)->Arg(12)->Arg(64)->ArgNames({"groups"})
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlateWithCurve)->Arg(12)->Arg(64)->ArgNames({"groups"})->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

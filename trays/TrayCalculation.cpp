@@ -81,8 +81,7 @@ TrayResult ComputeTray(const TrayInput& input, const stats::StatisticsOptions& o
             break;
         case stats::MleKind::Zero: {
             // One positive well of the largest volume: the least the design can detect.
-            const stats::Mle one =
-                OneWellDifferent(r.groups, GroupByVolume(r.groups, true), false);
+            const stats::Mle one = OneWellDifferent(r.groups, GroupByVolume(r.groups, true), false);
             // A design of a single well has no finite figure for one positive well.
             if (one.kind == stats::MleKind::Finite) {
                 r.bound = TrayBound::Below;

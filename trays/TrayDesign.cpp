@@ -93,8 +93,7 @@ TrayCheck CheckGroups(const std::vector<GroupEntry>& groups) {
 TrayCheck CheckTray(const TrayInput& input) {
     switch (input.design) {
         case Design::Tray51:
-            if (const TrayFault f = CheckCount(input.positives, kTray51Wells);
-                f != TrayFault::None)
+            if (const TrayFault f = CheckCount(input.positives, kTray51Wells); f != TrayFault::None)
                 return Refuse(f, TrayBox::Positives);
             break;
         case Design::Tray97:
@@ -169,9 +168,9 @@ std::vector<stats::Dilution> TrayGroups(const TrayInput& input) {
         case Design::Tray51:
             return {{kTray51WellMl, kTray51Wells, static_cast<int>(input.positives)}};
         case Design::Tray97:
-            return {{kTray97LargeWellMl, kTray97LargeWells, static_cast<int>(input.positives)},
-                    {kTray97SmallWellMl, kTray97SmallWells,
-                     static_cast<int>(input.smallPositives)}};
+            return {
+                {kTray97LargeWellMl, kTray97LargeWells, static_cast<int>(input.positives)},
+                {kTray97SmallWellMl, kTray97SmallWells, static_cast<int>(input.smallPositives)}};
         case Design::Groups:
             break;
     }

@@ -49,8 +49,8 @@ struct GroupEntry {
 // The counts of one test as read, before any check.
 struct TrayInput {
     Design design = Design::Tray51;
-    double positives = 0;       // 51-well tray: K; 97-well tray: positive large wells L
-    double smallPositives = 0;  // 97-well tray: positive small wells S
+    double positives = 0;            // 51-well tray: K; 97-well tray: positive large wells L
+    double smallPositives = 0;       // 97-well tray: positive small wells S
     std::vector<GroupEntry> groups;  // Groups design only
     // How much the sample was diluted before it went into the tray: 10 mL made up to 100 mL
     // gives 10. Any positive number (below 1 for a concentrated sample).
@@ -65,25 +65,25 @@ enum class TrayBox {
     LargePositives,  // 97-well L
     SmallPositives,  // 97-well S
     DilutionFactor,
-    Groups,          // the groups as a whole (none, too many, volumes too far apart)
-    GroupVolume,     // of group `group`
+    Groups,       // the groups as a whole (none, too many, volumes too far apart)
+    GroupVolume,  // of group `group`
     GroupPositives,
     GroupNegatives,
 };
 
 enum class TrayFault {
     None,
-    NotWholeNumber,    // a count with a fraction, infinite or not a number
-    NegativeCount,     // a count below 0
-    MoreThanWells,     // more positive wells than the tray has of that kind
-    TooManyWells,      // a group of more than kMaxWellsPerGroup wells
-    NotPositive,       // a dilution factor or a group volume 0, negative, infinite or not a number
-    NoGroups,          // a custom design with no groups
-    TooManyGroups,     // more than kMaxGroups
-    NoWells,           // groups holding no well at all
+    NotWholeNumber,  // a count with a fraction, infinite or not a number
+    NegativeCount,   // a count below 0
+    MoreThanWells,   // more positive wells than the tray has of that kind
+    TooManyWells,    // a group of more than kMaxWellsPerGroup wells
+    NotPositive,     // a dilution factor or a group volume 0, negative, infinite or not a number
+    NoGroups,        // a custom design with no groups
+    TooManyGroups,   // more than kMaxGroups
+    NoWells,         // groups holding no well at all
     VolumesTooFarApart,
-    Uncomputable,      // the figures would lie beyond the range of a double, or the level is
-                       // not strictly between 0 and 1
+    Uncomputable,  // the figures would lie beyond the range of a double, or the level is
+                   // not strictly between 0 and 1
 };
 
 struct TrayCheck {

@@ -54,8 +54,8 @@ std::string CountsText(const TrayInput& input, const NumberLocale& locale) {
     std::string groups;
     for (const GroupEntry& g : input.groups) {
         if (!groups.empty()) groups += ' ';
-        groups += FormatGeneral(g.volumeMl, locale) + ':' + Whole(g.positives) + ':' +
-                  Whole(g.negatives);
+        groups +=
+            FormatGeneral(g.volumeMl, locale) + ':' + Whole(g.positives) + ':' + Whole(g.negatives);
     }
     return text::Tr(text::kGroupsCounts, groups);
 }

@@ -153,8 +153,7 @@ TEST(TrayRefusals, NameTheBoxAndTheLimit) {
         {"97:1.5:99", Tray97(1.5, 99), TrayFault::NotWholeNumber, TrayBox::LargePositives, 0,
          nullptr},
         {"F = 0", Tray51(3, 0), TrayFault::NotPositive, TrayBox::DilutionFactor, 0, nullptr},
-        {"F = -10", Tray97(3, 1, -10), TrayFault::NotPositive, TrayBox::DilutionFactor, 0,
-         nullptr},
+        {"F = -10", Tray97(3, 1, -10), TrayFault::NotPositive, TrayBox::DilutionFactor, 0, nullptr},
         {"F = inf", Tray51(3, INFINITY), TrayFault::NotPositive, TrayBox::DilutionFactor, 0,
          nullptr},
         {"no groups", Plate({}), TrayFault::NoGroups, TrayBox::Groups, 0, nullptr},
@@ -162,8 +161,8 @@ TEST(TrayRefusals, NameTheBoxAndTheLimit) {
          TrayBox::GroupVolume, 2, "2"},
         {"group 1 positives", Plate({{1, 0.5, 1}}), TrayFault::NotWholeNumber,
          TrayBox::GroupPositives, 1, "1"},
-        {"group 3 negatives", Plate({{1, 1, 1}, {1, 1, 1}, {1, 1, -3}}),
-         TrayFault::NegativeCount, TrayBox::GroupNegatives, 3, "3"},
+        {"group 3 negatives", Plate({{1, 1, 1}, {1, 1, 1}, {1, 1, -3}}), TrayFault::NegativeCount,
+         TrayBox::GroupNegatives, 3, "3"},
         {"group too large", Plate({{1, 60'000'000, 60'000'000}}), TrayFault::TooManyWells,
          TrayBox::Groups, 1, "100000000"},
         {"no wells", Plate({{1, 0, 0}, {0.1, 0, 0}}), TrayFault::NoWells, TrayBox::Groups, 0,
@@ -190,6 +189,19 @@ TEST(TrayRefusals, NameTheBoxAndTheLimit) {
         EXPECT_EQ(result.check.fault, row.fault);
         EXPECT_TRUE(LikelihoodCurve(result).empty());
     }
+}
+
+TEST(TrayRefusals, FiguresBeyondADoubleOrAnImpossibleLevelAreRefusedByTheCalculation) {
+    // Wells so small that the density per mL overflows, and a level outside (0, 1): the counts
+    // pass their checks, the calculation still gives no figures.
+    const TrayInput tiny = Plate({{1e-310, 1, 1}});
+    ASSERT_TRUE(CheckTray(tiny).ok());
+    const TrayResult overflow = ComputeTray(tiny, kJarvis95);
+    EXPECT_EQ(overflow.check.fault, TrayFault::Uncomputable);
+    EXPECT_FALSE(RefusalText(overflow.check).empty());
+    EXPECT_TRUE(LikelihoodCurve(overflow).empty());
+    const TrayResult level = ComputeTray(Tray51(3), {stats::CiMethod::Jarvis, 1.5});
+    EXPECT_EQ(level.check.fault, TrayFault::Uncomputable);
 }
 
 TEST(TrayRefusals, DifferentBoxesGiveDifferentMessages) {
