@@ -175,4 +175,64 @@ inline constexpr Text kGridHeading{
 inline constexpr Text kThomasHeading{QT_TRANSLATE_NOOP("tubewise::text", "نتايج مدل توماس")};
 inline constexpr Text kChartHeading{QT_TRANSLATE_NOOP("tubewise::text", "منحني توزيع پوآسون")};
 
+// Trays and plates: the designs' names, the counts read off a tray, and the refusals of counts
+// that no tray can give. "%1" and "%2" stand for the figures named beside each text.
+// The mark before the detection limit of a tray with no positive well ("< 1.0").
+inline constexpr char kLessThanMark[] = "< ";
+inline constexpr Text kTray51Name{QT_TRANSLATE_NOOP("tubewise::text", "سيني 51 چاهکي")};
+inline constexpr Text kTray97Name{QT_TRANSLATE_NOOP("tubewise::text", "سيني 97 چاهکي")};
+inline constexpr Text kGroupsName{
+    QT_TRANSLATE_NOOP("tubewise::text", "پليت / گروه هاي دلخواه چاهک ها")};
+// "%1" positive wells of "%2".
+inline constexpr Text kTray51Counts{
+    QT_TRANSLATE_NOOP("tubewise::text", "چاهک هاي مثبت: %1 از %2")};
+// "%1" positive large wells of "%2", "%3" positive small wells of "%4".
+inline constexpr Text kTray97Counts{QT_TRANSLATE_NOOP(
+    "tubewise::text", "چاهک هاي بزرگ مثبت: %1 از %2، چاهک هاي کوچک مثبت: %3 از %4")};
+// "%1" the groups as VOLUME:POSITIVE:NEGATIVE, separated by blanks.
+inline constexpr Text kGroupsCounts{
+    QT_TRANSLATE_NOOP("tubewise::text", "گروه ها (حجم:مثبت:منفي): %1")};
+inline constexpr Text kDilutionFactorCounts{
+    QT_TRANSLATE_NOOP("tubewise::text", "ضريب رقت: %1")};
+// The boxes a refusal names; "%1" is a group's number.
+inline constexpr Text kBoxPositiveWells{
+    QT_TRANSLATE_NOOP("tubewise::text", "تعداد چاهک هاي مثبت")};
+inline constexpr Text kBoxLargePositiveWells{
+    QT_TRANSLATE_NOOP("tubewise::text", "تعداد چاهک هاي بزرگ مثبت")};
+inline constexpr Text kBoxSmallPositiveWells{
+    QT_TRANSLATE_NOOP("tubewise::text", "تعداد چاهک هاي کوچک مثبت")};
+inline constexpr Text kBoxDilutionFactor{QT_TRANSLATE_NOOP("tubewise::text", "ضريب رقت")};
+inline constexpr Text kBoxGroupVolume{
+    QT_TRANSLATE_NOOP("tubewise::text", "حجم هر چاهک گروه %1")};
+inline constexpr Text kBoxGroupPositives{
+    QT_TRANSLATE_NOOP("tubewise::text", "تعداد چاهک هاي مثبت گروه %1")};
+inline constexpr Text kBoxGroupNegatives{
+    QT_TRANSLATE_NOOP("tubewise::text", "تعداد چاهک هاي منفي گروه %1")};
+// "%1" is one of the boxes above.
+inline constexpr Text kTrayNotWholePrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! %1 بايد عدد صحيح باشد")};
+inline constexpr Text kTrayNegativePrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! %1 نمي تواند کمتر از صفر باشد")};
+inline constexpr Text kTrayNotPositivePrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! %1 بايد عددي بيشتر از صفر باشد")};
+// "%1" is the number of wells of that kind the tray has.
+inline constexpr Text kTray51TooManyPrompt{QT_TRANSLATE_NOOP(
+    "tubewise::text", "! تعداد چاهک هاي مثبت بيشتر از %1 چاهک سيني است")};
+inline constexpr Text kTray97LargeTooManyPrompt{QT_TRANSLATE_NOOP(
+    "tubewise::text", "! تعداد چاهک هاي بزرگ مثبت بيشتر از %1 چاهک بزرگ سيني است")};
+inline constexpr Text kTray97SmallTooManyPrompt{QT_TRANSLATE_NOOP(
+    "tubewise::text", "! تعداد چاهک هاي کوچک مثبت بيشتر از %1 چاهک کوچک سيني است")};
+// "%1" the group, "%2" the most wells a group may hold.
+inline constexpr Text kGroupTooManyWellsPrompt{QT_TRANSLATE_NOOP(
+    "tubewise::text", "! گروه %1 بيشتر از %2 چاهک دارد")};
+inline constexpr Text kNoGroupsPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! هيچ گروهي از چاهک ها وارد نشده است")};
+// "%1" the most groups a design may have.
+inline constexpr Text kTooManyGroupsPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! تعداد گروه ها بيشتر از %1 است")};
+inline constexpr Text kNoWellsPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! هيچ چاهکي در گروه ها نيست")};
+inline constexpr Text kGroupVolumesApartPrompt{QT_TRANSLATE_NOOP(
+    "tubewise::text", "! حجم چاهک هاي گروه ها براي محاسبه بيش از حد با هم فاصله دارد")};
+
 }  // namespace tubewise::text

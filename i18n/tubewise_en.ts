@@ -672,5 +672,105 @@ Vertical axis: %3</translation>
         <source>منحني توزيع پوآسون</source>
         <translation>Poisson distribution curve</translation>
     </message>
+    <message>
+        <source>سيني 51 چاهکي</source>
+        <translation>51-well tray</translation>
+    </message>
+    <message>
+        <source>سيني 97 چاهکي</source>
+        <translation>97-well tray</translation>
+    </message>
+    <message>
+        <source>پليت / گروه هاي دلخواه چاهک ها</source>
+        <translation>plate / custom groups</translation>
+    </message>
+    <message>
+        <source>چاهک هاي مثبت: %1 از %2</source>
+        <translation>positive wells: %1 of %2</translation>
+    </message>
+    <message>
+        <source>چاهک هاي بزرگ مثبت: %1 از %2، چاهک هاي کوچک مثبت: %3 از %4</source>
+        <translation>positive large wells: %1 of %2, positive small wells: %3 of %4</translation>
+    </message>
+    <message>
+        <source>گروه ها (حجم:مثبت:منفي): %1</source>
+        <translation>groups (volume:positive:negative): %1</translation>
+    </message>
+    <message>
+        <source>ضريب رقت: %1</source>
+        <translation>dilution factor: %1</translation>
+    </message>
+    <message>
+        <source>تعداد چاهک هاي مثبت</source>
+        <translation>The number of positive wells</translation>
+    </message>
+    <message>
+        <source>تعداد چاهک هاي بزرگ مثبت</source>
+        <translation>The number of positive large wells</translation>
+    </message>
+    <message>
+        <source>تعداد چاهک هاي کوچک مثبت</source>
+        <translation>The number of positive small wells</translation>
+    </message>
+    <message>
+        <source>ضريب رقت</source>
+        <translation>The dilution factor</translation>
+    </message>
+    <message>
+        <source>حجم هر چاهک گروه %1</source>
+        <translation>The volume of each well of group %1</translation>
+    </message>
+    <message>
+        <source>تعداد چاهک هاي مثبت گروه %1</source>
+        <translation>The number of positive wells of group %1</translation>
+    </message>
+    <message>
+        <source>تعداد چاهک هاي منفي گروه %1</source>
+        <translation>The number of negative wells of group %1</translation>
+    </message>
+    <message>
+        <source>! %1 بايد عدد صحيح باشد</source>
+        <translation>%1 must be a whole number!</translation>
+    </message>
+    <message>
+        <source>! %1 نمي تواند کمتر از صفر باشد</source>
+        <translation>%1 cannot be less than zero!</translation>
+    </message>
+    <message>
+        <source>! %1 بايد عددي بيشتر از صفر باشد</source>
+        <translation>%1 must be a number greater than zero!</translation>
+    </message>
+    <message>
+        <source>! تعداد چاهک هاي مثبت بيشتر از %1 چاهک سيني است</source>
+        <translation>More positive wells than the tray's %1 wells!</translation>
+    </message>
+    <message>
+        <source>! تعداد چاهک هاي بزرگ مثبت بيشتر از %1 چاهک بزرگ سيني است</source>
+        <translation>More positive large wells than the tray's %1 large wells!</translation>
+    </message>
+    <message>
+        <source>! تعداد چاهک هاي کوچک مثبت بيشتر از %1 چاهک کوچک سيني است</source>
+        <translation>More positive small wells than the tray's %1 small wells!</translation>
+    </message>
+    <message>
+        <source>! گروه %1 بيشتر از %2 چاهک دارد</source>
+        <translation>Group %1 has more than %2 wells!</translation>
+    </message>
+    <message>
+        <source>! هيچ گروهي از چاهک ها وارد نشده است</source>
+        <translation>No group of wells has been entered!</translation>
+    </message>
+    <message>
+        <source>! تعداد گروه ها بيشتر از %1 است</source>
+        <translation>More than %1 groups!</translation>
+    </message>
+    <message>
+        <source>! هيچ چاهکي در گروه ها نيست</source>
+        <translation>The groups hold no wells!</translation>
+    </message>
+    <message>
+        <source>! حجم چاهک هاي گروه ها براي محاسبه بيش از حد با هم فاصله دارد</source>
+        <translation>The groups' well volumes are too far apart to be calculated!</translation>
+    </message>
 </context>
 </TS>
