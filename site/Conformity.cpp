@@ -151,6 +151,11 @@ Conformity JudgeSample(const SiteSample& sample, double limitPer100Ml,
                            1});
     const bool flagged = sample.kind == SampleKind::AllPositive;
     if (flagged) c.notes.push_back({NoteKind::AllPositiveAtHighestFinite, 1});
+    // A one-tube series has no figure to stand for none or all of its tube.
+    if (!std::isfinite(*c.estimatePer100Ml) || *c.estimatePer100Ml <= 0) {
+        c.estimatePer100Ml.reset();
+        c.notes = {{NoteKind::NotCountable, 1}};
+    }
     c.verdict = Decide(c, flagged, c.notes);
     return c;
 }

@@ -90,6 +90,15 @@ TEST(JudgeSample, NonDetectCountsByTheUsersChoice) {
     EXPECT_TRUE(HasNote(atHalf, NoteKind::NonDetectsAtHalfDetectionLimit));
 }
 
+TEST(JudgeSample, SeriesWithoutDetectionLimitGetsNoVerdict) {
+    for (DecisionRule rule : {DecisionRule::SimpleAcceptance, DecisionRule::Guarded}) {
+        const Conformity c = JudgeSample(NonDetect(INFINITY), 100, {rule});
+        EXPECT_EQ(c.verdict, kOpen);
+        EXPECT_FALSE(c.estimatePer100Ml);
+        EXPECT_TRUE(HasNote(c, NoteKind::NotCountable));
+    }
+}
+
 LimitProfile Profile(LimitStatistic statistic, double value) {
     return {"test", statistic, value, DateRange{}};
 }
