@@ -176,11 +176,14 @@ Conformity JudgeSite(std::span<const SiteSample> samples, const LimitProfile& pr
     c.notes = statistics.notes;
     const double confidence = (1 + options.level) / 2;
     const int n = statistics.count;
-    const std::optional<double> sd = statistics.log10StandardDeviation;
+    // A level outside (0, 1) gives no limits: the guarded rule then stays inconclusive.
+    const bool levelValid = options.level > 0 && options.level < 1;
+    const double sd = statistics.log10StandardDeviation.value_or(0);
+    const bool spread = levelValid && statistics.log10StandardDeviation.has_value();
     if (profile.statistic == LimitStatistic::GeometricMean) {
         c.estimatePer100Ml = statistics.geometricMeanPer100Ml;
-        if (options.rule == DecisionRule::Guarded && sd) {
-            const double half = StudentQuantile(confidence, n - 1) * *sd / std::sqrt(n);
+        if (options.rule == DecisionRule::Guarded && spread) {
+            const double half = StudentQuantile(confidence, n - 1) * sd / std::sqrt(n);
             c.lowPer100Ml = std::pow(10.0, *statistics.log10Mean - half);
             c.highPer100Ml = std::pow(10.0, *statistics.log10Mean + half);
             c.notes.push_back({NoteKind::MeanLimitsFromStudentT, 0});
@@ -190,10 +193,10 @@ Conformity JudgeSite(std::span<const SiteSample> samples, const LimitProfile& pr
         c.estimatePer100Ml =
             p90 ? statistics.percentile90Per100Ml : statistics.percentile95Per100Ml;
         const double z = p90 ? kPercentile90Factor : kPercentile95Factor;
-        if (options.rule == DecisionRule::Guarded && sd) {
+        if (options.rule == DecisionRule::Guarded && spread) {
             if (const auto k = ToleranceFactors(z, confidence, n)) {
-                c.lowPer100Ml = std::pow(10.0, *statistics.log10Mean + k->lower * *sd);
-                c.highPer100Ml = std::pow(10.0, *statistics.log10Mean + k->upper * *sd);
+                c.lowPer100Ml = std::pow(10.0, *statistics.log10Mean + k->lower * sd);
+                c.highPer100Ml = std::pow(10.0, *statistics.log10Mean + k->upper * sd);
                 c.notes.push_back({NoteKind::PercentileLimitsFromTolerance, 0});
             }
         }

@@ -38,7 +38,7 @@ std::vector<SiteSample> SelectPeriod(std::span<const SiteSample> samples, const 
             } else if constexpr (std::is_same_v<P, LastSamples>) {
                 if (p.count < 1) return {};
                 const std::size_t keep = std::min<std::size_t>(ordered.size(), p.count);
-                ordered.erase(ordered.begin(), ordered.end() - keep);
+                ordered.erase(ordered.begin(), ordered.end() - static_cast<std::ptrdiff_t>(keep));
                 return ordered;
             } else {
                 if (p.days < 1 || ordered.empty()) return {};

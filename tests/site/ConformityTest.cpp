@@ -198,6 +198,13 @@ TEST(JudgeSite, TooFewSamplesNeverGiveAVerdictThatNeedsTheirSpread) {
     EXPECT_EQ(p95.verdict, kOpen);
     EXPECT_TRUE(HasNote(p95, NoteKind::TooFewForConfidenceLimits));
 
+    // Limits at a level of 100 % would be the whole axis.
+    const std::vector<SiteSample> three{Measured(10), Measured(20), Measured(40)};
+    const Conformity certain = JudgeSite(three, Profile(LimitStatistic::GeometricMean, 1e9),
+                                         {DecisionRule::Guarded, {}, 1.0});
+    EXPECT_EQ(certain.verdict, kOpen);
+    EXPECT_FALSE(certain.highPer100Ml);
+
     const Conformity none = JudgeSite({}, Profile(LimitStatistic::SingleSample, 10), {});
     EXPECT_EQ(none.verdict, kOpen);
     EXPECT_TRUE(HasNote(none, NoteKind::NoSamples));
