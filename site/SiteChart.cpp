@@ -33,11 +33,10 @@ SiteChartDescription DescribeSiteChart(std::span<const SiteSample> samples,
          : s.kind == SampleKind::AllPositive ? d.flagged
                                              : d.measured)
             .push_back(point);
+        if (high == 0) d.firstTime = s.sampledAt;  // the first point drawn
+        d.lastTime = s.sampledAt;
         low = std::min(low, v);
         high = std::max(high, v);
-        if (d.measured.size() + d.nonDetects.size() + d.flagged.size() == 1)
-            d.firstTime = s.sampledAt;
-        d.lastTime = s.sampledAt;
     }
     if (options.limitPer100Ml && *options.limitPer100Ml > 0) {
         low = std::min(low, *options.limitPer100Ml);
