@@ -234,5 +234,79 @@ inline constexpr Text kNoWellsPrompt{
     QT_TRANSLATE_NOOP("tubewise::text", "! هيچ چاهکي در گروه ها نيست")};
 inline constexpr Text kGroupVolumesApartPrompt{QT_TRANSLATE_NOOP(
     "tubewise::text", "! حجم چاهک هاي گروه ها براي محاسبه بيش از حد با هم فاصله دارد")};
+// A site's samples over time: one line per figure ("%1" the figure per 100 mL or the count),
+// the verdict against a limit with its decision rule, and the notes on how samples counted.
+inline constexpr Text kSiteCount{QT_TRANSLATE_NOOP("tubewise::text", "تعداد نمونه ها: %1")};
+inline constexpr Text kSiteGeometricMean{
+    QT_TRANSLATE_NOOP("tubewise::text", "ميانگين هندسي در 100 ميلي ليتر: %1")};
+inline constexpr Text kSitePercentile90{
+    QT_TRANSLATE_NOOP("tubewise::text", "صدک 90 لگ نرمال در 100 ميلي ليتر: %1")};
+inline constexpr Text kSitePercentile95{
+    QT_TRANSLATE_NOOP("tubewise::text", "صدک 95 لگ نرمال در 100 ميلي ليتر: %1")};
+inline constexpr Text kSiteMedian{
+    QT_TRANSLATE_NOOP("tubewise::text", "ميانه در 100 ميلي ليتر: %1")};
+inline constexpr Text kSiteMinimum{
+    QT_TRANSLATE_NOOP("tubewise::text", "کمترين مقدار در 100 ميلي ليتر: %1")};
+inline constexpr Text kSiteMaximum{
+    QT_TRANSLATE_NOOP("tubewise::text", "بيشترين مقدار در 100 ميلي ليتر: %1")};
+inline constexpr Text kSiteLimit{
+    QT_TRANSLATE_NOOP("tubewise::text", "حد مجاز در 100 ميلي ليتر: %1")};
+inline constexpr Text kSiteAboveLimit{
+    QT_TRANSLATE_NOOP("tubewise::text", "تعداد نمونه هاي بالاتر از حد: %1")};
+inline constexpr Text kSiteEstimate{
+    QT_TRANSLATE_NOOP("tubewise::text", "برآورد مقايسه شده با حد در 100 ميلي ليتر: %1")};
+inline constexpr Text kSiteLimitsCompared{
+    QT_TRANSLATE_NOOP("tubewise::text", "حدود اطمينان مقايسه شده با حد در 100 ميلي ليتر: %1")};
+// The statistic a limit holds, "%1" its name.
+inline constexpr Text kSiteStatisticLine{QT_TRANSLATE_NOOP("tubewise::text", "آماره: %1")};
+inline constexpr Text kStatisticSingleSample{QT_TRANSLATE_NOOP("tubewise::text", "تک نمونه")};
+inline constexpr Text kStatisticGeometricMean{QT_TRANSLATE_NOOP("tubewise::text", "ميانگين هندسي")};
+inline constexpr Text kStatisticPercentile90{QT_TRANSLATE_NOOP("tubewise::text", "صدک 90")};
+inline constexpr Text kStatisticPercentile95{QT_TRANSLATE_NOOP("tubewise::text", "صدک 95")};
+inline constexpr Text kVerdictComplies{QT_TRANSLATE_NOOP("tubewise::text", "مطابق با حد مجاز")};
+inline constexpr Text kVerdictDoesNotComply{
+    QT_TRANSLATE_NOOP("tubewise::text", "مغاير با حد مجاز")};
+inline constexpr Text kVerdictInconclusive{QT_TRANSLATE_NOOP("tubewise::text", "بي نتيجه")};
+inline constexpr Text kRuleSimpleAcceptance{
+    QT_TRANSLATE_NOOP("tubewise::text", "قاعده تصميم: پذيرش ساده، برآورد با حد مقايسه شد")};
+inline constexpr Text kRuleGuarded{QT_TRANSLATE_NOOP(
+    "tubewise::text", "قاعده تصميم: پذيرش محافظت شده، حدود اطمينان با حد مقايسه شد")};
+// Notes; "%1" is the number of samples a note concerns.
+inline constexpr Text kNoteNonDetectsAtLimit{
+    QT_TRANSLATE_NOOP("tubewise::text", "نمونه هاي بدون لوله مثبت، شمرده شده با حد تشخيص خود: %1")};
+inline constexpr Text kNoteNonDetectsAtHalfLimit{QT_TRANSLATE_NOOP(
+    "tubewise::text", "نمونه هاي بدون لوله مثبت، شمرده شده با نصف حد تشخيص خود: %1")};
+inline constexpr Text kNoteAllPositive{QT_TRANSLATE_NOOP(
+    "tubewise::text",
+    "نمونه هاي با همه لوله هاي مثبت، شمرده شده با بيشترين مقدار محدود خود و علامت خورده؛ مقدار "
+    "واقعي بيشتر است: %1")};
+inline constexpr Text kNoteNotCountable{
+    QT_TRANSLATE_NOOP("tubewise::text", "نمونه هاي کنار گذاشته، سري تک لوله اي بدون حد تشخيص: %1")};
+inline constexpr Text kNotePercentilesNeedTwo{
+    QT_TRANSLATE_NOOP("tubewise::text", ".صدک ها دست کم به دو نمونه نياز دارند")};
+inline constexpr Text kNoteNoSamples{
+    QT_TRANSLATE_NOOP("tubewise::text", ".در اين دوره نمونه اي نيست")};
+inline constexpr Text kNoteLowerBound{QT_TRANSLATE_NOOP(
+    "tubewise::text", ".برآورد فقط کران پايين است؛ مطابقت با حد را نمي توان نتيجه گرفت")};
+inline constexpr Text kNoteTooFewForLimits{
+    QT_TRANSLATE_NOOP("tubewise::text", ".نمونه ها براي حدود اطمينان اين آماره کافي نيست")};
+inline constexpr Text kNoteMeanLimitsT{
+    QT_TRANSLATE_NOOP("tubewise::text", ".حدود اطمينان ميانگين هندسي: فاصله t ميانگين لگاريتم ها")};
+inline constexpr Text kNotePercentileLimitsTolerance{QT_TRANSLATE_NOOP(
+    "tubewise::text", ".حدود اطمينان صدک: ضريب تلرانس توزيع نرمال لگاريتم ها، تقريب ناترلا")};
+inline constexpr Text kNoteEachSampleOwnLimits{
+    QT_TRANSLATE_NOOP("tubewise::text", ".هر نمونه با حدود اطمينان خود سنجيده شد")};
+
+// The site chart: its title ("%1" the site's name) and the captions of its legend.
+inline constexpr Text kSiteChartTitle{
+    QT_TRANSLATE_NOOP("tubewise::text", "نمونه هاي %1 در طول زمان")};
+inline constexpr Text kSiteChartMeasured{QT_TRANSLATE_NOOP("tubewise::text", "نمونه ها")};
+inline constexpr Text kSiteChartNonDetect{QT_TRANSLATE_NOOP("tubewise::text", "بدون لوله مثبت")};
+inline constexpr Text kSiteChartFlagged{
+    QT_TRANSLATE_NOOP("tubewise::text", "همه لوله ها مثبت، کران پايين")};
+inline constexpr Text kSiteChartLimit{QT_TRANSLATE_NOOP("tubewise::text", "حد مجاز")};
+// "%1" is the number of days.
+inline constexpr Text kSiteChartRolling{
+    QT_TRANSLATE_NOOP("tubewise::text", "ميانگين هندسي متحرک %1 روزه")};
 
 }  // namespace tubewise::text

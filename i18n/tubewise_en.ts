@@ -771,6 +771,156 @@ Vertical axis: %3</translation>
     <message>
         <source>! حجم چاهک هاي گروه ها براي محاسبه بيش از حد با هم فاصله دارد</source>
         <translation>The groups' well volumes are too far apart to be calculated!</translation>
+        <source>تعداد نمونه ها: %1</source>
+        <translation>Samples: %1</translation>
+    </message>
+    <message>
+        <source>ميانگين هندسي در 100 ميلي ليتر: %1</source>
+        <translation>Geometric mean per 100 mL: %1</translation>
+    </message>
+    <message>
+        <source>صدک 90 لگ نرمال در 100 ميلي ليتر: %1</source>
+        <translation>Log-normal 90th percentile per 100 mL: %1</translation>
+    </message>
+    <message>
+        <source>صدک 95 لگ نرمال در 100 ميلي ليتر: %1</source>
+        <translation>Log-normal 95th percentile per 100 mL: %1</translation>
+    </message>
+    <message>
+        <source>ميانه در 100 ميلي ليتر: %1</source>
+        <translation>Median per 100 mL: %1</translation>
+    </message>
+    <message>
+        <source>کمترين مقدار در 100 ميلي ليتر: %1</source>
+        <translation>Minimum per 100 mL: %1</translation>
+    </message>
+    <message>
+        <source>بيشترين مقدار در 100 ميلي ليتر: %1</source>
+        <translation>Maximum per 100 mL: %1</translation>
+    </message>
+    <message>
+        <source>حد مجاز در 100 ميلي ليتر: %1</source>
+        <translation>Limit per 100 mL: %1</translation>
+    </message>
+    <message>
+        <source>تعداد نمونه هاي بالاتر از حد: %1</source>
+        <translation>Samples above the limit: %1</translation>
+    </message>
+    <message>
+        <source>برآورد مقايسه شده با حد در 100 ميلي ليتر: %1</source>
+        <translation>Estimate compared with the limit, per 100 mL: %1</translation>
+    </message>
+    <message>
+        <source>حدود اطمينان مقايسه شده با حد در 100 ميلي ليتر: %1</source>
+        <translation>Confidence limits compared with the limit, per 100 mL: %1</translation>
+    </message>
+    <message>
+        <source>آماره: %1</source>
+        <translation>Statistic: %1</translation>
+    </message>
+    <message>
+        <source>تک نمونه</source>
+        <translation>Single sample</translation>
+    </message>
+    <message>
+        <source>ميانگين هندسي</source>
+        <translation>Geometric mean</translation>
+    </message>
+    <message>
+        <source>صدک 90</source>
+        <translation>90th percentile</translation>
+    </message>
+    <message>
+        <source>صدک 95</source>
+        <translation>95th percentile</translation>
+    </message>
+    <message>
+        <source>مطابق با حد مجاز</source>
+        <translation>Complies with the limit</translation>
+    </message>
+    <message>
+        <source>مغاير با حد مجاز</source>
+        <translation>Does not comply with the limit</translation>
+    </message>
+    <message>
+        <source>بي نتيجه</source>
+        <translation>Inconclusive</translation>
+    </message>
+    <message>
+        <source>قاعده تصميم: پذيرش ساده، برآورد با حد مقايسه شد</source>
+        <translation>Decision rule: simple acceptance, the estimate compared with the limit</translation>
+    </message>
+    <message>
+        <source>قاعده تصميم: پذيرش محافظت شده، حدود اطمينان با حد مقايسه شد</source>
+        <translation>Decision rule: guarded, the confidence limits compared with the limit</translation>
+    </message>
+    <message>
+        <source>نمونه هاي بدون لوله مثبت، شمرده شده با حد تشخيص خود: %1</source>
+        <translation>Samples with every tube negative, counted at their detection limit: %1</translation>
+    </message>
+    <message>
+        <source>نمونه هاي بدون لوله مثبت، شمرده شده با نصف حد تشخيص خود: %1</source>
+        <translation>Samples with every tube negative, counted at half their detection limit: %1</translation>
+    </message>
+    <message>
+        <source>نمونه هاي با همه لوله هاي مثبت، شمرده شده با بيشترين مقدار محدود خود و علامت خورده؛ مقدار واقعي بيشتر است: %1</source>
+        <translation>Samples with every tube positive, counted at their highest finite value and flagged; the true value is higher: %1</translation>
+    </message>
+    <message>
+        <source>نمونه هاي کنار گذاشته، سري تک لوله اي بدون حد تشخيص: %1</source>
+        <translation>Samples left out, one-tube series without a detection limit: %1</translation>
+    </message>
+    <message>
+        <source>.صدک ها دست کم به دو نمونه نياز دارند</source>
+        <translation>The percentiles need at least two samples.</translation>
+    </message>
+    <message>
+        <source>.در اين دوره نمونه اي نيست</source>
+        <translation>There are no samples in this period.</translation>
+    </message>
+    <message>
+        <source>.برآورد فقط کران پايين است؛ مطابقت با حد را نمي توان نتيجه گرفت</source>
+        <translation>The estimate is only a lower bound; compliance with the limit cannot be concluded.</translation>
+    </message>
+    <message>
+        <source>.نمونه ها براي حدود اطمينان اين آماره کافي نيست</source>
+        <translation>Too few samples for the confidence limits of this statistic.</translation>
+    </message>
+    <message>
+        <source>.حدود اطمينان ميانگين هندسي: فاصله t ميانگين لگاريتم ها</source>
+        <translation>Confidence limits of the geometric mean: t interval of the mean of the logarithms.</translation>
+    </message>
+    <message>
+        <source>.حدود اطمينان صدک: ضريب تلرانس توزيع نرمال لگاريتم ها، تقريب ناترلا</source>
+        <translation>Confidence limits of the percentile: normal tolerance factor of the logarithms, Natrella's approximation.</translation>
+    </message>
+    <message>
+        <source>.هر نمونه با حدود اطمينان خود سنجيده شد</source>
+        <translation>Each sample was judged by its own confidence limits.</translation>
+    </message>
+    <message>
+        <source>نمونه هاي %1 در طول زمان</source>
+        <translation>Samples of %1 over time</translation>
+    </message>
+    <message>
+        <source>نمونه ها</source>
+        <translation>Samples</translation>
+    </message>
+    <message>
+        <source>بدون لوله مثبت</source>
+        <translation>Every tube negative</translation>
+    </message>
+    <message>
+        <source>همه لوله ها مثبت، کران پايين</source>
+        <translation>Every tube positive, a lower bound</translation>
+    </message>
+    <message>
+        <source>حد مجاز</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>ميانگين هندسي متحرک %1 روزه</source>
+        <translation>%1-day rolling geometric mean</translation>
     </message>
 </context>
 </TS>
