@@ -74,15 +74,16 @@ QByteArray Summary(const validate::SelfCheckResult& result) {
     for (const validate::Difference& d : result.differences)
         text += QStringLiteral("difference: %1, %2: printed %3, computed %4: %5\n")
                     .arg(Q(d.table), Q(d.row), Q(d.expected), Q(d.computed), Q(d.reason));
-    text += result.Passed()
-                ? QStringLiteral("validated: %1 of %2 values agree; every other difference is "
-                                 "explained\n")
-                      .arg(result.agreed)
-                      .arg(result.checked)
-                : QStringLiteral("NOT validated: %1 of %2 values agree; a difference is "
-                                 "unexplained\n")
-                      .arg(result.agreed)
-                      .arg(result.checked);
+    text += result.Passed() ? QStringLiteral(
+                                  "validated: %1 of %2 values agree; every other difference is "
+                                  "explained\n")
+                                  .arg(result.agreed)
+                                  .arg(result.checked)
+                            : QStringLiteral(
+                                  "NOT validated: %1 of %2 values agree; a difference is "
+                                  "unexplained\n")
+                                  .arg(result.agreed)
+                                  .arg(result.checked);
     return text.toUtf8();
 }
 
@@ -139,11 +140,11 @@ int RunValidate(int& argc, char** argv) {
         context.checkedAt = QDateTime::currentDateTimeUtc()
                                 .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss 'UTC'"))
                                 .toStdString();
-        context.operatingSystem = (QSysInfo::prettyProductName() + QStringLiteral(", ") +
-                                   QSysInfo::kernelType() + QStringLiteral(" ") +
-                                   QSysInfo::kernelVersion() + QStringLiteral(", ") +
-                                   QSysInfo::currentCpuArchitecture())
-                                      .toStdString();
+        context.operatingSystem =
+            (QSysInfo::prettyProductName() + QStringLiteral(", ") + QSysInfo::kernelType() +
+             QStringLiteral(" ") + QSysInfo::kernelVersion() + QStringLiteral(", ") +
+             QSysInfo::currentCpuArchitecture())
+                .toStdString();
         context.qtRuntime = qVersion();
         const QByteArray pdf = validate::ValidationRecordPdf(result, context);
         const QString why = WriteOutput(parser.value(report), pdf.toStdString());

@@ -42,8 +42,8 @@ std::vector<stats::Dilution> Series(const PublishedTable& table,
                                     const std::vector<int>& positives) {
     std::vector<stats::Dilution> series;
     for (std::size_t i = 0; i < table.volumesMl.size(); ++i)
-        series.push_back({table.volumesMl[i], table.tubes[i],
-                          i < positives.size() ? positives[i] : 0});
+        series.push_back(
+            {table.volumesMl[i], table.tubes[i], i < positives.size() ? positives[i] : 0});
     return series;
 }
 
@@ -80,8 +80,8 @@ class TableCheck {
     void Run() {
         if (table_.limits == LimitsKind::NotOffered)
             result_.differences.push_back({table_.name, "95 % limits, every row",
-                                           "the table's limits", "not compared",
-                                           table_.limitsNote, true, false});
+                                           "the table's limits", "not compared", table_.limitsNote,
+                                           true, false});
         for (const TableRow& row : table_.rows) CheckRow(row);
         result_.tables.push_back(summary_);
     }
@@ -161,13 +161,14 @@ class TableCheck {
 
     // A figure that does not agree: explained only by a known difference of the same printed
     // text, never by the size of the gap.
-    void Record(const std::string& label, const std::string& quantity,
-                const std::string& printed, const std::string& computed,
-                const std::string& detail) {
+    void Record(const std::string& label, const std::string& quantity, const std::string& printed,
+                const std::string& computed, const std::string& detail) {
         ++summary_.checked;
         ++result_.checked;
-        Difference d{table_.name, quantity.empty() ? label : label + " " + quantity, printed,
-                     computed, "", false, true};
+        Difference d{table_.name, quantity.empty() ? label : label + " " + quantity,
+                     printed,     computed,
+                     "",          false,
+                     true};
         for (const KnownDifference& known : table_.known)
             if (known.row == label && known.quantity == quantity && known.printed == printed) {
                 d.reason = known.reason;
@@ -185,10 +186,9 @@ class TableCheck {
 }  // namespace
 
 int SelfCheckResult::ExplainedCompared() const {
-    return static_cast<int>(std::count_if(differences.begin(), differences.end(),
-                                          [](const Difference& d) {
-                                              return d.compared && d.explained;
-                                          }));
+    return static_cast<int>(
+        std::count_if(differences.begin(), differences.end(),
+                      [](const Difference& d) { return d.compared && d.explained; }));
 }
 
 SelfCheckResult RunSelfCheck(const std::vector<PublishedTable>& tables) {

@@ -139,8 +139,7 @@ QByteArray ValidationRecordPdf(const SelfCheckResult& result, const RecordContex
         page.Rule();
 
         page.Line(QStringLiteral("Differences"), 0, kWidth, Body(true, 11), kHeadingColour);
-        if (result.differences.empty())
-            page.Line(QStringLiteral("None."), 0, kWidth, Body());
+        if (result.differences.empty()) page.Line(QStringLiteral("None."), 0, kWidth, Body());
         for (const Difference& d : result.differences) {
             page.NeedRoom(14);
             page.Line(Q(d.table) + QStringLiteral(", ") + Q(d.row), 0, kWidth, Body(true));

@@ -65,8 +65,7 @@ TEST(ValidateCli, ThePublishedFileAgreesAsBuiltIn) {
         Validate({QStringLiteral("--json")},
                  {QStringLiteral("TUBEWISE_VALIDATE_TABLE=") + CopyWithEntry(dir, {}, {})});
     EXPECT_EQ(run.exitCode, 0) << run.out.constData() << run.err.constData();
-    const QJsonObject first =
-        run.json()[QStringLiteral("tables")].toArray().first().toObject();
+    const QJsonObject first = run.json()[QStringLiteral("tables")].toArray().first().toObject();
     EXPECT_EQ(first[QStringLiteral("checked")].toInt(), 40);
     EXPECT_EQ(first[QStringLiteral("agreed")].toInt(), 40);
 }
@@ -74,9 +73,11 @@ TEST(ValidateCli, ThePublishedFileAgreesAsBuiltIn) {
 TEST(ValidateCli, AWrongTableEntryIsReportedAndFails) {
     QTemporaryDir dir;
     // 3-1-0 is printed 43; the altered copy says 47.
-    const QString table = CopyWithEntry(dir, "3-1-0,3,0.1;0.01;0.001 g (= 10;1;0.1 mL per 100 "
-                                             "mL),43,", "3-1-0,3,0.1;0.01;0.001 g (= 10;1;0.1 "
-                                             "mL per 100 mL),47,");
+    const QString table = CopyWithEntry(dir,
+                                        "3-1-0,3,0.1;0.01;0.001 g (= 10;1;0.1 mL per 100 "
+                                        "mL),43,",
+                                        "3-1-0,3,0.1;0.01;0.001 g (= 10;1;0.1 "
+                                        "mL per 100 mL),47,");
     const testing::CliRun run =
         Validate({QStringLiteral("--json")}, {QStringLiteral("TUBEWISE_VALIDATE_TABLE=") + table});
     EXPECT_EQ(run.exitCode, 1);
@@ -95,22 +96,22 @@ TEST(ValidateCli, AWrongTableEntryIsReportedAndFails) {
     EXPECT_TRUE(found) << run.out.constData();
 
     // The summary says so too, and an unreadable copy is a usage error.
-    const testing::CliRun summary = Validate({}, {QStringLiteral("TUBEWISE_VALIDATE_TABLE=") + table});
+    const testing::CliRun summary =
+        Validate({}, {QStringLiteral("TUBEWISE_VALIDATE_TABLE=") + table});
     EXPECT_EQ(summary.exitCode, 1);
     EXPECT_TRUE(summary.out.contains("NOT validated"));
-    EXPECT_EQ(Validate({}, {QStringLiteral("TUBEWISE_VALIDATE_TABLE=/nonexistent/table.csv")})
-                  .exitCode,
-              64);
+    EXPECT_EQ(
+        Validate({}, {QStringLiteral("TUBEWISE_VALIDATE_TABLE=/nonexistent/table.csv")}).exitCode,
+        64);
     EXPECT_EQ(Validate({QStringLiteral("--bogus")}).exitCode, 64);
 }
 
 TEST(ValidateCli, VersionNamesTheSourceRevision) {
-    const testing::CliRun run = testing::RunCli(QStringLiteral(TUBEWISE_CLI),
-                                                {QStringLiteral("--version")},
-                                                QStringLiteral("C.UTF-8"));
+    const testing::CliRun run = testing::RunCli(
+        QStringLiteral(TUBEWISE_CLI), {QStringLiteral("--version")}, QStringLiteral("C.UTF-8"));
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(QString::fromUtf8(run.out).contains(
-        QRegularExpression(QStringLiteral("^tubewise-cli \\d+\\.\\d+\\.\\d+ \\(revision \\S+\\)\n$"))))
+    EXPECT_TRUE(QString::fromUtf8(run.out).contains(QRegularExpression(
+        QStringLiteral("^tubewise-cli \\d+\\.\\d+\\.\\d+ \\(revision \\S+\\)\n$"))))
         << run.out.constData();
 }
 
@@ -120,7 +121,8 @@ TEST(ValidateCli, TheRecordCarriesTheBuildTheFiguresAndTheSignatureLines) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("record.pdf"));
     const testing::CliRun run = testing::RunCliWithoutDisplay(
-        QStringLiteral(TUBEWISE_CLI), {QStringLiteral("validate"), QStringLiteral("--report"), pdf});
+        QStringLiteral(TUBEWISE_CLI),
+        {QStringLiteral("validate"), QStringLiteral("--report"), pdf});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     const QString text = testing::PdfText(pdf);
     for (const char* expected :
@@ -132,10 +134,9 @@ TEST(ValidateCli, TheRecordCarriesTheBuildTheFiguresAndTheSignatureLines) {
     EXPECT_TRUE(text.contains(QString::number(json[QStringLiteral("checked")].toInt())));
 
     // A record that cannot be written: 73, nothing left behind.
-    EXPECT_EQ(testing::RunCliWithoutDisplay(
-                  QStringLiteral(TUBEWISE_CLI),
-                  {QStringLiteral("validate"), QStringLiteral("--report"),
-                   dir.filePath(QStringLiteral("missing/record.pdf"))})
+    EXPECT_EQ(testing::RunCliWithoutDisplay(QStringLiteral(TUBEWISE_CLI),
+                                            {QStringLiteral("validate"), QStringLiteral("--report"),
+                                             dir.filePath(QStringLiteral("missing/record.pdf"))})
                   .exitCode,
               73);
 }

@@ -14,22 +14,37 @@ struct RoundingCase {
     double value;
     Convention convention;
     const char* formatted;
-    const char* agreesWith;  // a printed figure that must agree
+    const char* agreesWith;   // a printed figure that must agree
     const char* differsFrom;  // one that must not
 };
 
 TEST(SelfCheckRounding, FiguresAgreeAtThePrintedPrecisionOnly) {
     const RoundingCase cases[] = {
-        {"two figures, printed without its zero", 3.0492, {Rounding::SignificantFigures, 2},
-         "3.0", "3", "3.1"},
-        {"two figures in the thousands", 1609.44, {Rounding::SignificantFigures, 2}, "1600",
-         "1600", "1610"},
-        {"two figures below one", 0.0367, {Rounding::SignificantFigures, 2}, "0.037", "0.037",
+        {"two figures, printed without its zero",
+         3.0492,
+         {Rounding::SignificantFigures, 2},
+         "3.0",
+         "3",
+         "3.1"},
+        {"two figures in the thousands",
+         1609.44,
+         {Rounding::SignificantFigures, 2},
+         "1600",
+         "1600",
+         "1610"},
+        {"two figures below one",
+         0.0367,
+         {Rounding::SignificantFigures, 2},
+         "0.037",
+         "0.037",
          "0.04"},
-        {"a tenth just below the half", 1098.94997, {Rounding::Decimals, 1}, "1098.9", "1098.9",
+        {"a tenth just below the half",
+         1098.94997,
+         {Rounding::Decimals, 1},
+         "1098.9",
+         "1098.9",
          "1099.0"},
-        {"a tenth just above the half", 38.49997, {Rounding::Decimals, 1}, "38.5", "38.5",
-         "38.4"},
+        {"a tenth just above the half", 38.49997, {Rounding::Decimals, 1}, "38.5", "38.5", "38.4"},
         {"two decimals", 0.0367, {Rounding::Decimals, 2}, "0.04", "0.04", "0.03"},
         {"four decimals", 0.16854, {Rounding::Decimals, 4}, "0.1685", "0.1685", "0.1680"},
         {"zero", 0, {Rounding::Decimals, 2}, "0.00", "0", "0.01"},
@@ -75,8 +90,8 @@ TEST(SelfCheck, PublishedFiguresAndBoundsAgree) {
 }
 
 TEST(SelfCheck, AWrongFigureIsAnUnexplainedDifference) {
-    const SelfCheckResult r = RunSelfCheck({ThreeTube({{{3, 1, 0}, "44", "", "", ""},
-                                                       {{2, 2, 0}, "21", "", "", ""}})});
+    const SelfCheckResult r =
+        RunSelfCheck({ThreeTube({{{3, 1, 0}, "44", "", "", ""}, {{2, 2, 0}, "21", "", "", ""}})});
     EXPECT_EQ(r.checked, 2);
     EXPECT_EQ(r.agreed, 1);
     const Difference* d = Find(r, "3-1-0 MPN");
@@ -115,8 +130,8 @@ TEST(SelfCheck, AKnownDifferenceExplainsOnlyItsOwnPrintedFigure) {
 }
 
 TEST(SelfCheck, LimitsOfAnotherMethodAreNotedOnceAndNotCounted) {
-    PublishedTable table = ThreeTube({{{3, 1, 0}, "43", "", "9", "180"},
-                                      {{2, 2, 0}, "21", "", "4.5", "42"}});
+    PublishedTable table =
+        ThreeTube({{{3, 1, 0}, "43", "", "9", "180"}, {{2, 2, 0}, "21", "", "4.5", "42"}});
     table.limits = LimitsKind::NotOffered;
     table.limitsNote = "the manual's own method";
     const SelfCheckResult r = RunSelfCheck({table});
