@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "cli/OutputTarget.h"
+#include "i18n/Language.h"
 #include "validate/PublishedTables.h"
 #include "validate/SelfCheck.h"
 
@@ -30,6 +31,7 @@ namespace {
 constexpr int kPassed = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 64;
+constexpr int kNoTranslations = 70;
 constexpr int kCannotCreate = 73;
 constexpr char kAlteredTableVariable[] = "TUBEWISE_VALIDATE_TABLE";
 
@@ -39,7 +41,7 @@ QString Q(const std::string& utf8) {
 
 int Usage(const QString& why) {
     std::fprintf(stderr, "tubewise-cli validate: %s\n%s", why.toLocal8Bit().constData(),
-                 "usage: tubewise-cli validate [--json] [--report FILE]\n");
+                 "usage: tubewise-cli validate [--json] [--lang fa|en] [--report FILE]\n");
     return kUsage;
 }
 
@@ -108,17 +110,29 @@ int RunValidate(int& argc, char** argv) {
     const QCommandLineOption report(QStringLiteral("report"),
                                     QStringLiteral("Write the PDF validation record."),
                                     QStringLiteral("FILE"));
+    const QCommandLineOption lang(QStringLiteral("lang"),
+                                  QStringLiteral("Language of the record: fa (default) or en."),
+                                  QStringLiteral("fa|en"));
     const QCommandLineOption help(QStringLiteral("help"), QStringLiteral("Show this help."));
-    parser.addOptions({json, report, help});
+    parser.addOptions({json, report, lang, help});
     QStringList arguments = app->arguments();
     arguments.removeAt(1);  // the command's name
     if (!parser.parse(arguments)) return Usage(parser.errorText());
     if (parser.isSet(help)) {
-        std::fputs("usage: tubewise-cli validate [--json] [--report FILE]\n", stdout);
+        std::fputs("usage: tubewise-cli validate [--json] [--lang fa|en] [--report FILE]\n",
+                   stdout);
         return kPassed;
     }
     if (!parser.positionalArguments().isEmpty())
         return Usage(QStringLiteral("unexpected argument ") + parser.positionalArguments().first());
+    const std::optional<Language> language =
+        parser.isSet(lang) ? LanguageFromCode(parser.value(lang)) : Language::Persian;
+    if (!language)
+        return Usage(QStringLiteral("--lang takes fa or en, not '%1'").arg(parser.value(lang)));
+    if (!UseLanguage(*language)) {
+        std::fputs("tubewise-cli validate: this build has no English translations\n", stderr);
+        return kNoTranslations;
+    }
 #ifndef TUBEWISE_CLI_CHART
     if (parser.isSet(report)) return Usage(QStringLiteral("this build writes no PDF record"));
 #endif

@@ -121,19 +121,32 @@ TEST(ValidateCli, TheRecordCarriesTheBuildTheFiguresAndTheSignatureLines) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("record.pdf"));
     const testing::CliRun run = testing::RunCliWithoutDisplay(
-        QStringLiteral(TUBEWISE_CLI),
-        {QStringLiteral("validate"), QStringLiteral("--report"), pdf});
+        QStringLiteral(TUBEWISE_CLI), {QStringLiteral("validate"), QStringLiteral("--lang"),
+                                       QStringLiteral("en"), QStringLiteral("--report"), pdf});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     const QString text = testing::PdfText(pdf);
     for (const char* expected :
-         {"Source revision", "Compiler", "Qt", "Build date", "Operating system", "Checked at",
-          "FDA BAM Appendix 2, Table 1 (3 tubes)", "Differences", "the manual's own method",
-          "Analyst's name", "Signature"})
+         {"Source revision", "Compiler", "Qt version", "Build date", "Operating system",
+          "Checked at", "FDA BAM Appendix 2, Table 1 (3 tubes)", "Differences",
+          "the manual's own method", "Analyst", "Signature"})
         EXPECT_TRUE(text.contains(testing::Normalised(QLatin1String(expected)))) << expected;
     const QJsonObject json = Validate({QStringLiteral("--json")}).json();
-    EXPECT_TRUE(text.contains(QString::number(json[QStringLiteral("checked")].toInt())));
+    const QString tally = QStringLiteral("%1/%2")
+                              .arg(json[QStringLiteral("agreed")].toInt())
+                              .arg(json[QStringLiteral("checked")].toInt());
+    EXPECT_TRUE(text.contains(tally)) << tally.toStdString();
 
-    // A record that cannot be written: 73, nothing left behind.
+    // Persian by default, as every text of the program.
+    const QString persian = dir.filePath(QStringLiteral("record-fa.pdf"));
+    ASSERT_EQ(testing::RunCliWithoutDisplay(
+                  QStringLiteral(TUBEWISE_CLI),
+                  {QStringLiteral("validate"), QStringLiteral("--report"), persian})
+                  .exitCode,
+              0);
+    EXPECT_TRUE(
+        testing::PdfText(persian).contains(testing::Normalised(QStringLiteral("بازبيني منبع"))));
+
+    // A record that cannot be written: 73.
     EXPECT_EQ(testing::RunCliWithoutDisplay(QStringLiteral(TUBEWISE_CLI),
                                             {QStringLiteral("validate"), QStringLiteral("--report"),
                                              dir.filePath(QStringLiteral("missing/record.pdf"))})
