@@ -14,6 +14,7 @@
 #include "cli/OutputTarget.h"
 #include "cli/Sections.h"
 #include "cli/Subcommands.h"
+#include "tubewise/BuildInfo.h"
 #include "i18n/Language.h"
 
 namespace tubewise::cli {
@@ -177,7 +178,8 @@ int RunCommand(int& argc, char** argv) {
     if (parser.isSet(kHelpOption))
         return WriteOut(Usage(sections).toUtf8()) ? kExitOk : OutputFailed(errno);
     if (parser.isSet(kVersionOption)) {
-        return WriteOut(QByteArrayLiteral("tubewise-cli " TUBEWISE_VERSION "\n"))
+        return WriteOut(QByteArrayLiteral("tubewise-cli " TUBEWISE_VERSION
+                                          " (revision " TUBEWISE_SOURCE_REVISION ")\n"))
                    ? kExitOk
                    : OutputFailed(errno);
     }

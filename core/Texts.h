@@ -308,5 +308,33 @@ inline constexpr Text kSiteChartLimit{QT_TRANSLATE_NOOP("tubewise::text", "حد 
 // "%1" is the number of days.
 inline constexpr Text kSiteChartRolling{
     QT_TRANSLATE_NOOP("tubewise::text", "ميانگين هندسي متحرک %1 روزه")};
+// The validation record of `tubewise-cli validate`: the published tables recomputed on this
+// installation. "%1" stands for "agreed / checked".
+inline constexpr Text kRecordTitle{QT_TRANSLATE_NOOP("tubewise::text", "سند اعتبارسنجي Tubewise")};
+inline constexpr Text kRecordIntro{QT_TRANSLATE_NOOP(
+    "tubewise::text",
+    ".جدول هاي منتشر شده MPN که در برنامه هست در اين نصب دوباره محاسبه و با دقت چاپي هر جدول "
+    "مقايسه شده است")};
+inline constexpr Text kRecordProgram{QT_TRANSLATE_NOOP("tubewise::text", "برنامه")};
+inline constexpr Text kRecordRevision{QT_TRANSLATE_NOOP("tubewise::text", "بازبيني منبع")};
+inline constexpr Text kRecordCompiler{QT_TRANSLATE_NOOP("tubewise::text", "کامپايلر")};
+inline constexpr Text kRecordQt{QT_TRANSLATE_NOOP("tubewise::text", "نسخه Qt در ساخت و در اجرا")};
+inline constexpr Text kRecordBuildDate{QT_TRANSLATE_NOOP("tubewise::text", "تاريخ ساخت")};
+inline constexpr Text kRecordSystem{QT_TRANSLATE_NOOP("tubewise::text", "سيستم عامل")};
+inline constexpr Text kRecordCheckedAt{QT_TRANSLATE_NOOP("tubewise::text", "تاريخ و زمان بررسي")};
+inline constexpr Text kRecordTables{QT_TRANSLATE_NOOP("tubewise::text", "جدول ها")};
+inline constexpr Text kRecordTable{QT_TRANSLATE_NOOP("tubewise::text", "جدول")};
+inline constexpr Text kRecordChecked{QT_TRANSLATE_NOOP("tubewise::text", "بررسي شده")};
+inline constexpr Text kRecordAgreed{QT_TRANSLATE_NOOP("tubewise::text", "موافق")};
+inline constexpr Text kRecordAllTables{QT_TRANSLATE_NOOP("tubewise::text", "همه جدول ها")};
+inline constexpr Text kRecordDifferences{QT_TRANSLATE_NOOP("tubewise::text", "اختلاف ها")};
+inline constexpr Text kRecordNoDifferences{QT_TRANSLATE_NOOP("tubewise::text", "اختلافي نيست")};
+inline constexpr Text kRecordPrinted{QT_TRANSLATE_NOOP("tubewise::text", "چاپ شده")};
+inline constexpr Text kRecordComputed{QT_TRANSLATE_NOOP("tubewise::text", "محاسبه شده")};
+inline constexpr Text kRecordPassed{QT_TRANSLATE_NOOP(
+    "tubewise::text", "نتيجه: هر مقدار بررسي شده موافق است يا اختلافش دليل دارد (%1)")};
+inline constexpr Text kRecordFailed{
+    QT_TRANSLATE_NOOP("tubewise::text", "نتيجه: رد شد؛ اختلافي بي دليل در بالا آمده است (%1)")};
+inline constexpr Text kRecordSignature{QT_TRANSLATE_NOOP("tubewise::text", "امضا")};
 
 }  // namespace tubewise::text

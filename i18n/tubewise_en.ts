@@ -921,6 +921,88 @@ Vertical axis: %3</translation>
     <message>
         <source>ميانگين هندسي متحرک %1 روزه</source>
         <translation>%1-day rolling geometric mean</translation>
+        <source>سند اعتبارسنجي Tubewise</source>
+        <translation>Tubewise validation record</translation>
+    </message>
+    <message>
+        <source>.جدول هاي منتشر شده MPN که در برنامه هست در اين نصب دوباره محاسبه و با دقت چاپي هر جدول مقايسه شده است</source>
+        <translation>The published MPN tables built into the program, recomputed on this installation and compared at each table&apos;s printed precision.</translation>
+    </message>
+    <message>
+        <source>برنامه</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>بازبيني منبع</source>
+        <translation>Source revision</translation>
+    </message>
+    <message>
+        <source>کامپايلر</source>
+        <translation>Compiler</translation>
+    </message>
+    <message>
+        <source>نسخه Qt در ساخت و در اجرا</source>
+        <translation>Qt version, built and running</translation>
+    </message>
+    <message>
+        <source>تاريخ ساخت</source>
+        <translation>Build date</translation>
+    </message>
+    <message>
+        <source>سيستم عامل</source>
+        <translation>Operating system</translation>
+    </message>
+    <message>
+        <source>تاريخ و زمان بررسي</source>
+        <translation>Checked at</translation>
+    </message>
+    <message>
+        <source>جدول ها</source>
+        <translation>Tables</translation>
+    </message>
+    <message>
+        <source>جدول</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>بررسي شده</source>
+        <translation>Checked</translation>
+    </message>
+    <message>
+        <source>موافق</source>
+        <translation>Agreed</translation>
+    </message>
+    <message>
+        <source>همه جدول ها</source>
+        <translation>All tables</translation>
+    </message>
+    <message>
+        <source>اختلاف ها</source>
+        <translation>Differences</translation>
+    </message>
+    <message>
+        <source>اختلافي نيست</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>چاپ شده</source>
+        <translation>printed</translation>
+    </message>
+    <message>
+        <source>محاسبه شده</source>
+        <translation>computed</translation>
+    </message>
+    <message>
+        <source>نتيجه: هر مقدار بررسي شده موافق است يا اختلافش دليل دارد (%1)</source>
+        <translation>Result: every value checked agrees or differs for the reason given (%1)</translation>
+    </message>
+    <message>
+        <source>نتيجه: رد شد؛ اختلافي بي دليل در بالا آمده است (%1)</source>
+        <translation>Result: FAILED; a difference without a known reason is listed above (%1)</translation>
+    </message>
+    <message>
+        <source>امضا</source>
+        <translation>Signature</translation>
     </message>
 </context>
 </TS>
