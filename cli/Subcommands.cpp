@@ -4,12 +4,14 @@
 #include <cstring>
 
 // ---- Command headers: add yours below this line. ----
+#include "cli/RegisterCommand.h"
 
 namespace tubewise::cli {
 
 std::vector<Subcommand> MakeSubcommands() {
     std::vector<Subcommand> commands;
     // ---- Commands: add yours below this line, one push_back each. ----
+    commands.push_back({"register", RunRegisterCommand});
     return commands;
 }
 
