@@ -8,16 +8,13 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLocale>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <map>
 
-#include "cli/JsonNumber.h"
 #include "cli/OutputTarget.h"
 #include "cli/Report.h"
 #include "cli/Section.h"
@@ -253,62 +250,152 @@ bool ReadInputs(const QCommandLineParser& parser, const Options& o, bool require
     return true;
 }
 
-QJsonValue Optional(const std::optional<double>& x) {
-    return x ? JsonNumber(*x) : QJsonValue();
+// Records as JSON, written directly: a listing of 100,000 records is written in a fraction
+// of the time a document tree of them takes.
+class JsonWriter {
+  public:
+    std::string text;
+
+    void Open(char bracket) {
+        Separate();
+        text += bracket;
+        first_ = true;
+    }
+    void Close(char bracket) {
+        text += bracket;
+        first_ = false;
+    }
+    void Key(std::string_view key) {
+        Separate();
+        String(key);
+        text += ':';
+        first_ = true;
+    }
+    void Value(std::string_view value) {
+        Separate();
+        String(value);
+    }
+    void Value(bool flag) {
+        Separate();
+        text += flag ? "true" : "false";
+    }
+    void Value(std::int64_t n) {
+        Separate();
+        text += std::to_string(n);
+    }
+    // Shortest text that reads back to the same double; null where it is not finite.
+    void Value(double x) {
+        Separate();
+        text += std::isfinite(x) ? reg::NumberText(x) : std::string("null");
+    }
+    void Value(const std::optional<double>& x) { Value(x ? *x : std::nan("")); }
+    void NewLine() { text += '\n'; }
+    // Before the next element of an array, on a line of its own.
+    void NextLine() {
+        Separate();
+        text += '\n';
+        first_ = true;
+    }
+
+  private:
+    void Separate() {
+        if (!first_) text += ',';
+        first_ = false;
+    }
+    void String(std::string_view value) {
+        text += '"';
+        for (const char c : value) {
+            const auto u = static_cast<unsigned char>(c);
+            if (c == '"' || c == '\\') {
+                text += '\\';
+                text += c;
+            } else if (u < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
+                text += escaped;
+            } else {
+                text += c;
+            }
+        }
+        text += '"';
+    }
+    bool first_ = true;
+};
+
+template <typename T>
+void Field(JsonWriter& w, std::string_view key, const T& value) {
+    w.Key(key);
+    w.Value(value);
 }
 
-QJsonObject RecordJson(const reg::RecordVersion& v, double limit) {
+void RecordJson(JsonWriter& w, const reg::RecordVersion& v, double limit) {
     const reg::RecordInputs& in = v.inputs;
     const reg::RecordResults& r = v.results;
-    QJsonArray rows;
-    for (const GridRowTexts& row : in.rows) rows.append(QString::fromStdString(reg::RowText(row)));
-    const QJsonObject inputs{
-        {QStringLiteral("design"), QString::fromUtf8(reg::DesignName(in.design))},
-        {QStringLiteral("rows"), rows},
-        {QStringLiteral("tray_counts"), QString::fromStdString(in.trayCounts)},
-        {QStringLiteral("dilution_factor"), JsonNumber(in.dilutionFactor)},
-        {QStringLiteral("decimal_separator"), QString::fromStdString(in.decimalSeparator)},
-        {QStringLiteral("ci_method"), QString::fromUtf8(stats::CiMethodName(in.ciMethod))},
-        {QStringLiteral("ci_level"), JsonNumber(in.ciLevel)},
-    };
-    const QJsonObject results{
-        {QStringLiteral("dilutions"), r.dilutions},
-        {QStringLiteral("grid_mpn_per_ml"), JsonNumber(r.gridMpnPerMl)},
-        {QStringLiteral("grid_mpn_per_100ml"), JsonNumber(r.gridMpnPer100Ml)},
-        {QStringLiteral("grid_lower_bound"), r.gridLowerBound},
-        {QStringLiteral("max_likelihood"), JsonNumber(r.maxLikelihood)},
-        {QStringLiteral("thomas_defined"), r.thomasPer100Ml.has_value()},
-        {QStringLiteral("thomas_per_100ml"), Optional(r.thomasPer100Ml)},
-        {QStringLiteral("mle_kind"), QString::fromUtf8(reg::MleKindName(r.mleKind))},
-        {QStringLiteral("mle_per_ml"), Optional(r.mlePerMl)},
-        {QStringLiteral("mle_infinite"), r.mleKind == stats::MleKind::Infinite},
-        {QStringLiteral("bias_adjusted_per_ml"), Optional(r.biasAdjustedPerMl)},
-        {QStringLiteral("ci_method"), QString::fromUtf8(stats::CiMethodName(in.ciMethod))},
-        {QStringLiteral("ci_level"), JsonNumber(in.ciLevel)},
-        {QStringLiteral("ci_low_per_ml"), JsonNumber(r.ciLowPerMl)},
-        {QStringLiteral("ci_high_per_ml"), Optional(r.ciHighPerMl)},
-        {QStringLiteral("rarity_index"), JsonNumber(r.rarityIndex)},
-        {QStringLiteral("improbable"), r.improbable},
-        {QStringLiteral("grid_advice"), QString::fromUtf8(reg::AdviceName(r.gridAdvice))},
-        {QStringLiteral("thomas_advice"), QString::fromUtf8(reg::AdviceName(r.thomasAdvice))},
-    };
-    return QJsonObject{
-        {QStringLiteral("record"), static_cast<qint64>(v.record)},
-        {QStringLiteral("version"), v.version},
-        {QStringLiteral("sample_id"), QString::fromStdString(v.sampleId)},
-        {QStringLiteral("site"), QString::fromStdString(v.site)},
-        {QStringLiteral("sampled_at"), QString::fromStdString(v.sampledAt)},
-        {QStringLiteral("received_at"), QString::fromStdString(v.receivedAt)},
-        {QStringLiteral("holding_hours"), Optional(reg::HoldingHours(v))},
-        {QStringLiteral("holding_exceeded"), reg::HoldingExceeded(v, limit)},
-        {QStringLiteral("analyst"), QString::fromStdString(v.analyst)},
-        {QStringLiteral("inputs"), inputs},
-        {QStringLiteral("results"), results},
-        {QStringLiteral("program_version"), QString::fromStdString(v.programVersion)},
-        {QStringLiteral("saved_at"), QString::fromStdString(v.savedAt)},
-        {QStringLiteral("saved_by"), QString::fromStdString(v.savedBy)},
-        {QStringLiteral("reason"), QString::fromStdString(v.reason)},
-    };
+    w.Open('{');
+    Field(w, "record", static_cast<std::int64_t>(v.record));
+    Field(w, "version", static_cast<std::int64_t>(v.version));
+    Field(w, "sample_id", std::string_view(v.sampleId));
+    Field(w, "site", std::string_view(v.site));
+    Field(w, "sampled_at", std::string_view(v.sampledAt));
+    Field(w, "received_at", std::string_view(v.receivedAt));
+    Field(w, "holding_hours", reg::HoldingHours(v));
+    Field(w, "holding_exceeded", reg::HoldingExceeded(v, limit));
+    Field(w, "analyst", std::string_view(v.analyst));
+    w.Key("inputs");
+    w.Open('{');
+    Field(w, "design", reg::DesignName(in.design));
+    w.Key("rows");
+    w.Open('[');
+    for (const GridRowTexts& row : in.rows) w.Value(std::string_view(reg::RowText(row)));
+    w.Close(']');
+    Field(w, "tray_counts", std::string_view(in.trayCounts));
+    Field(w, "dilution_factor", in.dilutionFactor);
+    Field(w, "decimal_separator", std::string_view(in.decimalSeparator));
+    Field(w, "ci_method", stats::CiMethodName(in.ciMethod));
+    Field(w, "ci_level", in.ciLevel);
+    w.Close('}');
+    w.Key("results");
+    w.Open('{');
+    Field(w, "dilutions", static_cast<std::int64_t>(r.dilutions));
+    Field(w, "grid_mpn_per_ml", r.gridMpnPerMl);
+    Field(w, "grid_mpn_per_100ml", r.gridMpnPer100Ml);
+    Field(w, "grid_lower_bound", r.gridLowerBound);
+    Field(w, "max_likelihood", r.maxLikelihood);
+    Field(w, "thomas_defined", r.thomasPer100Ml.has_value());
+    Field(w, "thomas_per_100ml", r.thomasPer100Ml);
+    Field(w, "mle_kind", reg::MleKindName(r.mleKind));
+    Field(w, "mle_per_ml", r.mlePerMl);
+    Field(w, "mle_infinite", r.mleKind == stats::MleKind::Infinite);
+    Field(w, "bias_adjusted_per_ml", r.biasAdjustedPerMl);
+    Field(w, "ci_method", stats::CiMethodName(in.ciMethod));
+    Field(w, "ci_level", in.ciLevel);
+    Field(w, "ci_low_per_ml", r.ciLowPerMl);
+    Field(w, "ci_high_per_ml", r.ciHighPerMl);
+    Field(w, "rarity_index", r.rarityIndex);
+    Field(w, "improbable", r.improbable);
+    Field(w, "grid_advice", reg::AdviceName(r.gridAdvice));
+    Field(w, "thomas_advice", reg::AdviceName(r.thomasAdvice));
+    w.Close('}');
+    Field(w, "program_version", std::string_view(v.programVersion));
+    Field(w, "saved_at", std::string_view(v.savedAt));
+    Field(w, "saved_by", std::string_view(v.savedBy));
+    Field(w, "reason", std::string_view(v.reason));
+    w.Close('}');
+}
+
+// A JSON array, one record a line.
+QByteArray JsonArray(const std::vector<const reg::RecordVersion*>& versions, double limit) {
+    JsonWriter w;
+    w.text.reserve(versions.size() * 1200 + 4);
+    w.Open('[');
+    for (const reg::RecordVersion* v : versions) {
+        w.NextLine();
+        RecordJson(w, *v, limit);
+    }
+    w.NewLine();
+    w.Close(']');
+    w.NewLine();
+    return QByteArray::fromStdString(w.text);
 }
 
 QString Figure(double x) { return QString::number(x, 'g', 6); }
@@ -365,7 +452,7 @@ void Stamp(reg::RecordVersion& v) {
 int NotStored(const reg::RecordVersion& v, double limit, const QString& why) {
     Say(stderr, QStringLiteral("tubewise-cli register: the record was NOT saved: ") + why +
                     QStringLiteral("\nThe results, to keep by hand:\n") +
-                    QString::fromUtf8(QJsonDocument(RecordJson(v, limit)).toJson()));
+                    QString::fromUtf8(JsonArray({&v}, limit)));
     return kExitCannotCreate;
 }
 
@@ -444,18 +531,35 @@ int List(const QCommandLineParser& parser, const Options& o, double limit) {
     QString why;
     auto store = OpenStore(parser, o, &why);
     if (!store) return Failure(kExitCannotOpen, why);
-    const auto records = store->Latest(&why);
-    if (!records) return Failure(kExitCannotOpen, why);
-    if (parser.isSet(o.json)) {
-        QJsonArray array;
-        for (const reg::RecordVersion& v : *records)
-            if (filter.Matches(v)) array.append(RecordJson(v, limit));
-        return Print(QJsonDocument(array).toJson());
+    // Written as read, a block at a time: the whole listing is never held at once.
+    const bool json = parser.isSet(o.json);
+    JsonWriter w;
+    if (json) {
+        w.Open('[');
+    } else {
+        w.text = Std(kListHeader);
     }
-    QString text = kListHeader;
-    for (const reg::RecordVersion& v : *records)
-        if (filter.Matches(v)) text += RecordLine(v, limit) + QLatin1Char('\n');
-    return Print(text.toUtf8());
+    int status = kExitOk;
+    const bool read = store->VisitLatest(
+        [&](const reg::RecordVersion& v) {
+            if (!filter.Matches(v)) return true;
+            if (json) {
+                w.NextLine();
+                RecordJson(w, v, limit);
+            } else {
+                w.text += Std(RecordLine(v, limit)) + '\n';
+            }
+            if (w.text.size() > (1 << 20)) {
+                status = Print(QByteArray::fromStdString(w.text));
+                w.text.clear();
+            }
+            return status == kExitOk;
+        },
+        &why);
+    if (status != kExitOk) return status;
+    if (!read) return Failure(kExitCannotOpen, why);
+    if (json) w.text += "\n]\n";
+    return Print(QByteArray::fromStdString(w.text));
 }
 
 int History(const QCommandLineParser& parser, const Options& o, double limit) {
@@ -469,9 +573,9 @@ int History(const QCommandLineParser& parser, const Options& o, double limit) {
     if (versions->empty())
         return Usage(QStringLiteral("there is no record %1 in %2").arg(*record).arg(store->Location()));
     if (parser.isSet(o.json)) {
-        QJsonArray array;
-        for (const reg::RecordVersion& v : *versions) array.append(RecordJson(v, limit));
-        return Print(QJsonDocument(array).toJson());
+        std::vector<const reg::RecordVersion*> all;
+        for (const reg::RecordVersion& v : *versions) all.push_back(&v);
+        return Print(JsonArray(all, limit));
     }
     QString text;
     for (const reg::RecordVersion& v : *versions) {

@@ -13,7 +13,7 @@ std::variant<RecordResults, ComputeRefusal> ComputeResults(const RecordInputs& i
         return ComputeRefusal{"Tray not supported",
                               "this version of Tubewise cannot compute a " +
                                   std::string(DesignName(inputs.design)) +
-                                  " tray yet; the record was not saved",
+                                  " tray yet",
                               0};
     if (inputs.rows.empty() || inputs.rows.size() > static_cast<std::size_t>(kGridRows))
         return ComputeRefusal{"Rows", "give 1 to 5 rows VOLUME:POSITIVE:NEGATIVE", 0};

@@ -90,21 +90,24 @@ constexpr const char* kSchema2Server[] = {
 // Any number that names this program's lock among the server's advisory locks.
 constexpr qint64 kServerWriteLock = 0x7475626577697365;  // "tubewise"
 
-QString ColumnList() {
+// `count` first columns; listings leave the content and hashes (most of the bytes) unread.
+QString ColumnList(int count = kColumnCount) {
     QStringList names;
-    for (const char* name : kColumns) names << QLatin1String(name);
+    for (int i = 0; i < count; ++i) names << QStringLiteral("v.") + QLatin1String(kColumns[i]);
     return names.join(QStringLiteral(", "));
 }
 
-QString SelectVersions(const QString& tail) {
-    return QStringLiteral("SELECT %1 FROM record_versions v %2").arg(ColumnList(), tail);
+QString SelectVersions(const QString& tail, int count = kContent) {
+    return QStringLiteral("SELECT %1 FROM record_versions v %2").arg(ColumnList(count), tail);
 }
 
 QString InsertVersion() {
     QStringList marks;
     for (int i = 0; i < kColumnCount; ++i) marks << QStringLiteral("?");
+    QStringList names;
+    for (const char* name : kColumns) names << QLatin1String(name);
     return QStringLiteral("INSERT INTO record_versions (%1) VALUES (%2)")
-        .arg(ColumnList(), marks.join(QStringLiteral(", ")));
+        .arg(names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
 }
 
 QString Reason(const QSqlError& error) {
@@ -229,25 +232,38 @@ QString ChainHash(const QString& previous, const std::string& content) {
     return QString::fromLatin1(hash.result().toHex());
 }
 
-// Reads versions with one query; nullopt when a row cannot be read back as a version.
-std::optional<std::vector<RecordVersion>> ReadVersions(QSqlQuery& q, QString* error) {
+// Runs the query and hands each version to `visit`; false with *error set when a row cannot
+// be read back as a version.
+bool VisitVersions(QSqlQuery& q, const RegisterStore::Visitor& visit, QString* error) {
     q.setForwardOnly(true);
-    if (!Exec(q, error)) return std::nullopt;
-    std::vector<RecordVersion> out;
+    if (!Exec(q, error)) return false;
     while (q.next()) {
-        auto v = VersionOf(q);
+        const auto v = VersionOf(q);
         if (!v) {
             *error = QStringLiteral("record %1 version %2 cannot be read; run verify")
                          .arg(q.value(1).toLongLong())
                          .arg(q.value(2).toInt());
-            return std::nullopt;
+            return false;
         }
-        out.push_back(std::move(*v));
+        if (!visit(*v)) return true;
     }
     if (q.lastError().isValid()) {
         *error = Reason(q.lastError());
-        return std::nullopt;
+        return false;
     }
+    return true;
+}
+
+std::optional<std::vector<RecordVersion>> ReadVersions(QSqlQuery& q, QString* error) {
+    std::vector<RecordVersion> out;
+    const bool ok = VisitVersions(
+        q,
+        [&](const RecordVersion& v) {
+            out.push_back(v);
+            return true;
+        },
+        error);
+    if (!ok) return std::nullopt;
     return out;
 }
 
@@ -446,6 +462,15 @@ std::optional<RecordVersion> RegisterStore::Append(std::int64_t record, int vers
 }
 
 std::optional<RecordVersion> RegisterStore::Add(RecordVersion draft, QString* error) {
+    std::vector<RecordVersion> one;
+    one.push_back(std::move(draft));
+    auto stored = AddAll(std::move(one), error);
+    if (!stored) return std::nullopt;
+    return std::move(stored->front());
+}
+
+std::optional<std::vector<RecordVersion>> RegisterStore::AddAll(std::vector<RecordVersion> drafts,
+                                                                QString* error) {
     if (!BeginWrite(error)) return std::nullopt;
     QSqlQuery last(Db());
     last.prepare(QStringLiteral("SELECT MAX(record) FROM record_versions"));
@@ -454,12 +479,19 @@ std::optional<RecordVersion> RegisterStore::Add(RecordVersion draft, QString* er
         Rollback();
         return std::nullopt;
     }
-    draft.reason.clear();
-    auto stored = Append(last.value(0).toLongLong() + 1, 1, std::move(draft), error);
-    if (!stored || !Commit(error)) {
-        if (!stored) Rollback();
-        return std::nullopt;
+    std::int64_t record = last.value(0).toLongLong();
+    std::vector<RecordVersion> stored;
+    stored.reserve(drafts.size());
+    for (RecordVersion& draft : drafts) {
+        draft.reason.clear();
+        auto version = Append(++record, 1, std::move(draft), error);
+        if (!version) {
+            Rollback();
+            return std::nullopt;
+        }
+        stored.push_back(std::move(*version));
     }
+    if (!Commit(error)) return std::nullopt;
     return stored;
 }
 
@@ -486,12 +518,26 @@ std::optional<RecordVersion> RegisterStore::Amend(std::int64_t record, RecordVer
     return stored;
 }
 
+namespace {
+
+QString LatestQuery() {
+    return SelectVersions(
+        QStringLiteral("WHERE NOT EXISTS (SELECT 1 FROM record_versions n"
+                       " WHERE n.record = v.record AND n.version > v.version) ORDER BY v.record"));
+}
+
+}  // namespace
+
 std::optional<std::vector<RecordVersion>> RegisterStore::Latest(QString* error) {
     QSqlQuery q(Db());
-    q.prepare(SelectVersions(QStringLiteral(
-        "JOIN (SELECT record AS r, MAX(version) AS last FROM record_versions GROUP BY record) m"
-        " ON v.record = m.r AND v.version = m.last ORDER BY v.record")));
+    q.prepare(LatestQuery());
     return ReadVersions(q, error);
+}
+
+bool RegisterStore::VisitLatest(const Visitor& visit, QString* error) {
+    QSqlQuery q(Db());
+    q.prepare(LatestQuery());
+    return VisitVersions(q, visit, error);
 }
 
 std::optional<std::vector<RecordVersion>> RegisterStore::History(std::int64_t record,
@@ -520,7 +566,7 @@ VerifyOutcome RegisterStore::Verify() {
     QSqlQuery q(Db());
     q.setForwardOnly(true);
     QString error;
-    q.prepare(SelectVersions(QStringLiteral("ORDER BY seq")));
+    q.prepare(SelectVersions(QStringLiteral("ORDER BY seq"), kColumnCount));
     if (!Exec(q, &error)) return fail(0, 0, QStringLiteral("cannot be read: ") + error);
     // Many samples share their inputs: each distinct set is computed once.
     std::unordered_map<std::string, std::variant<RecordResults, ComputeRefusal>> computed;
@@ -597,7 +643,7 @@ bool RegisterStore::Backup(const QString& path, QString* error) {
         }
         QSqlQuery from(db);
         from.setForwardOnly(true);
-        from.prepare(SelectVersions(QStringLiteral("ORDER BY seq")));
+        from.prepare(SelectVersions(QStringLiteral("ORDER BY seq"), kColumnCount));
         bool ok = Exec(from, error) && copy->BeginWrite(error);
         if (ok) {
             QSqlQuery to(copy->Db());

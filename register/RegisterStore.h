@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -51,11 +52,18 @@ class RegisterStore {
     // Appends version 1 of a new record; the register gives its number. Returns the version
     // as stored, or nullopt with *error set (the register is then as it was).
     std::optional<RecordVersion> Add(RecordVersion draft, QString* error);
+    // Appends a new record for each draft, all in one transaction (an import): all or none.
+    std::optional<std::vector<RecordVersion>> AddAll(std::vector<RecordVersion> drafts,
+                                                     QString* error);
     // Appends the next version of `record`; `draft.reason` must not be empty.
     std::optional<RecordVersion> Amend(std::int64_t record, RecordVersion draft, QString* error);
 
     // The latest version of every record, by record number.
     std::optional<std::vector<RecordVersion>> Latest(QString* error);
+    // The same, handed one at a time to `visit` (which returns false to stop), so that a
+    // listing of the whole register never holds it all at once.
+    using Visitor = std::function<bool(const RecordVersion&)>;
+    bool VisitLatest(const Visitor& visit, QString* error);
     // Every version of one record, oldest first; empty when there is no such record.
     std::optional<std::vector<RecordVersion>> History(std::int64_t record, QString* error);
     // Every version in the order they were written.
