@@ -1,6 +1,7 @@
 // The record model: names, the canonical text of a version, dates and the holding-time rule.
 #include "register/Record.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -91,6 +92,17 @@ std::optional<Design> ParseDesign(std::string_view name) {
     for (const Design d : {Design::Tubes, Design::Tray51, Design::Tray97})
         if (DesignName(d) == name) return d;
     return std::nullopt;
+}
+
+bool operator==(const RecordInputs& a, const RecordInputs& b) {
+    const auto sameRow = [](const GridRowTexts& x, const GridRowTexts& y) {
+        return x.volume == y.volume && x.positive == y.positive && x.negative == y.negative;
+    };
+    return a.design == b.design &&
+           std::equal(a.rows.begin(), a.rows.end(), b.rows.begin(), b.rows.end(), sameRow) &&
+           a.trayCounts == b.trayCounts && a.dilutionFactor == b.dilutionFactor &&
+           a.decimalSeparator == b.decimalSeparator && a.ciMethod == b.ciMethod &&
+           a.ciLevel == b.ciLevel;
 }
 
 std::string RowText(const GridRowTexts& row) {

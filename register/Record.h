@@ -33,7 +33,7 @@ struct RecordInputs {
     stats::CiMethod ciMethod = stats::CiMethod::Jarvis;
     double ciLevel = 0.95;
 
-    friend bool operator==(const RecordInputs&, const RecordInputs&) = default;
+    friend bool operator==(const RecordInputs& a, const RecordInputs& b);
 };
 
 // "10:5:0": a row as it was typed on the command line, the cells joined by ':'.
