@@ -92,8 +92,12 @@ void BM_Verify100k(benchmark::State& state) {
         if (!outcome.intact || outcome.versions != 100000) state.SkipWithError("not intact");
     }
 }
-BENCHMARK(BM_Verify100k)->Unit(benchmark::kMillisecond)->Iterations(1)->Arg(0)->Arg(1)->ArgNames(
-    {"distinct"});
+BENCHMARK(BM_Verify100k)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgNames({"distinct"});
 
 }  // namespace
 

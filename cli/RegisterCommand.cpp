@@ -28,8 +28,8 @@ namespace tubewise::cli {
 
 namespace {
 
-constexpr int kExitVerifyFailed = 65;    // the register's content, chain or results differ
-constexpr int kExitCannotOpen = 66;      // the register cannot be opened or read
+constexpr int kExitVerifyFailed = 65;  // the register's content, chain or results differ
+constexpr int kExitCannotOpen = 66;    // the register cannot be opened or read
 
 struct Options {
     QCommandLineOption db{QStringLiteral("db"),
@@ -130,8 +130,9 @@ int Print(const QByteArray& bytes) {
     errno = 0;
     if (std::fwrite(bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0)
         return kExitOk;
-    return Failure(kExitCannotCreate, QStringLiteral("cannot write standard output: ") +
-                                          QString::fromLocal8Bit(std::strerror(errno ? errno : EIO)));
+    return Failure(kExitCannotCreate,
+                   QStringLiteral("cannot write standard output: ") +
+                       QString::fromLocal8Bit(std::strerror(errno ? errno : EIO)));
 }
 
 QString UserName() {
@@ -143,7 +144,9 @@ QString UserName() {
     return QString::number(::getuid());
 }
 
-std::string Std(const QString& text) { return text.toStdString(); }
+std::string Std(const QString& text) {
+    return text.toStdString();
+}
 
 // The holding limit, or a usage error.
 std::optional<double> HoldingLimit(const QCommandLineParser& parser, const Options& o,
@@ -219,8 +222,8 @@ bool ReadInputs(const QCommandLineParser& parser, const Options& o, bool require
         const qsizetype colon = value.indexOf(QLatin1Char(':'));
         const auto design = reg::ParseDesign(Std(value.left(colon)));
         if (colon < 0 || !design || *design == reg::Design::Tubes) {
-            *why = QStringLiteral("--tray takes tray51:COUNTS or tray97:COUNTS, not '%1'")
-                       .arg(value);
+            *why =
+                QStringLiteral("--tray takes tray51:COUNTS or tray97:COUNTS, not '%1'").arg(value);
             return false;
         }
         double factor = 1;
@@ -398,7 +401,9 @@ QByteArray JsonArray(const std::vector<const reg::RecordVersion*>& versions, dou
     return QByteArray::fromStdString(w.text);
 }
 
-QString Figure(double x) { return QString::number(x, 'g', 6); }
+QString Figure(double x) {
+    return QString::number(x, 'g', 6);
+}
 
 // One line of a listing: the record, its sample, its figures and its flags.
 QString RecordLine(const reg::RecordVersion& v, double limit) {
@@ -418,8 +423,8 @@ QString RecordLine(const reg::RecordVersion& v, double limit) {
     return line;
 }
 
-const QString kListHeader =
-    QStringLiteral("record\tversion\tsample\tsite\tsampled\tgrid_mpn_per_100ml\texact_mpn_per_100ml\n");
+const QString kListHeader = QStringLiteral(
+    "record\tversion\tsample\tsite\tsampled\tgrid_mpn_per_100ml\texact_mpn_per_100ml\n");
 
 std::unique_ptr<reg::RegisterStore> OpenStore(const QCommandLineParser& parser, const Options& o,
                                               QString* error) {
@@ -504,7 +509,8 @@ int Amend(const QCommandLineParser& parser, const Options& o, double limit) {
     const auto history = store->History(*record, &why);
     if (!history) return Failure(kExitCannotOpen, why);
     if (history->empty())
-        return Usage(QStringLiteral("there is no record %1 in %2").arg(*record).arg(store->Location()));
+        return Usage(
+            QStringLiteral("there is no record %1 in %2").arg(*record).arg(store->Location()));
     reg::RecordVersion v = history->back();
     if (!ReadFields(parser, o, v, &why) || !ReadInputs(parser, o, false, v.inputs, &why))
         return Usage(why);
@@ -571,7 +577,8 @@ int History(const QCommandLineParser& parser, const Options& o, double limit) {
     const auto versions = store->History(*record, &why);
     if (!versions) return Failure(kExitCannotOpen, why);
     if (versions->empty())
-        return Usage(QStringLiteral("there is no record %1 in %2").arg(*record).arg(store->Location()));
+        return Usage(
+            QStringLiteral("there is no record %1 in %2").arg(*record).arg(store->Location()));
     if (parser.isSet(o.json)) {
         std::vector<const reg::RecordVersion*> all;
         for (const reg::RecordVersion& v : *versions) all.push_back(&v);
@@ -579,12 +586,12 @@ int History(const QCommandLineParser& parser, const Options& o, double limit) {
     }
     QString text;
     for (const reg::RecordVersion& v : *versions) {
-        text += QStringLiteral("version %1, saved %2 by %3%4\n")
-                    .arg(v.version)
-                    .arg(QString::fromStdString(v.savedAt), QString::fromStdString(v.savedBy),
-                         v.reason.empty() ? QStringLiteral(" (original)")
-                                          : QStringLiteral(": ") +
-                                                QString::fromStdString(v.reason));
+        text +=
+            QStringLiteral("version %1, saved %2 by %3%4\n")
+                .arg(v.version)
+                .arg(QString::fromStdString(v.savedAt), QString::fromStdString(v.savedBy),
+                     v.reason.empty() ? QStringLiteral(" (original)")
+                                      : QStringLiteral(": ") + QString::fromStdString(v.reason));
         text += QStringLiteral("  ") + RecordLine(v, limit) + QLatin1Char('\n');
     }
     return Print(text.toUtf8());
@@ -596,7 +603,8 @@ int Verify(const QCommandLineParser& parser, const Options& o) {
     if (!store) return Failure(kExitCannotOpen, why);
     const reg::VerifyOutcome outcome = store->Verify();
     if (!outcome.intact) {
-        if (outcome.badRecord == 0) return Failure(kExitVerifyFailed, QStringLiteral("the register ") + outcome.what);
+        if (outcome.badRecord == 0)
+            return Failure(kExitVerifyFailed, QStringLiteral("the register ") + outcome.what);
         return Failure(kExitVerifyFailed, QStringLiteral("record %1 differs (version %2): %3")
                                               .arg(outcome.badRecord)
                                               .arg(outcome.badVersion)

@@ -29,7 +29,9 @@ void Put(std::string& out, std::string_view key, std::string_view value) {
     out += '\n';
 }
 
-void PutNumber(std::string& out, std::string_view key, double x) { Put(out, key, NumberText(x)); }
+void PutNumber(std::string& out, std::string_view key, double x) {
+    Put(out, key, NumberText(x));
+}
 
 void PutOptional(std::string& out, std::string_view key, const std::optional<double>& x) {
     Put(out, key, x ? NumberText(*x) : std::string("none"));
@@ -39,7 +41,9 @@ void PutFlag(std::string& out, std::string_view key, bool flag) {
     Put(out, key, flag ? "true" : "false");
 }
 
-bool IsLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeap(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -168,7 +172,9 @@ std::optional<std::vector<GridRowTexts>> DecodeRows(std::string_view text) {
     return rows;
 }
 
-std::string_view AdviceName(Advice advice) { return advice == Advice::Red ? "red" : "green"; }
+std::string_view AdviceName(Advice advice) {
+    return advice == Advice::Red ? "red" : "green";
+}
 
 std::string_view MleKindName(stats::MleKind kind) {
     switch (kind) {

@@ -12,8 +12,7 @@ std::variant<RecordResults, ComputeRefusal> ComputeResults(const RecordInputs& i
     if (inputs.design != Design::Tubes)
         return ComputeRefusal{"Tray not supported",
                               "this version of Tubewise cannot compute a " +
-                                  std::string(DesignName(inputs.design)) +
-                                  " tray yet",
+                                  std::string(DesignName(inputs.design)) + " tray yet",
                               0};
     if (inputs.rows.empty() || inputs.rows.size() > static_cast<std::size_t>(kGridRows))
         return ComputeRefusal{"Rows", "give 1 to 5 rows VOLUME:POSITIVE:NEGATIVE", 0};
@@ -26,8 +25,10 @@ std::variant<RecordResults, ComputeRefusal> ComputeResults(const RecordInputs& i
     options.statistics = stats::StatisticsOptions{inputs.ciMethod, inputs.ciLevel};
     const Calculation calc = Calculate(grid, static_cast<int>(inputs.rows.size()),
                                        NumberLocale{inputs.decimalSeparator}, options);
-    if (calc.refusal) return ComputeRefusal{calc.refusal->title, calc.refusal->prompt, calc.refusalRow};
-    if (!calc.showResults()) return ComputeRefusal{"Calculation", "the series cannot be computed", 0};
+    if (calc.refusal)
+        return ComputeRefusal{calc.refusal->title, calc.refusal->prompt, calc.refusalRow};
+    if (!calc.showResults())
+        return ComputeRefusal{"Calculation", "the series cannot be computed", 0};
     if (!calc.statistics || calc.statistics->check.fault != stats::SeriesFault::None) {
         const stats::SeriesCheck check =
             calc.statistics ? calc.statistics->check : stats::SeriesCheck{};

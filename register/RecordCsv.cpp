@@ -15,8 +15,12 @@ struct CsvColumn {
     std::function<std::string(const RecordVersion&, bool superseded, double limit)> value;
 };
 
-std::string Flag(bool flag) { return flag ? "true" : "false"; }
-std::string Optional(const std::optional<double>& x) { return x ? NumberText(*x) : std::string(); }
+std::string Flag(bool flag) {
+    return flag ? "true" : "false";
+}
+std::string Optional(const std::optional<double>& x) {
+    return x ? NumberText(*x) : std::string();
+}
 
 std::string Rows(const RecordInputs& in) {
     std::string out;

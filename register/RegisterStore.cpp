@@ -27,17 +27,43 @@ namespace tubewise::reg {
 namespace {
 
 // Every column of a version, in the order of the queries below.
-constexpr const char* kColumns[] = {
-    "seq",           "record",           "version",          "sample_id",
-    "site",          "sampled_at",       "received_at",      "analyst",
-    "design",        "input_rows",       "tray_counts",      "dilution_factor",
-    "decimal_separator", "ci_method",    "ci_level",         "dilutions",
-    "grid_mpn_per_ml", "grid_mpn_per_100ml", "grid_lower_bound", "max_likelihood",
-    "thomas_per_100ml", "mle_kind",      "mle_per_ml",       "bias_adjusted_per_ml",
-    "ci_low_per_ml", "ci_high_per_ml",   "rarity_index",     "improbable",
-    "grid_advice",   "thomas_advice",    "program_version",  "saved_at",
-    "saved_by",      "reason",           "content",          "prev_hash",
-    "hash"};
+constexpr const char* kColumns[] = {"seq",
+                                    "record",
+                                    "version",
+                                    "sample_id",
+                                    "site",
+                                    "sampled_at",
+                                    "received_at",
+                                    "analyst",
+                                    "design",
+                                    "input_rows",
+                                    "tray_counts",
+                                    "dilution_factor",
+                                    "decimal_separator",
+                                    "ci_method",
+                                    "ci_level",
+                                    "dilutions",
+                                    "grid_mpn_per_ml",
+                                    "grid_mpn_per_100ml",
+                                    "grid_lower_bound",
+                                    "max_likelihood",
+                                    "thomas_per_100ml",
+                                    "mle_kind",
+                                    "mle_per_ml",
+                                    "bias_adjusted_per_ml",
+                                    "ci_low_per_ml",
+                                    "ci_high_per_ml",
+                                    "rarity_index",
+                                    "improbable",
+                                    "grid_advice",
+                                    "thomas_advice",
+                                    "program_version",
+                                    "saved_at",
+                                    "saved_by",
+                                    "reason",
+                                    "content",
+                                    "prev_hash",
+                                    "hash"};
 constexpr int kColumnCount = static_cast<int>(std::size(kColumns));
 enum Column { kSeq = 0, kContent = 34, kPrevHash = 35, kHash = 36 };
 
@@ -128,8 +154,12 @@ bool ExecText(const QSqlDatabase& db, const QString& sql, QString* error) {
     return false;
 }
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
-std::string Std(const QVariant& v) { return v.toString().toStdString(); }
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string Std(const QVariant& v) {
+    return v.toString().toStdString();
+}
 
 QVariant Optional(const std::optional<double>& x) {
     return x ? QVariant(*x) : QVariant(QMetaType(QMetaType::Double));
@@ -270,8 +300,8 @@ std::optional<std::vector<RecordVersion>> ReadVersions(QSqlQuery& q, QString* er
 }  // namespace
 
 QString DefaultRegisterLocation() {
-    const QString named = QProcessEnvironment::systemEnvironment().value(
-        QStringLiteral("TUBEWISE_REGISTER"));
+    const QString named =
+        QProcessEnvironment::systemEnvironment().value(QStringLiteral("TUBEWISE_REGISTER"));
     if (!named.isEmpty()) return named;
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
            QStringLiteral("/register.sqlite");
@@ -293,15 +323,18 @@ RegisterStore::~RegisterStore() {
     QSqlDatabase::removeDatabase(connection_);
 }
 
-QSqlDatabase RegisterStore::Db() const { return QSqlDatabase::database(connection_, false); }
+QSqlDatabase RegisterStore::Db() const {
+    return QSqlDatabase::database(connection_, false);
+}
 
 std::unique_ptr<RegisterStore> RegisterStore::Open(const QString& location, QString* error,
                                                    int schemaVersion) {
-    const QString connection = QStringLiteral("tubewise-register-") + QUuid::createUuid().toString();
+    const QString connection =
+        QStringLiteral("tubewise-register-") + QUuid::createUuid().toString();
     std::unique_ptr<RegisterStore> store(new RegisterStore(location, connection));
     store->server_ = IsServerLocation(location);
-    const QString shown = store->server_ ? QUrl(location).toDisplayString(QUrl::RemovePassword)
-                                         : location;
+    const QString shown =
+        store->server_ ? QUrl(location).toDisplayString(QUrl::RemovePassword) : location;
     const auto fail = [&](const QString& why) {
         *error = QStringLiteral("cannot open the register %1: %2").arg(shown, why);
         return nullptr;
@@ -338,8 +371,8 @@ std::unique_ptr<RegisterStore> RegisterStore::Open(const QString& location, QStr
     QString why;
     if (!store->server_) {
         // WAL: readers never block the writer; FULL: a committed version survives a power cut.
-        for (const char* pragma :
-             {"PRAGMA busy_timeout = 30000", "PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
+        for (const char* pragma : {"PRAGMA busy_timeout = 30000", "PRAGMA journal_mode = WAL",
+                                   "PRAGMA synchronous = FULL"}) {
             if (!ExecText(db, QLatin1String(pragma), &why)) return fail(why);
         }
     }
@@ -384,8 +417,9 @@ bool RegisterStore::Migrate(int target, QString* error) {
     auto version = current();
     if (!version) return false;
     if (*version > kSchemaVersion) {
-        *error = QStringLiteral("it was written by a newer Tubewise (schema version %1; this "
-                                "program knows up to %2)")
+        *error = QStringLiteral(
+                     "it was written by a newer Tubewise (schema version %1; this "
+                     "program knows up to %2)")
                      .arg(*version)
                      .arg(kSchemaVersion);
         return false;
@@ -672,8 +706,8 @@ bool RegisterStore::Backup(const QString& path, QString* error) {
             return false;
         }
     }
-    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) !=
-        0) {
+    if (std::rename(QFile::encodeName(temporary).constData(),
+                    QFile::encodeName(path).constData()) != 0) {
         *error = QStringLiteral("cannot rename the copy to %1").arg(path);
         cleanUp();
         return false;

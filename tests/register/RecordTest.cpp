@@ -50,10 +50,13 @@ TEST(CanonicalText, EveryFieldChangesTheHashedText) {
         {"design", [](RecordVersion& v) { v.inputs.design = Design::Tray51; }},
         {"dilution", [](RecordVersion& v) { v.inputs.dilutionFactor = 10; }},
         {"separator", [](RecordVersion& v) { v.inputs.decimalSeparator = ","; }},
-        {"ci method", [](RecordVersion& v) { v.inputs.ciMethod = stats::CiMethod::LikelihoodRatio; }},
+        {"ci method",
+         [](RecordVersion& v) { v.inputs.ciMethod = stats::CiMethod::LikelihoodRatio; }},
         {"ci level", [](RecordVersion& v) { v.inputs.ciLevel = 0.99; }},
         {"grid figure in its last bit",
-         [](RecordVersion& v) { v.results.gridMpnPerMl = std::nextafter(v.results.gridMpnPerMl, 1e9); }},
+         [](RecordVersion& v) {
+             v.results.gridMpnPerMl = std::nextafter(v.results.gridMpnPerMl, 1e9);
+         }},
         {"thomas undefined", [](RecordVersion& v) { v.results.thomasPer100Ml.reset(); }},
         {"upper limit open", [](RecordVersion& v) { v.results.ciHighPerMl.reset(); }},
         {"advice", [](RecordVersion& v) { v.results.gridAdvice = Advice::Red; }},
@@ -111,9 +114,9 @@ TEST(DateTimes, OnlyRealDaysAndTimesInTheOneForm) {
     EXPECT_EQ(ParseDateTimeMinutes("1970-01-02"), 1440);
     EXPECT_EQ(ParseDateTimeMinutes("2024-02-29 23:59"),
               *ParseDateTimeMinutes("2024-03-01 00:00") - 1);
-    for (const char* bad : {"2023-02-29 10:00", "2026-13-01", "2026-04-31", "2026-01-01 24:00",
-                            "2026-01-01 10:60", "2026-01-01T10:00", "2026/01/01", "26-01-01",
-                            "2026-01-01 10:00:00", ""})
+    for (const char* bad :
+         {"2023-02-29 10:00", "2026-13-01", "2026-04-31", "2026-01-01 24:00", "2026-01-01 10:60",
+          "2026-01-01T10:00", "2026/01/01", "26-01-01", "2026-01-01 10:00:00", ""})
         EXPECT_FALSE(ParseDateTimeMinutes(bad)) << bad;
 }
 
@@ -128,7 +131,7 @@ TEST(HoldingTime, FlaggedOnlyBeyondTheLimit) {
         {"2026-11-30 08:00", "2026-12-01 14:00", 30, false},  // exactly 30 h
         {"2026-11-30 08:00", "2026-12-01 14:01", 30, true},
         {"2026-12-31 20:00", "2027-01-02 03:00", 30, true},  // across a year's end: 31 h
-        {"2026-11-30 08:00", "2026-11-30 14:00", 4, true},  // a laboratory's own limit
+        {"2026-11-30 08:00", "2026-11-30 14:00", 4, true},   // a laboratory's own limit
         {"2026-11-30 08:00", "", 30, false},                 // not yet received
         {"", "2026-12-05 08:00", 30, false},
     };
@@ -159,9 +162,8 @@ TEST(Filter, SiteSampleAndDays) {
         {{"Well 3", "W-12", "2026-11-01", "2026-11-30"}, true},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.filter.Matches(v), c.matches)
-            << c.filter.site << "|" << c.filter.sampleId << "|" << c.filter.from << "|"
-            << c.filter.to;
+        EXPECT_EQ(c.filter.Matches(v), c.matches) << c.filter.site << "|" << c.filter.sampleId
+                                                  << "|" << c.filter.from << "|" << c.filter.to;
     // Without a sampling time the record is dated by its saving.
     v.sampledAt.clear();
     EXPECT_TRUE((RecordFilter{"", "", "2026-11-30", "2026-11-30"}.Matches(v)));
@@ -179,7 +181,8 @@ TEST(ComputeResults, AgreesWithThePublishedTable) {
         std::vector<GridRowTexts> rows;
         const char* volumes[] = {"10", "1", "0.1"};
         for (int i = 0; i < 3; ++i)
-            rows.push_back({volumes[i], c.positives[i], std::to_string(3 - std::stoi(c.positives[i]))});
+            rows.push_back(
+                {volumes[i], c.positives[i], std::to_string(3 - std::stoi(c.positives[i]))});
         const auto outcome = ComputeResults(Tubes(rows));
         ASSERT_TRUE(std::holds_alternative<RecordResults>(outcome));
         const RecordResults& r = std::get<RecordResults>(outcome);

@@ -32,7 +32,8 @@ class RegisterCli : public ::testing::Test {
         return RunCli(kCli, args, QStringLiteral("C.UTF-8"), {}, env);
     }
     QJsonArray List(const QStringList& args = {}) {
-        const CliRun run = Run(QStringLiteral("list"), QStringList{QStringLiteral("--json")} + args);
+        const CliRun run =
+            Run(QStringLiteral("list"), QStringList{QStringLiteral("--json")} + args);
         EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
         return QJsonDocument::fromJson(run.out).array();
     }
@@ -42,19 +43,18 @@ class RegisterCli : public ::testing::Test {
 
 TEST_F(RegisterCli, AddListAmendAndHistory) {
     const CliRun added =
-        Run(QStringLiteral("add"), QStringList{QStringLiteral("--sample"), QStringLiteral("W-7"),
-                                               QStringLiteral("--site"), QStringLiteral("Well 3"),
-                                               QStringLiteral("--sampled"),
-                                               QStringLiteral("2026-11-30 08:00"),
-                                               QStringLiteral("--received"),
-                                               QStringLiteral("2026-12-01 15:30"),
-                                               QStringLiteral("--analyst"), QStringLiteral("Sara")} +
-                                       kExample);
+        Run(QStringLiteral("add"),
+            QStringList{QStringLiteral("--sample"), QStringLiteral("W-7"), QStringLiteral("--site"),
+                        QStringLiteral("Well 3"), QStringLiteral("--sampled"),
+                        QStringLiteral("2026-11-30 08:00"), QStringLiteral("--received"),
+                        QStringLiteral("2026-12-01 15:30"), QStringLiteral("--analyst"),
+                        QStringLiteral("Sara")} +
+                kExample);
     ASSERT_EQ(added.exitCode, 0) << added.err.toStdString();
     EXPECT_EQ(added.out.split('\n').first(), "1");
-    const CliRun second = Run(QStringLiteral("add"), QStringList{QStringLiteral("--sample"),
-                                                                 QStringLiteral("W-8")} +
-                                                         kExample);
+    const CliRun second =
+        Run(QStringLiteral("add"),
+            QStringList{QStringLiteral("--sample"), QStringLiteral("W-8")} + kExample);
     EXPECT_EQ(second.out.split('\n').first(), "2");
 
     QJsonArray list = List();
@@ -65,17 +65,19 @@ TEST_F(RegisterCli, AddListAmendAndHistory) {
     EXPECT_FALSE(list[1].toObject()[QStringLiteral("holding_exceeded")].toBool());
     const QJsonObject results = first[QStringLiteral("results")].toObject();
     EXPECT_NEAR(results[QStringLiteral("grid_mpn_per_100ml")].toDouble(), 79.2, 1e-9);
-    EXPECT_EQ(first[QStringLiteral("inputs")].toObject()[QStringLiteral("rows")].toArray().size(), 3);
+    EXPECT_EQ(first[QStringLiteral("inputs")].toObject()[QStringLiteral("rows")].toArray().size(),
+              3);
     // The text listing carries the flag too; a longer limit lifts it.
     EXPECT_TRUE(Run(QStringLiteral("list"), {}).out.contains("HOLDING TIME EXCEEDED"));
-    EXPECT_FALSE(Run(QStringLiteral("list"), {QStringLiteral("--holding-limit"), QStringLiteral("48")})
-                     .out.contains("HOLDING TIME EXCEEDED"));
+    EXPECT_FALSE(
+        Run(QStringLiteral("list"), {QStringLiteral("--holding-limit"), QStringLiteral("48")})
+            .out.contains("HOLDING TIME EXCEEDED"));
 
-    const CliRun amended = Run(QStringLiteral("amend"),
-                               {QStringLiteral("--record"), QStringLiteral("1"),
-                                QStringLiteral("--reason"), QStringLiteral("1 mL row re-read"),
-                                QStringLiteral("10:5:0"), QStringLiteral("1:4:1"),
-                                QStringLiteral("0.1:0:5")});
+    const CliRun amended =
+        Run(QStringLiteral("amend"),
+            {QStringLiteral("--record"), QStringLiteral("1"), QStringLiteral("--reason"),
+             QStringLiteral("1 mL row re-read"), QStringLiteral("10:5:0"), QStringLiteral("1:4:1"),
+             QStringLiteral("0.1:0:5")});
     ASSERT_EQ(amended.exitCode, 0) << amended.err.toStdString();
     EXPECT_EQ(amended.out.split('\n').first(), "1");
     list = List({QStringLiteral("--sample"), QStringLiteral("W-7")});
@@ -84,8 +86,8 @@ TEST_F(RegisterCli, AddListAmendAndHistory) {
     EXPECT_EQ(list[0].toObject()[QStringLiteral("site")].toString(), QStringLiteral("Well 3"));
 
     const CliRun history =
-        Run(QStringLiteral("history"), {QStringLiteral("--record"), QStringLiteral("1"),
-                                        QStringLiteral("--json")});
+        Run(QStringLiteral("history"),
+            {QStringLiteral("--record"), QStringLiteral("1"), QStringLiteral("--json")});
     const QJsonArray versions = QJsonDocument::fromJson(history.out).array();
     ASSERT_EQ(versions.size(), 2);
     EXPECT_EQ(versions[0].toObject()[QStringLiteral("reason")].toString(), QString());
@@ -114,16 +116,17 @@ TEST_F(RegisterCli, RefusalsAddNothing) {
                               QStringLiteral("--dilution"), QStringLiteral("10")},
          2},
         {"no sample id", kExample, 64},
-        {"rows and a tray", sample + kExample + QStringList{QStringLiteral("--tray"),
-                                                            QStringLiteral("tray97:3,4")},
+        {"rows and a tray",
+         sample + kExample + QStringList{QStringLiteral("--tray"), QStringLiteral("tray97:3,4")},
          64},
         {"received before sampled",
-         sample + kExample + QStringList{QStringLiteral("--sampled"), QStringLiteral("2026-12-02 08:00"),
-                                         QStringLiteral("--received"),
-                                         QStringLiteral("2026-12-01 08:00")},
+         sample + kExample +
+             QStringList{QStringLiteral("--sampled"), QStringLiteral("2026-12-02 08:00"),
+                         QStringLiteral("--received"), QStringLiteral("2026-12-01 08:00")},
          64},
         {"a day that does not exist",
-         sample + kExample + QStringList{QStringLiteral("--sampled"), QStringLiteral("2026-02-30 08:00")},
+         sample + kExample +
+             QStringList{QStringLiteral("--sampled"), QStringLiteral("2026-02-30 08:00")},
          64},
     };
     for (const Case& c : cases) {
@@ -132,9 +135,9 @@ TEST_F(RegisterCli, RefusalsAddNothing) {
         EXPECT_TRUE(run.out.isEmpty()) << c.name;
     }
     EXPECT_TRUE(List().isEmpty());
-    const CliRun noReason = Run(QStringLiteral("amend"), QStringList{QStringLiteral("--record"),
-                                                                     QStringLiteral("1")} +
-                                                             kExample);
+    const CliRun noReason =
+        Run(QStringLiteral("amend"),
+            QStringList{QStringLiteral("--record"), QStringLiteral("1")} + kExample);
     EXPECT_EQ(noReason.exitCode, 64);
 }
 
@@ -146,9 +149,10 @@ TEST_F(RegisterCli, AValueChangedWithTheSqliteToolIsFoundByVerify) {
                   0);
     ASSERT_EQ(Run(QStringLiteral("verify"), {}).exitCode, 0);
     QProcess sqlite;
-    sqlite.start(QStringLiteral("sqlite3"),
-                 {db_, QStringLiteral("DROP TRIGGER record_versions_no_update; "
-                                      "UPDATE record_versions SET mle_per_ml = 0.5 WHERE record = 2;")});
+    sqlite.start(
+        QStringLiteral("sqlite3"),
+        {db_, QStringLiteral("DROP TRIGGER record_versions_no_update; "
+                             "UPDATE record_versions SET mle_per_ml = 0.5 WHERE record = 2;")});
     ASSERT_TRUE(sqlite.waitForFinished(30000));
     ASSERT_EQ(sqlite.exitCode(), 0) << sqlite.readAllStandardError().toStdString();
     const CliRun verify = Run(QStringLiteral("verify"), {});
@@ -164,12 +168,12 @@ TEST_F(RegisterCli, WritersAtOnceAllSucceed) {
         auto p = std::make_unique<QProcess>();
         // Each writer is a shell adding records one program after another; every add must
         // succeed (the shell stops at the first failure).
-        const QString script =
-            QStringLiteral("i=0; while [ $i -lt %1 ]; do \"$0\" register add --db \"$1\" "
-                           "--sample w%2 10:5:0 1:3:2 0.1:0:5 >/dev/null || exit 1; "
-                           "i=$((i+1)); done")
-                .arg(kEach)
-                .arg(w);
+        const QString script = QStringLiteral(
+                                   "i=0; while [ $i -lt %1 ]; do \"$0\" register add --db \"$1\" "
+                                   "--sample w%2 10:5:0 1:3:2 0.1:0:5 >/dev/null || exit 1; "
+                                   "i=$((i+1)); done")
+                                   .arg(kEach)
+                                   .arg(w);
         p->start(QStringLiteral("sh"), {QStringLiteral("-c"), script, kCli, db_});
         writers.push_back(std::move(p));
     }
@@ -185,8 +189,8 @@ TEST_F(RegisterCli, WritersAtOnceAllSucceed) {
 }
 
 TEST_F(RegisterCli, AWriterKilledMidWriteLeavesTheRegisterIntact) {
-    ASSERT_EQ(Run(QStringLiteral("add"), QStringList{QStringLiteral("--sample"), QStringLiteral("first")} +
-                                             kExample)
+    ASSERT_EQ(Run(QStringLiteral("add"),
+                  QStringList{QStringLiteral("--sample"), QStringLiteral("first")} + kExample)
                   .exitCode,
               0);
     std::mt19937 random(12345);
@@ -214,9 +218,9 @@ TEST_F(RegisterCli, AWriterKilledMidWriteLeavesTheRegisterIntact) {
     for (int i = 0; i < list.size(); ++i)
         EXPECT_EQ(list[i].toObject()[QStringLiteral("record")].toInt(), i + 1);
     // And the register takes the next record as usual.
-    const CliRun next = Run(QStringLiteral("add"), QStringList{QStringLiteral("--sample"),
-                                                               QStringLiteral("after")} +
-                                                       kExample);
+    const CliRun next =
+        Run(QStringLiteral("add"),
+            QStringList{QStringLiteral("--sample"), QStringLiteral("after")} + kExample);
     EXPECT_EQ(next.out.split('\n').first().toInt(), list.size() + 1);
 }
 
@@ -225,11 +229,12 @@ TEST_F(RegisterCli, ExportAndBackup) {
                   QStringList{QStringLiteral("--sample"), QStringLiteral("=SUM(A1)")} + kExample)
                   .exitCode,
               0);
-    ASSERT_EQ(Run(QStringLiteral("amend"), {QStringLiteral("--record"), QStringLiteral("1"),
-                                            QStringLiteral("--reason"), QStringLiteral("site, typed late"),
-                                            QStringLiteral("--site"), QStringLiteral("Tap 2")})
-                  .exitCode,
-              0);
+    ASSERT_EQ(
+        Run(QStringLiteral("amend"),
+            {QStringLiteral("--record"), QStringLiteral("1"), QStringLiteral("--reason"),
+             QStringLiteral("site, typed late"), QStringLiteral("--site"), QStringLiteral("Tap 2")})
+            .exitCode,
+        0);
     const QString csvPath = dir_.filePath(QStringLiteral("out.csv"));
     ASSERT_EQ(Run(QStringLiteral("export"), {QStringLiteral("--out"), csvPath}).exitCode, 0);
     QFile csv(csvPath);
@@ -243,39 +248,39 @@ TEST_F(RegisterCli, ExportAndBackup) {
 
     const QString copy = dir_.filePath(QStringLiteral("copy.sqlite"));
     ASSERT_EQ(Run(QStringLiteral("backup"), {QStringLiteral("--out"), copy}).exitCode, 0);
-    const CliRun verify = RunCli(kCli, {QStringLiteral("register"), QStringLiteral("verify"),
-                                        QStringLiteral("--db"), copy},
-                                 QStringLiteral("C.UTF-8"));
+    const CliRun verify = RunCli(
+        kCli, {QStringLiteral("register"), QStringLiteral("verify"), QStringLiteral("--db"), copy},
+        QStringLiteral("C.UTF-8"));
     EXPECT_EQ(verify.exitCode, 0) << verify.err.toStdString();
     EXPECT_TRUE(verify.out.contains("1 records, 2 versions")) << verify.out.toStdString();
 }
 
 TEST_F(RegisterCli, DefaultRegisterAndOneThatCannotBeOpened) {
     const QString named = dir_.filePath(QStringLiteral("lab/named.sqlite"));
-    const CliRun added = RunCli(kCli,
-                                QStringList{QStringLiteral("register"), QStringLiteral("add"),
-                                            QStringLiteral("--sample"), QStringLiteral("S")} +
-                                    kExample,
-                                QStringLiteral("C.UTF-8"), {},
-                                {QStringLiteral("TUBEWISE_REGISTER=") + named});
+    const CliRun added =
+        RunCli(kCli,
+               QStringList{QStringLiteral("register"), QStringLiteral("add"),
+                           QStringLiteral("--sample"), QStringLiteral("S")} +
+                   kExample,
+               QStringLiteral("C.UTF-8"), {}, {QStringLiteral("TUBEWISE_REGISTER=") + named});
     EXPECT_EQ(added.exitCode, 0) << added.err.toStdString();
     EXPECT_TRUE(QFile::exists(named));
 
     // A folder where the file should be: the result is told, not lost.
     const QString folder = dir_.filePath(QStringLiteral("folder.sqlite"));
     ASSERT_TRUE(QDir().mkpath(folder));
-    const CliRun refused = RunCli(kCli,
-                                  QStringList{QStringLiteral("register"), QStringLiteral("add"),
-                                              QStringLiteral("--db"), folder,
-                                              QStringLiteral("--sample"), QStringLiteral("S")} +
-                                      kExample,
-                                  QStringLiteral("C.UTF-8"));
+    const CliRun refused = RunCli(
+        kCli,
+        QStringList{QStringLiteral("register"), QStringLiteral("add"), QStringLiteral("--db"),
+                    folder, QStringLiteral("--sample"), QStringLiteral("S")} +
+            kExample,
+        QStringLiteral("C.UTF-8"));
     EXPECT_EQ(refused.exitCode, 73);
     EXPECT_TRUE(refused.err.contains("NOT saved")) << refused.err.toStdString();
     EXPECT_TRUE(refused.err.contains("\"grid_mpn_per_100ml\":79.2")) << refused.err.toStdString();
-    const CliRun list = RunCli(kCli, {QStringLiteral("register"), QStringLiteral("list"),
-                                      QStringLiteral("--db"), folder},
-                               QStringLiteral("C.UTF-8"));
+    const CliRun list = RunCli(
+        kCli, {QStringLiteral("register"), QStringLiteral("list"), QStringLiteral("--db"), folder},
+        QStringLiteral("C.UTF-8"));
     EXPECT_EQ(list.exitCode, 66);
 }
 

@@ -19,22 +19,21 @@ TEST(ServerCli, AddAmendListAndVerify) {
         args.insert(3, reg.location);
         return RunCli(cli, args, QStringLiteral("C.UTF-8"));
     };
-    const CliRun added = run({QStringLiteral("register"), QStringLiteral("add"),
-                              QStringLiteral("--sample"), QStringLiteral("P1"),
-                              QStringLiteral("10:5:0"), QStringLiteral("1:3:2"),
-                              QStringLiteral("0.1:0:5")});
+    const CliRun added =
+        run({QStringLiteral("register"), QStringLiteral("add"), QStringLiteral("--sample"),
+             QStringLiteral("P1"), QStringLiteral("10:5:0"), QStringLiteral("1:3:2"),
+             QStringLiteral("0.1:0:5")});
     ASSERT_EQ(added.exitCode, 0) << added.err.toStdString();
     EXPECT_EQ(added.out.split('\n').first(), "1");
-    const CliRun amended = run({QStringLiteral("register"), QStringLiteral("amend"),
-                                QStringLiteral("--record"), QStringLiteral("1"),
-                                QStringLiteral("--reason"), QStringLiteral("re-read"),
-                                QStringLiteral("10:5:0"), QStringLiteral("1:4:1")});
+    const CliRun amended =
+        run({QStringLiteral("register"), QStringLiteral("amend"), QStringLiteral("--record"),
+             QStringLiteral("1"), QStringLiteral("--reason"), QStringLiteral("re-read"),
+             QStringLiteral("10:5:0"), QStringLiteral("1:4:1")});
     ASSERT_EQ(amended.exitCode, 0) << amended.err.toStdString();
-    const QJsonArray list = QJsonDocument::fromJson(
-                                run({QStringLiteral("register"), QStringLiteral("list"),
-                                     QStringLiteral("--json")})
-                                    .out)
-                                .array();
+    const QJsonArray list =
+        QJsonDocument::fromJson(
+            run({QStringLiteral("register"), QStringLiteral("list"), QStringLiteral("--json")}).out)
+            .array();
     ASSERT_EQ(list.size(), 1);
     EXPECT_EQ(list[0].toObject()[QStringLiteral("version")].toInt(), 2);
     const CliRun verify = run({QStringLiteral("register"), QStringLiteral("verify")});

@@ -54,7 +54,8 @@ TEST(RegisterStore, AddAmendListAndHistory) {
     EXPECT_EQ(second->record, 2);
     EXPECT_EQ(first->version, 1);
 
-    RecordVersion fix = Draft("S1", "Well A", {{"10", "5", "0"}, {"1", "4", "1"}, {"0.1", "0", "5"}});
+    RecordVersion fix =
+        Draft("S1", "Well A", {{"10", "5", "0"}, {"1", "4", "1"}, {"0.1", "0", "5"}});
     fix.reason = "tube 2 of the 1 mL row re-read";
     const auto amended = store->Amend(1, fix, &error);
     ASSERT_TRUE(amended) << error.toStdString();
@@ -133,15 +134,17 @@ TEST(RegisterStore, VerifyNamesTheFirstVersionThatDiffers) {
     const Case cases[] = {
         {"a stored figure edited",
          [](TestRegister& reg, RegisterStore&) {
-             reg.Sql(QStringLiteral("UPDATE record_versions SET grid_mpn_per_100ml = 1 "
-                                    "WHERE record = 3"));
+             reg.Sql(
+                 QStringLiteral("UPDATE record_versions SET grid_mpn_per_100ml = 1 "
+                                "WHERE record = 3"));
          },
          3, 1, "stored values"},
         {"a field edited together with the hashed content",
          [](TestRegister& reg, RegisterStore&) {
-             reg.Sql(QStringLiteral("UPDATE record_versions SET site = 'Well X', content = "
-                                    "REPLACE(content, 'site=Well B', 'site=Well X') "
-                                    "WHERE record = 2 AND version = 1"));
+             reg.Sql(
+                 QStringLiteral("UPDATE record_versions SET site = 'Well X', content = "
+                                "REPLACE(content, 'site=Well B', 'site=Well X') "
+                                "WHERE record = 2 AND version = 1"));
          },
          2, 1, "hash"},
         {"a version removed",
@@ -161,9 +164,9 @@ TEST(RegisterStore, VerifyNamesTheFirstVersionThatDiffers) {
                                           "WHERE record = 2 AND version = 2"))
                      .toString()
                      .toLatin1();
-             const QByteArray hash = QCryptographicHash::hash(previous + '\n' + content,
-                                                              QCryptographicHash::Sha256)
-                                         .toHex();
+             const QByteArray hash =
+                 QCryptographicHash::hash(previous + '\n' + content, QCryptographicHash::Sha256)
+                     .toHex();
              reg.Sql(QStringLiteral("UPDATE record_versions SET grid_mpn_per_100ml = 20, "
                                     "content = ?, hash = ? WHERE record = 2 AND version = 2"),
                      {QString::fromUtf8(content), QString::fromLatin1(hash)});

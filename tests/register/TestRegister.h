@@ -68,7 +68,9 @@ class TestRegister {
 #endif
     }
     // A path for a file beside the register.
-    QString FilePath(const QString& name) const { return dir_.filePath(name); }
+    QString FilePath(const QString& name) const {
+        return dir_.filePath(name);
+    }
 
     QString location;
 
@@ -104,7 +106,8 @@ class TestRegister {
                 }
                 if (ok && first && q.next()) *first = q.value(0);
                 if (!ok && expectSuccess)
-                    ADD_FAILURE() << sql.toStdString() << ": " << q.lastError().text().toStdString();
+                    ADD_FAILURE() << sql.toStdString() << ": "
+                                  << q.lastError().text().toStdString();
             } else if (expectSuccess) {
                 ADD_FAILURE() << "cannot open " << where.toStdString() << ": "
                               << db.lastError().text().toStdString();
