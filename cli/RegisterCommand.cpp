@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QLocale>
 #include <cerrno>
 #include <cmath>
@@ -213,10 +214,6 @@ bool ReadInputs(const QCommandLineParser& parser, const Options& o, bool require
     if (!options) return false;
     if (parser.isSet(o.ci)) inputs.ciMethod = options->method;
     if (parser.isSet(o.level)) inputs.ciLevel = options->level;
-    if (!required && !parser.isSet(o.ci) && !parser.isSet(o.level) && (tray || !rows.isEmpty())) {
-        inputs.ciMethod = options->method;
-        inputs.ciLevel = options->level;
-    }
     if (tray) {
         const QString value = parser.value(o.tray);
         const qsizetype colon = value.indexOf(QLatin1Char(':'));
@@ -426,10 +423,16 @@ QString RecordLine(const reg::RecordVersion& v, double limit) {
 const QString kListHeader = QStringLiteral(
     "record\tversion\tsample\tsite\tsampled\tgrid_mpn_per_100ml\texact_mpn_per_100ml\n");
 
+// Only adding a record creates a register; the other actions refuse a file that is not there
+// (a mistyped name) rather than answer for an empty register.
 std::unique_ptr<reg::RegisterStore> OpenStore(const QCommandLineParser& parser, const Options& o,
-                                              QString* error) {
+                                              QString* error, bool create = false) {
     const QString location =
         parser.isSet(o.db) ? parser.value(o.db) : reg::DefaultRegisterLocation();
+    if (!create && !reg::IsServerLocation(location) && !QFileInfo::exists(location)) {
+        *error = QStringLiteral("there is no register %1").arg(location);
+        return nullptr;
+    }
     return reg::RegisterStore::Open(location, error);
 }
 
@@ -478,7 +481,7 @@ int Add(const QCommandLineParser& parser, const Options& o, double limit) {
         return Usage(why);
     if (const int status = Compute(v)) return status;
     Stamp(v);
-    auto store = OpenStore(parser, o, &why);
+    auto store = OpenStore(parser, o, &why, true);
     if (!store) return NotStored(v, limit, why);
     const auto stored = store->Add(v, &why);
     if (!stored) return NotStored(v, limit, why);
@@ -505,7 +508,7 @@ int Amend(const QCommandLineParser& parser, const Options& o, double limit) {
     if (parser.isSet(o.sample) && parser.value(o.sample).isEmpty())
         return Usage(QStringLiteral("--sample cannot be emptied"));
     auto store = OpenStore(parser, o, &why);
-    if (!store) return Failure(kExitCannotCreate, why);
+    if (!store) return Failure(kExitCannotOpen, why);
     const auto history = store->History(*record, &why);
     if (!history) return Failure(kExitCannotOpen, why);
     if (history->empty())

@@ -101,6 +101,40 @@ TEST_F(RegisterCli, AddListAmendAndHistory) {
     EXPECT_TRUE(verify.out.contains("2 records, 3 versions")) << verify.out.toStdString();
 }
 
+TEST_F(RegisterCli, ACorrectionKeepsWhatItDoesNotGive) {
+    ASSERT_EQ(
+        Run(QStringLiteral("add"),
+            QStringList{QStringLiteral("--sample"), QStringLiteral("S"), QStringLiteral("--site"),
+                        QStringLiteral("Tap"), QStringLiteral("--ci"), QStringLiteral("lr")} +
+                kExample)
+            .exitCode,
+        0);
+    const auto latest = [&] { return List().first().toObject(); };
+    const QJsonObject before = latest();
+    ASSERT_EQ(
+        Run(QStringLiteral("amend"),
+            {QStringLiteral("--record"), QStringLiteral("1"), QStringLiteral("--reason"),
+             QStringLiteral("analyst's name"), QStringLiteral("--analyst"), QStringLiteral("Reza")})
+            .exitCode,
+        0);
+    QJsonObject after = latest();
+    EXPECT_EQ(after[QStringLiteral("analyst")].toString(), QStringLiteral("Reza"));
+    EXPECT_EQ(after[QStringLiteral("site")], before[QStringLiteral("site")]);
+    EXPECT_EQ(after[QStringLiteral("inputs")], before[QStringLiteral("inputs")]);
+    EXPECT_EQ(after[QStringLiteral("results")], before[QStringLiteral("results")]);
+    // New rows are computed with the method the record was saved with.
+    ASSERT_EQ(Run(QStringLiteral("amend"),
+                  {QStringLiteral("--record"), QStringLiteral("1"), QStringLiteral("--reason"),
+                   QStringLiteral("re-read"), QStringLiteral("10:4:1")})
+                  .exitCode,
+              0);
+    after = latest();
+    EXPECT_EQ(after[QStringLiteral("version")].toInt(), 3);
+    EXPECT_EQ(after[QStringLiteral("inputs")].toObject()[QStringLiteral("ci_method")].toString(),
+              QStringLiteral("lr"));
+    EXPECT_EQ(after[QStringLiteral("analyst")].toString(), QStringLiteral("Reza"));
+}
+
 TEST_F(RegisterCli, RefusalsAddNothing) {
     struct Case {
         const char* name;
@@ -282,6 +316,25 @@ TEST_F(RegisterCli, DefaultRegisterAndOneThatCannotBeOpened) {
         kCli, {QStringLiteral("register"), QStringLiteral("list"), QStringLiteral("--db"), folder},
         QStringLiteral("C.UTF-8"));
     EXPECT_EQ(list.exitCode, 66);
+    // Reading a register that is not there neither creates it nor calls it intact.
+    const QString missing = dir_.filePath(QStringLiteral("mistyped.sqlite"));
+    const QString out = dir_.filePath(QStringLiteral("x"));
+    const std::pair<const char*, QStringList> actions[] = {
+        {"list", {}},
+        {"verify", {}},
+        {"history", {QStringLiteral("--record"), QStringLiteral("1")}},
+        {"export", {QStringLiteral("--out"), out}},
+        {"backup", {QStringLiteral("--out"), out}},
+    };
+    for (const auto& [action, args] : actions) {
+        const CliRun run = RunCli(kCli,
+                                  QStringList{QStringLiteral("register"), QLatin1String(action),
+                                              QStringLiteral("--db"), missing} +
+                                      args,
+                                  QStringLiteral("C.UTF-8"));
+        EXPECT_EQ(run.exitCode, 66) << action << ": " << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(missing));
 }
 
 }  // namespace
