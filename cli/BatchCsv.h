@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/CsvText.h"
 #include "core/EstimateMpn.h"
 #include "core/Series.h"
 #include "core/stats/MpnStatistics.h"
@@ -100,11 +101,8 @@ std::string FormatRecord(const BatchRecord& record);
 // blanks) is quoted up to the next lone quote and may hold commas, line ends and "" for one
 // quote; elsewhere a quote is an ordinary character.
 std::vector<std::string> SplitCsvLine(std::string_view line);
-// A field as CSV: quoted when it holds a comma, a quote or a line end.
-std::string CsvField(std::string_view text);
-// A text field a spreadsheet shows as text: one beginning with '=', '+', '-', '@', a tab or a
-// carriage return (which a spreadsheet would take for a formula) gets a leading apostrophe;
-// then as CsvField.
-std::string CsvTextField(std::string_view text);
+// The CSV field writers, shared with the register's export.
+using tubewise::CsvField;
+using tubewise::CsvTextField;
 
 }  // namespace tubewise::cli

@@ -5,6 +5,7 @@
 
 // ---- Command headers: add yours below this line. ----
 #include "cli/ValidateCommand.h"
+#include "cli/RegisterCommand.h"
 
 namespace tubewise::cli {
 
@@ -12,6 +13,7 @@ std::vector<Subcommand> MakeSubcommands() {
     std::vector<Subcommand> commands;
     // ---- Commands: add yours below this line, one push_back each. ----
     commands.push_back({"validate", RunValidate});
+    commands.push_back({"register", RunRegisterCommand});
     return commands;
 }
 

@@ -8,6 +8,7 @@ libgtest-dev libgmock-dev libbenchmark-dev \
 qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
 qt6-tools-dev qt6-l10n-tools \
 libgif-dev \
+libqt6sql6-sqlite libqt6sql6-psql postgresql sqlite3 \
 xvfb xauth xdg-utils x11-apps openbox imagemagick poppler-utils \
 fonts-dejavu-core fonts-liberation2 fonts-farsiweb \
 python3 python3-pil"
