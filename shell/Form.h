@@ -1,8 +1,7 @@
 // Base of every window: built from its table by FormBuilder, which keeps each row's widget for
 // the window's typed controls, with the keyboard, hover, close and bring-into-view behaviour
-// all windows share. A window knows no
-// other window: it offers intent methods and emits intent signals, which the composition root
-// connects.
+// all windows share. A window knows no other window: it offers intent methods and emits intent
+// signals, which the composition root connects.
 #pragma once
 
 #include <QDialog>
