@@ -1,6 +1,8 @@
 // The composition root: the one place that knows every window. It connects the windows'
-// intents (enter, count confirmed, calculate, back to the grid, show chart, save chart, close,
-// switch the language) into the program's road, and runs the steps of that road.
+// intents (enter the program, open the about box or the contact card, count confirmed or
+// refused, exit, calculate, change the dilution count, back to the grid, show the chart or the
+// statistics, save the chart, copy the result, save the report, close a window, switch the
+// language) into the program's road, and runs the steps of that road.
 #pragma once
 
 #include <QObject>

@@ -6,12 +6,12 @@
 #include <QtCharts/QChartView>
 
 #include "chart/ChartRenderer.h"
-#include "shell/Layout.h"
 
 namespace tubewise {
 
-frmgraph::frmgraph(Session& session) : Form(session, LayoutOf("frmgraph")) {
-    QWidget* space = chart("ChartSpace1");
+frmgraph::frmgraph(Session& session)
+    : Form(session, Table().spec()), controls_(Table().Bind(rowWidgets())) {
+    QWidget* space = controls_.ChartSpace1;
     auto* fill = new QVBoxLayout(space);
     fill->setContentsMargins(0, 0, 0, 0);
     view_ = new QChartView(space);
@@ -21,7 +21,7 @@ frmgraph::frmgraph(Session& session) : Form(session, LayoutOf("frmgraph")) {
     view_->setBackgroundBrush(Qt::white);
     view_->setFocusPolicy(Qt::NoFocus);  // the chart space itself takes the focus
     fill->addWidget(view_);
-    onClick(button("Command1"), [this] { SaveChart(); });
+    onClick(controls_.Command1, [this] { SaveChart(); });
     Retranslate();
 }
 
@@ -40,7 +40,7 @@ void frmgraph::ShowDrawn() {
 }
 
 void frmgraph::Describe() {
-    QWidget* space = chart("ChartSpace1");
+    QWidget* space = controls_.ChartSpace1;
     space->setAccessibleName(tr("نمودار توزيع پوآسون"));
     space->setAccessibleDescription(tr("%1\nمحور افقي: %2\nمحور عمودي: %3")
                                         .arg(QString::fromStdString(drawn_.title),
@@ -55,19 +55,6 @@ void frmgraph::Retranslate() {
     }
     CaptionChart(drawn_);
     ShowDrawn();
-}
-
-void frmgraph::BringIntoView() {
-    // Pressing the button must bring the chart into view, also from the task bar.
-    Restore();
-    show();
-    raise();
-    activateWindow();
-    view_->update();
-}
-
-void frmgraph::Restore() {
-    setWindowState(windowState() & ~Qt::WindowMinimized);
 }
 
 }  // namespace tubewise

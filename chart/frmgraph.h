@@ -1,10 +1,12 @@
-// The chart window: the probability chart of the last calculation, and its save button.
+// frmgraph: the chart window. The probability chart of the last calculation, and its save
+// button.
 #pragma once
 
 #include <QString>
 
 #include "chart/ChartDescription.h"
 #include "shell/Form.h"
+#include "shell/WindowTable.h"
 
 QT_BEGIN_NAMESPACE
 class QChartView;
@@ -15,17 +17,18 @@ namespace tubewise {
 class frmgraph : public Form {
     Q_OBJECT
   public:
+    struct Controls {
+        QWidget* ChartSpace1 = nullptr;     // holds the chart view
+        PictureButton* Command1 = nullptr;  // save the chart
+    };
+    static const WindowTable<Controls>& Table();
+
     explicit frmgraph(Session& session);
+    const Controls& controls() const { return controls_; }
 
     // Replaces the chart in ChartSpace1 by a new drawing of a calculation (nullptr: none yet).
     // An earlier chart is discarded, so there is always exactly one. Returns what was drawn.
     const ChartDescription& Draw(const Calculation* calc);
-
-    // Brings the window into view: shown modeless (a visible one stays, no second window
-    // opens), restored when minimised, raised and repainted.
-    void BringIntoView();
-    // A minimised window back to its normal state.
-    void Restore();
 
     // The save button's intent; the composition root writes the picture.
     void SaveChart() { emit saveRequested(); }
@@ -49,6 +52,7 @@ class frmgraph : public Form {
     void ShowDrawn();  // the drawing of drawn_
     void Describe();   // the chart space's accessible name and description
 
+    Controls controls_;
     QChartView* view_ = nullptr;
     ChartDescription drawn_;
     QString lastName_;

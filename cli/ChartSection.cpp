@@ -6,10 +6,10 @@
 #include "cli/JsonNumber.h"
 
 #ifdef TUBEWISE_CLI_CHART
-#include <QApplication>
 
 #include "chart/ChartRenderer.h"
 #include "chart/GifWriter.h"
+#include "cli/GuiApplication.h"
 #include "cli/OutputTarget.h"
 #endif
 
@@ -46,9 +46,7 @@ QList<QCommandLineOption> ChartSection::Options() const {
 std::unique_ptr<QCoreApplication> ChartSection::MakeApplication(const QCommandLineParser& parser,
                                                                 int& argc, char** argv) const {
     if (!parser.isSet(kChartOption)) return nullptr;
-    // The picture is drawn off screen: no display is needed or used.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
+    return OffscreenGuiApplication(argc, argv);
 }
 
 QString ChartSection::WriteFiles(const Evaluation& run, const Invocation& inv) {

@@ -1,10 +1,10 @@
 // The report section of tubewise-cli: the statistics window's PDF report without a display.
 #include "cli/ReportSection.h"
 
-#include <QApplication>
 #include <QDate>
 
 #include "chart/ChartDescription.h"
+#include "cli/GuiApplication.h"
 #include "cli/OutputTarget.h"
 #include "cli/StatisticsSection.h"
 #include "results/ReportDate.h"
@@ -59,9 +59,7 @@ QString ReportSection::CheckUsage(const QCommandLineParser& parser) const {
 std::unique_ptr<QCoreApplication> ReportSection::MakeApplication(const QCommandLineParser& parser,
                                                                  int& argc, char** argv) const {
     if (!parser.isSet(kReportOption)) return nullptr;
-    // The chart picture is drawn off screen: no display is needed or used.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
+    return OffscreenGuiApplication(argc, argv);
 }
 
 QString ReportSection::WriteFiles(const Evaluation& run, const Invocation& inv) {

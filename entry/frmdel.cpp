@@ -10,31 +10,32 @@
 
 namespace tubewise {
 
-frmdel::frmdel(Session& session) : Form(session, LayoutOf("frmdel")) {
-    setHoverFocus({"cmdset", "cmdexit"});
-    connect(textBox("txtdilnum"), &QLineEdit::textChanged, this, [this] {
+frmdel::frmdel(Session& session)
+    : Form(session, Table().spec()), controls_(Table().Bind(rowWidgets())) {
+    setHoverFocus({controls_.cmdset, controls_.cmdexit});
+    connect(controls_.txtdilnum, &QLineEdit::textChanged, this, [this] {
         if (!this->session().ending()) CheckCount();
     });
-    onClick(button("cmdset"), [this] { Confirm(); });
-    onClick(button("cmdexit"), [this] { emit exitRequested(); });
+    onClick(controls_.cmdset, [this] { Confirm(); });
+    onClick(controls_.cmdexit, [this] { emit exitRequested(); });
     Retranslate();
 }
 
 void frmdel::Retranslate() {
     // The dialog's caption is empty; a screen reader still says what it asks for.
     setAccessibleName(tr("تعداد دفعات رقيق سازي"));
-    TextBox* count = textBox("txtdilnum");
+    TextBox* count = controls_.txtdilnum;
     count->setAccessibleName(accessibleName());
-    count->setAccessibleDescription(label("lbldilno")->text());
+    count->setAccessibleDescription(controls_.lbldilno->text());
 }
 
 void frmdel::Reset() {
-    button("cmdset")->setEnabled(false);
-    textBox("txtdilnum")->setText(QString());
+    controls_.cmdset->setEnabled(false);
+    controls_.txtdilnum->setText(QString());
 }
 
 void frmdel::CheckCount() {
-    TextBox* box = textBox("txtdilnum");
+    TextBox* box = controls_.txtdilnum;
     const std::string text = box->text().toStdString();
     const std::optional<double> x = TextToFloat(text, session().numberLocale());
     if (!x) {
@@ -45,7 +46,7 @@ void frmdel::CheckCount() {
         return;
     }
     if (*x == std::trunc(*x) && *x >= 1 && *x <= 5) {
-        button("cmdset")->setEnabled(true);
+        controls_.cmdset->setEnabled(true);
         return;
     }
     session().tell(this, {text::Tr(text::kWholeOneToFivePrompt), text::Tr(text::kWrongInputTitle)});
@@ -53,7 +54,7 @@ void frmdel::CheckCount() {
 }
 
 void frmdel::Confirm() {
-    const std::string text = textBox("txtdilnum")->text().toStdString();
+    const std::string text = controls_.txtdilnum->text().toStdString();
     if (text.empty()) {
         session().tell(this, {text::Tr(text::kNoCountPrompt), text::Tr(text::kNoDataTitle)});
         if (!session().ending()) emit countRefused();

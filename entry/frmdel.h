@@ -1,14 +1,24 @@
-// The dilution-count dialog: checks the count as it is typed and confirms it.
+// frmdel: the dilution-count dialog. Checks the count as it is typed and confirms it.
 #pragma once
 
 #include "shell/Form.h"
+#include "shell/WindowTable.h"
 
 namespace tubewise {
 
 class frmdel : public Form {
     Q_OBJECT
   public:
+    struct Controls {
+        PictureButton* cmdexit = nullptr;
+        TextBox* txtdilnum = nullptr;     // the count box
+        PictureButton* cmdset = nullptr;  // confirms the count
+        TextLabel* lbldilno = nullptr;    // what the box asks for
+    };
+    static const WindowTable<Controls>& Table();
+
     explicit frmdel(Session& session);
+    const Controls& controls() const { return controls_; }
 
     // Shown again from the grid: the count is asked afresh, the confirm button disabled.
     void Reset();
@@ -28,6 +38,8 @@ class frmdel : public Form {
     void CheckCount();
     // cmdset pressed.
     void Confirm();
+
+    Controls controls_;
 };
 
 }  // namespace tubewise

@@ -15,27 +15,28 @@ constexpr Colour kNegativeCell{128, 255, 128};
 
 }  // namespace
 
-frmmpn::frmmpn(Session& session) : Form(session, LayoutOf("frmmpn")) {
-    onClick(button("cmddilchange"), [this] { emit changeDilutionRequested(); });
+frmmpn::frmmpn(Session& session)
+    : Form(session, Table().spec()), controls_(Table().Bind(rowWidgets())) {
+    onClick(controls_.cmddilchange, [this] { emit changeDilutionRequested(); });
     onClick(calculateButton(), [this] { emit calculateRequested(); });
     Retranslate();
 }
 
 void frmmpn::Retranslate() {
+    const Controls& c = controls_;
     for (int i = 1; i <= kGridRows; ++i) {
         const struct {
             TextBox* cell;
             QString name;
             TextLabel* heading;
         } cells[] = {
-            {textBox("txtn", i), tr("رديف %1، ميلي ليتر نمونه رقيق شده در هر لوله"),
-             label("lbln", 1)},
-            {textBox("txtq", i), tr("رديف %1، تعداد لوله هاي منفي"), label("lblq")},
-            {textBox("txtp", i), tr("رديف %1، تعداد لوله هاي مثبت"), label("lblp")},
+            {c.txtn[i], tr("رديف %1، ميلي ليتر نمونه رقيق شده در هر لوله"), c.lbln[1]},
+            {c.txtq[i], tr("رديف %1، تعداد لوله هاي منفي"), c.lblq},
+            {c.txtp[i], tr("رديف %1، تعداد لوله هاي مثبت"), c.lblp},
         };
-        for (const auto& c : cells) {
-            c.cell->setAccessibleName(c.name.arg(i));
-            c.cell->setAccessibleDescription(c.heading->text());
+        for (const auto& cell : cells) {
+            cell.cell->setAccessibleName(cell.name.arg(i));
+            cell.cell->setAccessibleDescription(cell.heading->text());
         }
     }
 }
@@ -45,36 +46,36 @@ void frmmpn::Load() {
 }
 
 void frmmpn::ResetGrid() {
-    // A closed cell takes the colour the window was built with.
-    const QColor closed = ToQColor(*layout().find("txtp", 1)->background);
+    const Controls& c = controls_;
     for (int i = 1; i <= kGridRows; ++i) {
-        for (const char* column : {"txtn", "txtp", "txtq"}) {
-            TextBox* cell = textBox(column, i);
+        for (TextBox* cell : {c.txtn[i], c.txtp[i], c.txtq[i]}) {
             cell->setEnabled(false);
             cell->setText(QString());
         }
-        for (const char* column : {"txtq", "txtp", "txtn"})
-            SetBackColour(textBox(column, i), closed);
+        for (TextBox* cell : {c.txtq[i], c.txtp[i], c.txtn[i]})
+            SetBackColour(cell, ToQColor(kClosedCell));
     }
 }
 
 void frmmpn::OpenRows(int count) {
     openRows_ = count;
+    const Controls& c = controls_;
     for (int i = 1; i <= count && i <= kGridRows; ++i) {
-        for (const char* column : {"txtn", "txtp", "txtq"}) textBox(column, i)->setEnabled(true);
-        SetBackColour(textBox("txtq", i), ToQColor(kNegativeCell));
-        SetBackColour(textBox("txtp", i), ToQColor(kPositiveCell));
-        SetBackColour(textBox("txtn", i), ToQColor(kVolumeCell));
+        for (TextBox* cell : {c.txtn[i], c.txtp[i], c.txtq[i]}) cell->setEnabled(true);
+        SetBackColour(c.txtq[i], ToQColor(kNegativeCell));
+        SetBackColour(c.txtp[i], ToQColor(kPositiveCell));
+        SetBackColour(c.txtn[i], ToQColor(kVolumeCell));
     }
 }
 
 void frmmpn::FocusCell(int row, GridColumn column) {
-    const char* name = column == GridColumn::Volume     ? "txtn"
-                       : column == GridColumn::Positive ? "txtp"
-                       : column == GridColumn::Negative ? "txtq"
-                                                        : nullptr;
-    if (!name || row < 1 || row > kGridRows) return;
-    TextBox* cell = textBox(name, row);
+    if (row < 1 || row > kGridRows) return;
+    const Controls& c = controls_;
+    TextBox* cell = column == GridColumn::Volume     ? c.txtn[row]
+                    : column == GridColumn::Positive ? c.txtp[row]
+                    : column == GridColumn::Negative ? c.txtq[row]
+                                                     : nullptr;
+    if (!cell) return;
     cell->setFocus(Qt::OtherFocusReason);
     cell->selectAll();
 }
@@ -83,9 +84,9 @@ GridTexts frmmpn::ReadGrid() const {
     GridTexts grid;
     for (int i = 1; i <= kGridRows; ++i) {
         GridRowTexts& row = grid[static_cast<std::size_t>(i - 1)];
-        row.volume = textBox("txtn", i)->text().toStdString();
-        row.positive = textBox("txtp", i)->text().toStdString();
-        row.negative = textBox("txtq", i)->text().toStdString();
+        row.volume = controls_.txtn[i]->text().toStdString();
+        row.positive = controls_.txtp[i]->text().toStdString();
+        row.negative = controls_.txtq[i]->text().toStdString();
     }
     return grid;
 }

@@ -2,6 +2,7 @@
 #include "results/frmstats.h"
 
 #include <QComboBox>
+#include <iterator>
 
 #include "results/ReportDate.h"
 #include "shell/QtColour.h"
@@ -17,34 +18,49 @@ QString Q(const std::string& utf8) {
 
 constexpr int kFigures = 6;  // txtstat(0..5)
 
+// Where a choice stands in its list; -1 when the list does not offer it.
+template <class T, std::size_t N>
+int Position(const T (&choices)[N], T choice) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (choices[i] == choice) return static_cast<int>(i);
+    return -1;
+}
+
 }  // namespace
 
+double LevelOf(LevelChoice choice) {
+    static_assert(std::size(kOfferedLevels) == std::size(kLevelChoices));
+    return kOfferedLevels[static_cast<std::size_t>(Position(kLevelChoices, choice))];
+}
+
 frmstats::frmstats(Session& session)
-    : Form(session, LayoutOf("frmstats")) {
-    for (const char* list : {"cbomethod", "cbolevel"}) {
-        connect(comboBox(list), &QComboBox::currentIndexChanged, this, [this] {
+    : Form(session, Table().spec()),
+      controls_(Table().Bind(rowWidgets())) {
+    for (QComboBox* list : {controls_.cbomethod, controls_.cbolevel}) {
+        connect(list, &QComboBox::currentIndexChanged, this, [this] {
             if (!this->session().ending()) Refresh();
         });
     }
-    onClick(button("cmdcopy"), [this] { emit copyRequested(); });
-    onClick(button("cmdreport"), [this] { emit reportRequested(); });
+    onClick(controls_.cmdcopy, [this] { emit copyRequested(); });
+    onClick(controls_.cmdreport, [this] { emit reportRequested(); });
     Retranslate();
 }
 
 void frmstats::Retranslate() {
     // Each box and list is named by the caption beside it, so a screen reader says what the
     // figure is in the language of the window.
+    const Controls& c = controls_;
     for (int i = 0; i < kFigures; ++i)
-        textBox("txtstat", i)->setAccessibleName(label("lblstat", i)->text().trimmed());
+        c.txtstat[i]->setAccessibleName(c.lblstat[i]->text().trimmed());
     const struct {
         QWidget* control;
-        const char* caption;
-    } named[] = {{comboBox("cbomethod"), "lblmethod"},
-                 {comboBox("cbolevel"), "lbllevel"},
-                 {textBox("txtsample"), "lblsample"},
-                 {textBox("txtanalyst"), "lblanalyst"},
-                 {textBox("txtdate"), "lbldate"}};
-    for (const auto& n : named) n.control->setAccessibleName(label(n.caption)->text().trimmed());
+        TextLabel* caption;
+    } named[] = {{c.cbomethod, c.lblmethod},
+                 {c.cbolevel, c.lbllevel},
+                 {c.txtsample, c.lblsample},
+                 {c.txtanalyst, c.lblanalyst},
+                 {c.txtdate, c.lbldate}};
+    for (const auto& n : named) n.control->setAccessibleName(n.caption->text().trimmed());
     // The figures' own words (undefined, open limit, advice) follow the language too.
     Refresh();
 }
@@ -52,7 +68,7 @@ void frmstats::Retranslate() {
 frmstats::~frmstats() = default;
 
 void frmstats::Load() {
-    SetText(textBox("txtdate"), JalaliDateText(QDate::currentDate()));
+    SetText(controls_.txtdate, JalaliDateText(QDate::currentDate()));
 }
 
 void frmstats::ShowSample(std::shared_ptr<const Calculation> calc,
@@ -64,16 +80,33 @@ void frmstats::ShowSample(std::shared_ptr<const Calculation> calc,
 
 stats::StatisticsOptions frmstats::options() const {
     stats::StatisticsOptions o;
-    o.method = comboBox("cbomethod")->currentIndex() == 1 ? stats::CiMethod::LikelihoodRatio
-                                                          : stats::CiMethod::Jarvis;
-    const int level = comboBox("cbolevel")->currentIndex();
-    o.level = kOfferedLevels[level >= 0 && level < 3 ? level : kDefaultLevelIndex];
+    o.method = chosenMethod();
+    o.level = LevelOf(chosenLevel());
     return o;
 }
 
 const Calculation& frmstats::shown() const {
     static const Calculation none;  // before the first sample: no valid grid, nothing to show
     return sample_ ? *sample_ : none;
+}
+
+stats::CiMethod frmstats::chosenMethod() const {
+    const int i = controls_.cbomethod->currentIndex();
+    return i >= 0 && i < static_cast<int>(std::size(kMethodChoices))
+               ? kMethodChoices[static_cast<std::size_t>(i)]
+               : kMethodChoices[0];
+}
+
+LevelChoice frmstats::chosenLevel() const {
+    const int i = controls_.cbolevel->currentIndex();
+    return i >= 0 && i < static_cast<int>(std::size(kLevelChoices))
+               ? kLevelChoices[static_cast<std::size_t>(i)]
+               : kDefaultLevel;
+}
+
+void frmstats::Choose(stats::CiMethod method, LevelChoice level) {
+    controls_.cbomethod->setCurrentIndex(Position(kMethodChoices, method));
+    controls_.cbolevel->setCurrentIndex(Position(kLevelChoices, level));
 }
 
 void frmstats::Refresh() {
@@ -84,25 +117,25 @@ void frmstats::Refresh() {
                                             &texts_.adjustedPer100Ml, &texts_.lowerPer100Ml,
                                             &texts_.upperPer100Ml,    &texts_.rarity};
     for (int i = 0; i < kFigures; ++i) {
-        TextBox* box = textBox("txtstat", i);
+        TextBox* box = controls_.txtstat[i];
         SetText(box, Q(*figures[i]));
         box->setCursorPosition(0);
     }
-    SetText(label("lblwarn"), Q(texts_.warning));
-    TextLabel* verdict = label("lblverdict");
+    SetText(controls_.lblwarn, Q(texts_.warning));
+    TextLabel* verdict = controls_.lblverdict;
     SetText(verdict, Q(texts_.refusal ? *texts_.refusal : texts_.verdict));
     SetForeColour(verdict, ToQColor(texts_.verdictColour));
     // A refused sample has nothing to copy or report.
     const bool shown = !texts_.refusal;
-    button("cmdcopy")->setEnabled(shown);
-    button("cmdreport")->setEnabled(shown);
+    controls_.cmdcopy->setEnabled(shown);
+    controls_.cmdreport->setEnabled(shown);
 }
 
 SampleReport frmstats::Report() const {
     ReportHeader header;
-    header.sample = Text(textBox("txtsample")).trimmed().toStdString();
-    header.analyst = Text(textBox("txtanalyst")).trimmed().toStdString();
-    header.date = ReportDateText(Text(textBox("txtdate")));
+    header.sample = Text(controls_.txtsample).trimmed().toStdString();
+    header.analyst = Text(controls_.txtanalyst).trimmed().toStdString();
+    header.date = ReportDateText(Text(controls_.txtdate));
     return ComposeSampleReport(shown(), texts_, header, session().numberLocale());
 }
 
@@ -112,19 +145,8 @@ ChartDescription frmstats::Chart() const {
 
 std::string frmstats::CopiedText() const {
     return CopiedResult(shown(), statistics_, texts_,
-                        Text(textBox("txtsample")).trimmed().toStdString(),
+                        Text(controls_.txtsample).trimmed().toStdString(),
                         session().numberLocale());
-}
-
-void frmstats::BringIntoView() {
-    Restore();
-    show();
-    raise();
-    activateWindow();
-}
-
-void frmstats::Restore() {
-    setWindowState(windowState() & ~Qt::WindowMinimized);
 }
 
 }  // namespace tubewise

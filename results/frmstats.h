@@ -1,7 +1,8 @@
-// The statistics window: the exact MPN of the last calculation with its confidence limits,
-// rarity and the figure to report, the choice of the limits, and the report's header.
+// frmstats: the statistics window. The exact MPN of the last calculation with its confidence
+// limits, rarity and the figure to report, the choice of the limits, and the report's header.
 #pragma once
 
+#include <QComboBox>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -12,14 +13,50 @@
 #include "results/SampleReport.h"
 #include "results/StatisticsTexts.h"
 #include "shell/Form.h"
+#include "shell/WindowTable.h"
 
 namespace tubewise {
+
+// The confidence levels the level list offers, in its order (kOfferedLevels).
+enum class LevelChoice { Ninety, NinetyFive, NinetyNine };
+inline constexpr LevelChoice kLevelChoices[] = {LevelChoice::Ninety, LevelChoice::NinetyFive,
+                                                LevelChoice::NinetyNine};
+inline constexpr LevelChoice kDefaultLevel = LevelChoice::NinetyFive;
+// The methods the method list offers, in its order.
+inline constexpr stats::CiMethod kMethodChoices[] = {stats::CiMethod::Jarvis,
+                                                     stats::CiMethod::LikelihoodRatio};
+
+// The level, a fraction, of a choice.
+double LevelOf(LevelChoice choice);
 
 class frmstats : public Form {
     Q_OBJECT
   public:
+    struct Controls {
+        // 0 exact MPN per 100 mL, 1 per mL, 2 the figure to report, 3 lower and 4 upper
+        // limit per 100 mL, 5 rarity
+        ControlArray<TextBox, 0, 5> txtstat;
+        QComboBox* cbomethod = nullptr;  // kMethodChoices
+        QComboBox* cbolevel = nullptr;   // kLevelChoices
+        TextBox* txtsample = nullptr;    // the report's header
+        TextBox* txtanalyst = nullptr;
+        TextBox* txtdate = nullptr;
+        PictureButton* cmdcopy = nullptr;
+        PictureButton* cmdreport = nullptr;
+        ControlArray<TextLabel, 0, 5> lblstat;  // the captions of txtstat
+        TextLabel* lblmethod = nullptr;
+        TextLabel* lbllevel = nullptr;
+        TextLabel* lblwarn = nullptr;
+        TextLabel* lblverdict = nullptr;
+        TextLabel* lblsample = nullptr;
+        TextLabel* lblanalyst = nullptr;
+        TextLabel* lbldate = nullptr;
+    };
+    static const WindowTable<Controls>& Table();
+
     explicit frmstats(Session& session);
     ~frmstats() override;
+    const Controls& controls() const { return controls_; }
 
     // Today's date in the date box.
     void Load() override;
@@ -31,6 +68,10 @@ class frmstats : public Form {
 
     // The limits chosen in the two lists.
     stats::StatisticsOptions options() const;
+    stats::CiMethod chosenMethod() const;
+    LevelChoice chosenLevel() const;
+    // Chooses in the two lists, as the analyst does; the figures follow.
+    void Choose(stats::CiMethod method, LevelChoice level);
     const stats::MpnStatistics& statistics() const { return statistics_; }
     const StatisticsTexts& texts() const { return texts_; }
 
@@ -39,10 +80,6 @@ class frmstats : public Form {
     ChartDescription Chart() const;
     // The copied result: the header line and the sample's line.
     std::string CopiedText() const;
-
-    // Shown modeless (a visible one stays), restored when minimised and raised.
-    void BringIntoView();
-    void Restore();
 
     // The name chosen in the save dialog the last time; forgotten on close.
     const QString& lastFileName() const { return lastName_; }
@@ -59,6 +96,7 @@ class frmstats : public Form {
     void Refresh();
     const Calculation& shown() const;
 
+    Controls controls_;
     std::shared_ptr<const Calculation> sample_;
     std::optional<Message> refusal_;
     stats::MpnStatistics statistics_;

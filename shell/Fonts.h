@@ -4,8 +4,9 @@
 
 #include <QFont>
 #include <QString>
+#include <string>
 
-#include "shell/Layout.h"
+#include "shell/FontSpec.h"
 
 namespace tubewise {
 

@@ -7,24 +7,13 @@
 #include <QPointer>
 #include <QShortcut>
 #include <QWindow>
-#include <stdexcept>
 
 #include "shell/FormBuilder.h"
 #include "shell/Session.h"
 
 namespace tubewise {
-namespace {
-
-template <class W>
-W* Typed(QWidget* widget, const std::string& name, int index) {
-    if (auto* w = qobject_cast<W*>(widget)) return w;
-    throw std::out_of_range("no control " + name + "(" + std::to_string(index) + ") of that kind");
-}
-
-}  // namespace
-
 Form::Form(Session& session, const WindowSpec& layout)
-    : QDialog(nullptr), session_(session), layout_(layout) {
+    : QDialog(nullptr), session_(session), layout_(layout), rows_(layout.controls.size()) {
     setAttribute(Qt::WA_DeleteOnClose);
     BuildForm(*this, layout_);
     auto* language = new QShortcut(QKeySequence(kLanguageShortcut), this);
@@ -35,37 +24,15 @@ Form::Form(Session& session, const WindowSpec& layout)
 
 Form::~Form() = default;
 
-void Form::registerControl(const std::string& name, int index, QWidget* widget) {
-    controls_[{name, index}] = widget;
+void Form::registerControl(std::size_t row, QWidget* widget) {
+    const ControlSpec& c = layout_.controls.at(row);
+    controls_[{c.name, c.index}] = widget;
+    rows_[row] = widget;
 }
 
 QWidget* Form::control(const std::string& name, int index) const {
     auto it = controls_.find({name, index});
     return it == controls_.end() ? nullptr : it->second;
-}
-
-TextLabel* Form::label(const std::string& name, int index) const {
-    return Typed<TextLabel>(control(name, index), name, index);
-}
-TextBox* Form::textBox(const std::string& name, int index) const {
-    return Typed<TextBox>(control(name, index), name, index);
-}
-PictureButton* Form::button(const std::string& name, int index) const {
-    return Typed<PictureButton>(control(name, index), name, index);
-}
-PictureView* Form::image(const std::string& name, int index) const {
-    return Typed<PictureView>(control(name, index), name, index);
-}
-ShapeView* Form::shape(const std::string& name, int index) const {
-    return Typed<ShapeView>(control(name, index), name, index);
-}
-QComboBox* Form::comboBox(const std::string& name, int index) const {
-    return Typed<QComboBox>(control(name, index), name, index);
-}
-QWidget* Form::chart(const std::string& name) const {
-    QWidget* w = control(name);
-    if (!w) throw std::out_of_range("no chart control " + name);
-    return w;
 }
 
 void Form::SetText(QWidget* control, const QString& text) {
@@ -153,6 +120,19 @@ void Form::ShowModal() {
     if (self) self->modal_ = false;
 }
 
+void Form::BringIntoView() {
+    // Also from the task bar: a minimised window comes back before it is raised.
+    Restore();
+    show();
+    raise();
+    activateWindow();
+    update();
+}
+
+void Form::Restore() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+}
+
 void Form::setVisible(bool visible) {
     // Only a window shown modal needs QDialog's showing and hiding. On showing, QDialog would
     // also hand the first control a made-up Tab focus before the window is active (which
@@ -163,12 +143,11 @@ void Form::setVisible(bool visible) {
         QWidget::setVisible(visible);
 }
 
-void Form::setHoverFocus(std::initializer_list<const char*> buttonNames) {
-    for (const char* name : buttonNames)
-        if (QWidget* w = control(name)) {
-            w->setMouseTracking(true);  // every movement over it asks again, as entering does
-            w->installEventFilter(this);
-        }
+void Form::setHoverFocus(std::initializer_list<QWidget*> buttons) {
+    for (QWidget* w : buttons) {
+        w->setMouseTracking(true);  // every movement over it asks again, as entering does
+        w->installEventFilter(this);
+    }
 }
 
 void Form::onClick(QAbstractButton* button, std::function<void()> handler) {

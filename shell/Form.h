@@ -1,7 +1,7 @@
-// Base of every window: built from its table by FormBuilder, addressed by control name and
-// index, with the keyboard, hover and close behaviour all windows share. A window knows no
-// other window: it offers intent methods and emits intent signals, which the composition root
-// connects.
+// Base of every window: built from its table by FormBuilder, which keeps each row's widget for
+// the window's typed controls, with the keyboard, hover, close and bring-into-view behaviour
+// all windows share. A window knows no other window: it offers intent methods and emits intent
+// signals, which the composition root connects.
 #pragma once
 
 #include <QDialog>
@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "shell/Controls.h"
 #include "shell/Layout.h"
@@ -40,17 +41,12 @@ class Form : public QDialog {
     Session& session() const { return session_; }
     const WindowSpec& layout() const { return layout_; }
 
-    // The control of that name and array index (-1 for a plain control); nullptr if none.
+    // The control of that name and array index (-1 for a plain control); nullptr if none. For
+    // what walks the whole table (language, focus, tests over every row); handlers use their
+    // window's typed controls.
     QWidget* control(const std::string& name, int index = -1) const;
-    // Typed access; throws std::out_of_range when the control is missing or of another kind,
-    // which is a programming error.
-    TextLabel* label(const std::string& name, int index = -1) const;
-    TextBox* textBox(const std::string& name, int index = -1) const;
-    PictureButton* button(const std::string& name, int index = -1) const;
-    PictureView* image(const std::string& name, int index = -1) const;
-    ShapeView* shape(const std::string& name, int index = -1) const;
-    QComboBox* comboBox(const std::string& name, int index = -1) const;
-    QWidget* chart(const std::string& name) const;
+    // The widget of each row of the table, in its order; nullptr for a row that makes none.
+    const std::vector<QWidget*>& rowWidgets() const { return rows_; }
 
     // Text and colours as the window's handlers set them.
     static void SetText(QWidget* control, const QString& text);
@@ -66,9 +62,14 @@ class Form : public QDialog {
     // Shows the window modal: returns when it has been closed (or hidden); meanwhile the
     // program's other windows take no input. A window closed this way is discarded.
     void ShowModal();
+    // Shown modeless (a visible one stays, no second window opens), restored when minimised,
+    // raised, given the keyboard and repainted.
+    void BringIntoView();
+    // A minimised window back to its normal state.
+    void Restore();
 
-    // Used by FormBuilder.
-    void registerControl(const std::string& name, int index, QWidget* widget);
+    // Used by FormBuilder: the widget made for row `row` of the table.
+    void registerControl(std::size_t row, QWidget* widget);
 
   signals:
     // The user closed the window by its close box (or the system's close command); the
@@ -79,7 +80,7 @@ class Form : public QDialog {
 
   protected:
     // Moving the pointer over one of these buttons gives it the keyboard focus.
-    void setHoverFocus(std::initializer_list<const char*> buttonNames);
+    void setHoverFocus(std::initializer_list<QWidget*> buttons);
     // Connects a button's click to a handler that no longer runs once the program is ending.
     void onClick(QAbstractButton* button, std::function<void()> handler);
 
@@ -104,6 +105,7 @@ class Form : public QDialog {
     Session& session_;
     const WindowSpec& layout_;
     std::map<std::pair<std::string, int>, QWidget*> controls_;
+    std::vector<QWidget*> rows_;
 };
 
 }  // namespace tubewise

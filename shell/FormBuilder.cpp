@@ -223,7 +223,7 @@ void BuildForm(Form& form, const WindowSpec& layout) {
             w->setEnabled(c.enabled);
             if (!c.canHoldFocus()) w->setFocusPolicy(Qt::NoFocus);
             made[i] = w;
-            form.registerControl(c.name, c.index, w);
+            form.registerControl(i, w);
         }
     };
     build(true);

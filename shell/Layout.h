@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/Colour.h"
+#include "shell/FontSpec.h"
 
 namespace tubewise {
 
@@ -34,13 +35,6 @@ enum class Alignment { Left, Right, Center };
 
 // The pictures compiled into the program.
 enum class Picture { None, Icon, ButtonTexture, LargeBackdrop, SmallTexture, Portrait };
-
-struct FontSpec {
-    std::string face = "Arial";
-    double points = 9.75;
-    bool bold = true;
-    int charset = 178;  // 178 Arabic, 0 Western
-};
 
 struct ControlSpec {
     std::string name;
@@ -98,12 +92,5 @@ struct WindowSpec {
         return nullptr;
     }
 };
-
-// The table of one of the windows: frmabout, frmdel, frmmpn, frmresult, frmgraph, frmContact,
-// frmdarbare, and frmstats (the exact statistics). An unknown name throws std::out_of_range.
-const WindowSpec& LayoutOf(std::string_view formName);
-
-// The names of every window that has a table, for what must cover them all (translations).
-std::vector<std::string> LayoutNames();
 
 }  // namespace tubewise

@@ -39,8 +39,9 @@ class Session : public QObject {
     // A message box over `parent` with the program's prompt and title.
     void tell(QWidget* parent, const Message& message) const;
 
-    // The window of class F (frmabout, frmdel, frmmpn, frmresult, frmgraph, frmContact,
-    // frmdarbare): built on first reference, with its load handler run, and not shown.
+    // The window of class F (frmabout, frmdel, frmmpn, frmresult, frmgraph, frmstats,
+    // frmContact, frmdarbare): built on first reference, with its load handler run, and not
+    // shown.
     template <class F>
     F& form() {
         QPointer<QWidget>& slot = forms_[std::type_index(typeid(F))];

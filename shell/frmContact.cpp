@@ -1,11 +1,10 @@
 // Contact card window.
 #include "shell/frmContact.h"
 
-#include "shell/Layout.h"
-
 namespace tubewise {
 
-frmContact::frmContact(Session& session) : Form(session, LayoutOf("frmContact")) {}
+frmContact::frmContact(Session& session)
+    : Form(session, Table().spec()), controls_(Table().Bind(rowWidgets())) {}
 
 void frmContact::focusOutEvent(QFocusEvent* event) {
     Form::focusOutEvent(event);

@@ -4,23 +4,24 @@
 #include <QKeySequence>
 #include <QUrl>
 
-#include "shell/Layout.h"
 #include "shell/Session.h"
 
 namespace tubewise {
 
-frmabout::frmabout(Session& session) : Form(session, LayoutOf("frmabout")) {
-    setHoverFocus({"cmdenter", "cmddarbare", "cmdcontact", "cmdblog", "cmdlang"});
-    onClick(button("cmdenter"), [this] { emit enterRequested(); });
-    onClick(button("cmdlang"), [this] { emit languageToggleRequested(); });
-    onClick(button("cmddarbare"), [this] { emit aboutRequested(); });
-    onClick(button("cmdcontact"), [this] { emit contactRequested(); });
-    onClick(button("cmdblog"), [this] { OpenBlog(); });
+frmabout::frmabout(Session& session)
+    : Form(session, Table().spec()), controls_(Table().Bind(rowWidgets())) {
+    const Controls& c = controls_;
+    setHoverFocus({c.cmdenter, c.cmddarbare, c.cmdcontact, c.cmdblog, c.cmdlang});
+    onClick(c.cmdenter, [this] { emit enterRequested(); });
+    onClick(c.cmdlang, [this] { emit languageToggleRequested(); });
+    onClick(c.cmddarbare, [this] { emit aboutRequested(); });
+    onClick(c.cmdcontact, [this] { emit contactRequested(); });
+    onClick(c.cmdblog, [this] { OpenBlog(); });
     Retranslate();
 }
 
 void frmabout::Retranslate() {
-    PictureButton* language = button("cmdlang");
+    PictureButton* language = controls_.cmdlang;
     language->setAccessibleDescription(tr("زبان برنامه را عوض مي کند؛ در هر پنجره: Ctrl+Shift+L"));
     language->setToolTip(QKeySequence(kLanguageShortcut).toString(QKeySequence::NativeText));
 }

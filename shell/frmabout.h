@@ -1,10 +1,12 @@
-// The welcome window: the program starts here; its buttons lead on to the count dialog, the
-// about and contact dialogs and the author's blog, and its switch changes the language.
+// frmabout: the welcome window. The program starts here; its buttons lead on to the count
+// dialog, the about and contact dialogs and the author's blog, and its switch changes the
+// language.
 #pragma once
 
 #include <QString>
 
 #include "shell/Form.h"
+#include "shell/WindowTable.h"
 
 namespace tubewise {
 
@@ -12,7 +14,18 @@ namespace tubewise {
 class frmabout : public Form {
     Q_OBJECT
   public:
+    struct Controls {
+        PictureButton* cmdlang = nullptr;     // the language switch
+        PictureButton* cmddarbare = nullptr;  // opens the about box
+        PictureButton* cmdenter = nullptr;    // on to the count dialog
+        PictureButton* cmdblog = nullptr;
+        PictureButton* cmdcontact = nullptr;
+        TextLabel* Label1 = nullptr;  // the aphorism
+    };
+    static const WindowTable<Controls>& Table();
+
     explicit frmabout(Session& session);
+    const Controls& controls() const { return controls_; }
 
     // The author's web address, which the blog button opens and the contact card shows.
     static QString BlogAddress();
@@ -31,6 +44,8 @@ class frmabout : public Form {
 
   private:
     void OpenBlog();
+
+    Controls controls_;
 };
 
 }  // namespace tubewise

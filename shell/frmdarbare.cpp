@@ -5,12 +5,12 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "shell/Layout.h"
 #include "shell/Session.h"
 
 namespace tubewise {
 
-frmdarbare::frmdarbare(Session& session) : Form(session, LayoutOf("frmdarbare")) {}
+frmdarbare::frmdarbare(Session& session)
+    : Form(session, Table().spec()), controls_(Table().Bind(rowWidgets())) {}
 
 void frmdarbare::focusOutEvent(QFocusEvent* event) {
     Form::focusOutEvent(event);

@@ -78,7 +78,7 @@ TEST_P(LanguageRoadTest, AnAnalystWalksFromStartToExitWithTheKeyboard) {
     EXPECT_FALSE(session->isBuilt<frmdel>());
 
     // She moves the pointer over "enter the program" and presses Enter.
-    QTest::mouseMove(welcome.button("cmdenter"));
+    QTest::mouseMove(welcome.controls().cmdenter);
     ASSERT_EQ(FocusName(), "cmdenter");
     PressKey(Qt::Key_Return);
     ASSERT_NE(Visible("frmdel"), nullptr);
@@ -119,10 +119,10 @@ TEST_P(LanguageRoadTest, AnAnalystWalksFromStartToExitWithTheKeyboard) {
     frmresult& results = session->form<frmresult>();
     ASSERT_TRUE(results.isVisible());
     EXPECT_FALSE(grid.isVisible());
-    EXPECT_EQ(results.textBox("txtresult", 1)->text(), Local("0.792"));
-    EXPECT_EQ(results.textBox("txtresult", 2)->text(), Local("79.2"));
-    EXPECT_EQ(results.textBox("txtthomas")->text(), Local("67.916"));
-    EXPECT_EQ(results.label("lbltozih", 0)->text() ==
+    EXPECT_EQ(results.controls().txtresult[1]->text(), Local("0.792"));
+    EXPECT_EQ(results.controls().txtresult[2]->text(), Local("79.2"));
+    EXPECT_EQ(results.controls().txtthomas->text(), Local("67.916"));
+    EXPECT_EQ(results.controls().lbltozih[0]->text() ==
                   "The estimate from the Poisson distribution is reliable.",
               english);
 
@@ -147,7 +147,7 @@ TEST_P(LanguageRoadTest, AnAnalystWalksFromStartToExitWithTheKeyboard) {
     PressKey(Qt::Key_Return);
     ASSERT_TRUE(grid.isVisible());
     EXPECT_FALSE(results.isVisible());
-    EXPECT_EQ(grid.textBox("txtn", 3)->text(), Local("0.1"));
+    EXPECT_EQ(grid.controls().txtn[3]->text(), Local("0.1"));
 
     // A new sample in two dilutions: change dilution empties the grid and asks again.
     TabTo("cmddilchange");
@@ -156,13 +156,13 @@ TEST_P(LanguageRoadTest, AnAnalystWalksFromStartToExitWithTheKeyboard) {
     ASSERT_TRUE(count.isVisible());
     EXPECT_FALSE(grid.isVisible());
     ASSERT_EQ(FocusName(), "txtdilnum");
-    EXPECT_FALSE(count.button("cmdset")->isEnabled());
+    EXPECT_FALSE(count.controls().cmdset->isEnabled());
     TypeText(QStringLiteral("2"));
     PressKey(Qt::Key_Backtab, Qt::ShiftModifier);
     PressKey(Qt::Key_Return);
     ASSERT_TRUE(grid.isVisible());
-    EXPECT_TRUE(grid.textBox("txtn", 1)->text().isEmpty());
-    EXPECT_FALSE(grid.textBox("txtp", 3)->isEnabled());
+    EXPECT_TRUE(grid.controls().txtn[1]->text().isEmpty());
+    EXPECT_FALSE(grid.controls().txtp[3]->isEnabled());
 
     // Two rows of 1 mL with five of ten tubes positive: the likelihood peaks at ln 2 per mL,
     // and Thomas gives 100 x 5 / sqrt(5 x 10).
@@ -175,9 +175,9 @@ TEST_P(LanguageRoadTest, AnAnalystWalksFromStartToExitWithTheKeyboard) {
     TabTo("Command1");
     PressKey(Qt::Key_Return);
     ASSERT_TRUE(results.isVisible());
-    EXPECT_EQ(results.textBox("txtresult", 1)->text(), Local("0.693"));
-    EXPECT_EQ(results.textBox("txtresult", 2)->text(), Local("69.3"));
-    EXPECT_EQ(results.textBox("txtthomas")->text(), Local("70.711"));
+    EXPECT_EQ(results.controls().txtresult[1]->text(), Local("0.693"));
+    EXPECT_EQ(results.controls().txtresult[2]->text(), Local("69.3"));
+    EXPECT_EQ(results.controls().txtthomas->text(), Local("70.711"));
     // The chart window, still open, shows the new curve.
     EXPECT_TRUE(chart.isVisible());
     EXPECT_NE(chart.drawn().title.find("(MPN = 69.3)"), std::string::npos) << chart.drawn().title;
@@ -258,7 +258,7 @@ TEST_F(RoadTest, TabOrderAndNamesTellTheRoadInEnglish) {
     frmgraph& chart = session->form<frmgraph>();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&chart));
     EXPECT_EQ(round(), "Save | Chart of the Poisson distribution");
-    const QString described = Said(chart.chart("ChartSpace1"), QAccessible::Description);
+    const QString described = Said(chart.controls().ChartSpace1, QAccessible::Description);
     EXPECT_TRUE(described.startsWith("Poisson distribution of the analysed sample (MPN = "))
         << described.toStdString();
     EXPECT_TRUE(described.contains("Horizontal axis: Coliform density, number per mL"));
@@ -269,7 +269,7 @@ TEST_F(RoadTest, TabOrderAndNamesTellTheRoadInEnglish) {
 TEST_F(RoadTest, SwitchingTheLanguageKeepsTheGridTheResultsAndTheChart) {
     frmabout& welcome = StartProgram(*session);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&welcome));
-    welcome.button("cmdenter")->click();
+    welcome.controls().cmdenter->click();
     frmdel& count = session->form<frmdel>();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&count));
     TypeText(QStringLiteral("3"));
@@ -279,29 +279,29 @@ TEST_F(RoadTest, SwitchingTheLanguageKeepsTheGridTheResultsAndTheChart) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
     const char* const typed[][3] = {{"10", "5", "0"}, {"1", "3", "2"}, {"0.1", "0", "5"}};
     for (int i = 1; i <= 3; ++i) {
-        grid.textBox("txtn", i)->setText(Local(typed[i - 1][0]));
-        grid.textBox("txtp", i)->setText(Local(typed[i - 1][1]));
-        grid.textBox("txtq", i)->setText(Local(typed[i - 1][2]));
+        grid.controls().txtn[i]->setText(Local(typed[i - 1][0]));
+        grid.controls().txtp[i]->setText(Local(typed[i - 1][1]));
+        grid.controls().txtq[i]->setText(Local(typed[i - 1][2]));
     }
     TabTo("txtq(2)");
-    const QRect persianCell = grid.textBox("txtq", 2)->geometry();
+    const QRect persianCell = grid.controls().txtq[2]->geometry();
 
     PressKey(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
     QCoreApplication::sendPostedEvents();
     ASSERT_EQ(CurrentLanguage(), Language::English);
     EXPECT_EQ(grid.calculateButton()->text(), "Calculate");
-    EXPECT_EQ(grid.textBox("txtq", 2)->text(), "2") << "typed cells are kept";
-    EXPECT_EQ(grid.textBox("txtn", 3)->text(), Local("0.1"));
+    EXPECT_EQ(grid.controls().txtq[2]->text(), "2") << "typed cells are kept";
+    EXPECT_EQ(grid.controls().txtn[3]->text(), Local("0.1"));
     EXPECT_EQ(FocusName(), "txtq(2)") << "the keyboard stays in its cell";
-    EXPECT_EQ(grid.textBox("txtq", 2)->geometry().x(),
+    EXPECT_EQ(grid.controls().txtq[2]->geometry().x(),
               grid.width() - persianCell.x() - persianCell.width());
 
     TabTo("Command1");
     PressKey(Qt::Key_Return);
     frmresult& results = session->form<frmresult>();
     ASSERT_TRUE(results.isVisible());
-    EXPECT_EQ(results.label("lblprob")->text(), "Poisson probability, 3 dilutions");
-    results.button("Command1")->click();
+    EXPECT_EQ(results.controls().lblprob->text(), "Poisson probability, 3 dilutions");
+    results.controls().Command1->click();
     frmgraph& chart = session->form<frmgraph>();
     ASSERT_TRUE(chart.isVisible());
     EXPECT_EQ(chart.drawn().title, "Poisson distribution of the analysed sample (MPN = 79.2)");
@@ -312,9 +312,9 @@ TEST_F(RoadTest, SwitchingTheLanguageKeepsTheGridTheResultsAndTheChart) {
     QCoreApplication::sendPostedEvents();
     ASSERT_EQ(CurrentLanguage(), Language::Persian);
     const ResultTexts persian = ComposeResultTexts(*session->lastCalculation(), session->numberLocale());
-    EXPECT_EQ(results.label("lblprob")->text().toStdString(), persian.probabilityHeading);
-    EXPECT_EQ(results.label("lbltozih", 1)->text().toStdString(), persian.thomasAdvice);
-    EXPECT_EQ(results.textBox("txtresult", 2)->text(), Local("79.2"));
+    EXPECT_EQ(results.controls().lblprob->text().toStdString(), persian.probabilityHeading);
+    EXPECT_EQ(results.controls().lbltozih[1]->text().toStdString(), persian.thomasAdvice);
+    EXPECT_EQ(results.controls().txtresult[2]->text(), Local("79.2"));
     EXPECT_EQ(chart.drawn().title, DescribeProbabilityChart(session->lastCalculation().get()).title);
     EXPECT_EQ(chart.chartView()->chart()->title().toStdString(), chart.drawn().title);
     EXPECT_EQ(remembered, (std::vector<Language>{Language::English, Language::Persian}));

@@ -74,7 +74,7 @@ TEST_F(ChartWindow, ChartButtonShowsTheDrawnChart) {
     EXPECT_EQ(graph.windowTitle(), QStringLiteral("Graph"));
     EXPECT_TRUE(graph.chartView()->chart()->title().startsWith(QStringLiteral("(MPN = 79.2)")));
     EXPECT_EQ(graph.drawn().mpnTitleText, " 79.2");
-    EXPECT_EQ(graph.chartView()->parentWidget(), graph.control("ChartSpace1"));
+    EXPECT_EQ(graph.chartView()->parentWidget(), graph.controls().ChartSpace1);
 }
 
 TEST_F(ChartWindow, PressingTheChartButtonAgainRedrawsInPlace) {

@@ -172,12 +172,10 @@ TEST(CliJson, CountBeyondSixteenBitsIsASearchFault) {
     EXPECT_TRUE(o[QStringLiteral("search_fault")].toBool());
     EXPECT_EQ(o[QStringLiteral("mpn_per_ml")].toDouble(), 0.0);
     EXPECT_EQ(o[QStringLiteral("max_likelihood")].toDouble(), 0.0);
-    // A section may refuse the fault as bad input; then the error stands beside the figures.
-    if (r.exitCode != 0) {
-        EXPECT_EQ(r.exitCode, 2);
-        EXPECT_EQ(o[QStringLiteral("error")].toObject()[QStringLiteral("title")].toString(),
-                  kTitle);
-    }
+    // The fault is refused as input the search cannot compute: the error stands beside the
+    // figures where the search stopped.
+    EXPECT_EQ(r.exitCode, 2) << r.err.toStdString();
+    EXPECT_EQ(o[QStringLiteral("error")].toObject()[QStringLiteral("title")].toString(), kTitle);
 }
 
 TEST(CliJson, LocaleDecimalSeparator) {

@@ -54,7 +54,7 @@ TEST_P(CountCheckTest, AcceptsOrRefuses) {
     const CheckRow& row = GetParam();
     frmdel& dialog = session->form<frmdel>();
     dialog.show();
-    TextBox* box = dialog.textBox("txtdilnum");
+    TextBox* box = dialog.controls().txtdilnum;
     for (const Edit& e : row.edits) {
         switch (e.kind) {
             case Edit::Type:
@@ -78,7 +78,7 @@ TEST_P(CountCheckTest, AcceptsOrRefuses) {
         EXPECT_EQ(messages[i].parent, &dialog);
     }
     EXPECT_EQ(box->text(), QString::fromUtf8(row.finalText));
-    EXPECT_EQ(dialog.button("cmdset")->isEnabled(), row.confirmEnabled);
+    EXPECT_EQ(dialog.controls().cmdset->isEnabled(), row.confirmEnabled);
     EXPECT_EQ(OpenedRows(*session), 0) << "checking stores nothing";
     EXPECT_FALSE(session->isBuilt<frmmpn>());
 }
@@ -120,70 +120,71 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(WindowTest, ConfirmingThreeOpensThreeEmptyRowsAndShowsTheGrid) {
     frmdel& dialog = session->form<frmdel>();
     dialog.show();
-    QTest::keyClicks(dialog.textBox("txtdilnum"), "3");
-    dialog.button("cmdset")->click();
+    QTest::keyClicks(dialog.controls().txtdilnum, "3");
+    dialog.controls().cmdset->click();
 
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(OpenedRows(*session), 3);
     EXPECT_FALSE(dialog.isVisible());
     frmmpn& grid = session->form<frmmpn>();
     EXPECT_TRUE(grid.isVisible());
-    EXPECT_EQ(dialog.textBox("txtdilnum")->text(), "3") << "the box keeps its text";
+    EXPECT_EQ(dialog.controls().txtdilnum->text(), "3") << "the box keeps its text";
 
     struct Cell {
-        const char* column;
+        const char* name;
+        frmmpn::Column column;
         QColor open;
-    } cells[] = {{"txtn", QColor(255, 255, 255)},
-                 {"txtp", QColor(255, 192, 192)},
-                 {"txtq", QColor(128, 255, 128)}};
+    } cells[] = {{"txtn", &frmmpn::Controls::txtn, QColor(255, 255, 255)},
+                 {"txtp", &frmmpn::Controls::txtp, QColor(255, 192, 192)},
+                 {"txtq", &frmmpn::Controls::txtq, QColor(128, 255, 128)}};
     for (int i = 1; i <= 5; ++i) {
         for (const Cell& c : cells) {
-            SCOPED_TRACE(std::string(c.column) + "(" + std::to_string(i) + ")");
-            TextBox* box = grid.textBox(c.column, i);
+            SCOPED_TRACE(std::string(c.name) + "(" + std::to_string(i) + ")");
+            TextBox* box = (grid.controls().*c.column)[i];
             EXPECT_TRUE(box->text().isEmpty());
             EXPECT_EQ(box->isEnabled(), i <= 3);
             EXPECT_EQ(Form::BackColour(box), i <= 3 ? c.open : QColor(128, 255, 255));
         }
-        EXPECT_EQ(grid.label("lbseri", i)->text(), QString::number(i));
-        EXPECT_TRUE(grid.label("lbseri", i)->isEnabled());
+        EXPECT_EQ(grid.controls().lbseri[i]->text(), QString::number(i));
+        EXPECT_TRUE(grid.controls().lbseri[i]->isEnabled());
     }
 }
 
 TEST_F(WindowTest, ConfirmingAnEmptyBoxTellsTheAnalystAndChangesNothing) {
     frmdel& dialog = session->form<frmdel>();
     dialog.show();
-    QTest::keyClicks(dialog.textBox("txtdilnum"), "2.5");  // enables, then empties
+    QTest::keyClicks(dialog.controls().txtdilnum, "2.5");  // enables, then empties
     ASSERT_EQ(messages.size(), 1u);
-    ASSERT_TRUE(dialog.button("cmdset")->isEnabled());
-    dialog.button("cmdset")->click();
+    ASSERT_TRUE(dialog.controls().cmdset->isEnabled());
+    dialog.controls().cmdset->click();
 
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1].prompt, kNoCount);
     EXPECT_EQ(messages[1].title, kNoData);
     EXPECT_EQ(OpenedRows(*session), 0);
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(dialog.button("cmdset")->isEnabled());
+    EXPECT_TRUE(dialog.controls().cmdset->isEnabled());
     EXPECT_FALSE(session->isBuilt<frmmpn>()) << "the grid is not touched";
 }
 
 TEST_F(WindowTest, EmptyCountAfterAnEarlierConfirmationKeepsTheGridAndCount) {
     frmdel& dialog = session->form<frmdel>();
     dialog.show();
-    QTest::keyClicks(dialog.textBox("txtdilnum"), "4");
-    dialog.button("cmdset")->click();
+    QTest::keyClicks(dialog.controls().txtdilnum, "4");
+    dialog.controls().cmdset->click();
     frmmpn& grid = session->form<frmmpn>();
-    grid.textBox("txtp", 4)->setText("2");
+    grid.controls().txtp[4]->setText("2");
 
     // Back in the dialog, the box emptied without the grid's button (a deleted digit).
     dialog.show();
-    QTest::keyClick(dialog.textBox("txtdilnum"), Qt::Key_End);
-    QTest::keyClick(dialog.textBox("txtdilnum"), Qt::Key_Backspace);
-    dialog.button("cmdset")->click();
+    QTest::keyClick(dialog.controls().txtdilnum, Qt::Key_End);
+    QTest::keyClick(dialog.controls().txtdilnum, Qt::Key_Backspace);
+    dialog.controls().cmdset->click();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].prompt, kNoCount);
     EXPECT_EQ(OpenedRows(*session), 4);
-    EXPECT_EQ(grid.textBox("txtp", 4)->text(), "2");
-    EXPECT_TRUE(grid.textBox("txtq", 4)->isEnabled());
+    EXPECT_EQ(grid.controls().txtp[4]->text(), "2");
+    EXPECT_TRUE(grid.controls().txtq[4]->isEnabled());
 }
 
 TEST_F(WindowTest, FirstFocusIsTheCountBoxBecauseTheConfirmButtonIsDisabled) {
@@ -196,24 +197,24 @@ TEST_F(WindowTest, PointerOverTheButtonsTakesTheFocus) {
     frmdel& dialog = session->form<frmdel>();
     ShowActive(dialog);
     QEvent enter(QEvent::Enter);
-    QCoreApplication::sendEvent(dialog.button("cmdset"), &enter);
+    QCoreApplication::sendEvent(dialog.controls().cmdset, &enter);
     EXPECT_EQ(FocusName(), "txtdilnum") << "a disabled button takes no focus";
 
-    QTest::keyClicks(dialog.textBox("txtdilnum"), "2");
-    QCoreApplication::sendEvent(dialog.button("cmdexit"), &enter);
+    QTest::keyClicks(dialog.controls().txtdilnum, "2");
+    QCoreApplication::sendEvent(dialog.controls().cmdexit, &enter);
     EXPECT_EQ(FocusName(), "cmdexit");
     // Tabbing away while the pointer rests there: its next movement takes the focus back.
-    QTest::keyClick(dialog.button("cmdexit"), Qt::Key_Tab);
+    QTest::keyClick(dialog.controls().cmdexit, Qt::Key_Tab);
     ASSERT_NE(FocusName(), "cmdexit");
     const QPointF inside(5, 5);
-    QMouseEvent move(QEvent::MouseMove, inside, dialog.button("cmdexit")->mapToGlobal(inside),
+    QMouseEvent move(QEvent::MouseMove, inside, dialog.controls().cmdexit->mapToGlobal(inside),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(dialog.button("cmdexit"), &move);
+    QCoreApplication::sendEvent(dialog.controls().cmdexit, &move);
     EXPECT_EQ(FocusName(), "cmdexit");
-    QCoreApplication::sendEvent(dialog.button("cmdset"), &enter);
+    QCoreApplication::sendEvent(dialog.controls().cmdset, &enter);
     EXPECT_EQ(FocusName(), "cmdset");
     // Enter presses the button under the pointer.
-    QTest::keyClick(dialog.button("cmdset"), Qt::Key_Return);
+    QTest::keyClick(dialog.controls().cmdset, Qt::Key_Return);
     EXPECT_TRUE(session->form<frmmpn>().isVisible());
     EXPECT_EQ(OpenedRows(*session), 2);
 }
@@ -222,8 +223,8 @@ TEST_F(WindowTest, ExitButtonEndsTheProgram) {
     frmdel& dialog = session->form<frmdel>();
     ShowActive(dialog);
     QEvent enter(QEvent::Enter);
-    QCoreApplication::sendEvent(dialog.button("cmdexit"), &enter);
-    QTest::keyClick(dialog.button("cmdexit"), Qt::Key_Space);
+    QCoreApplication::sendEvent(dialog.controls().cmdexit, &enter);
+    QTest::keyClick(dialog.controls().cmdexit, Qt::Key_Space);
     EXPECT_EQ(quits, 1);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(messages.empty());

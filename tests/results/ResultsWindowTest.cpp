@@ -59,8 +59,8 @@ class ResultsWindowTest : public ::testing::Test {
     frmmpn& OpenGrid(int count) {
         frmdel& dialog = session.form<frmdel>();
         dialog.show();
-        QTest::keyClicks(dialog.textBox("txtdilnum"), QString::number(count));
-        dialog.button("cmdset")->click();
+        QTest::keyClicks(dialog.controls().txtdilnum, QString::number(count));
+        dialog.controls().cmdset->click();
         frmmpn& grid = session.form<frmmpn>();
         EXPECT_TRUE(grid.isVisible());
         return grid;
@@ -75,9 +75,9 @@ class ResultsWindowTest : public ::testing::Test {
     void TypeRows(frmmpn& grid, std::initializer_list<Cells> rows) {
         int i = 1;
         for (const Cells& row : rows) {
-            Type(grid.textBox("txtn", i), row.volume);
-            Type(grid.textBox("txtp", i), row.positive);
-            Type(grid.textBox("txtq", i), row.negative);
+            Type(grid.controls().txtn[i], row.volume);
+            Type(grid.controls().txtp[i], row.positive);
+            Type(grid.controls().txtq[i], row.negative);
             ++i;
         }
     }
@@ -94,12 +94,9 @@ class ResultsWindowTest : public ::testing::Test {
     }
 
     frmresult& Results() { return session.form<frmresult>(); }
-    QString Box(const char* name, int index = -1) { return Results().textBox(name, index)->text(); }
-    QString Caption(const char* name, int index = -1) {
-        return Results().label(name, index)->text();
-    }
+    const frmresult::Controls& Shown() { return Results().controls(); }
     QColor AdviceColourOf(int index) {
-        return Form::ForeColour(Results().label("lbltozih", index));
+        return Form::ForeColour(Results().controls().lbltozih[index]);
     }
 
     // A figure in the general form as this machine's locale writes it.
@@ -109,21 +106,21 @@ class ResultsWindowTest : public ::testing::Test {
     }
 
     void ExpectPoissonAdvice(const std::string& text, const QColor& colour) {
-        EXPECT_EQ(Caption("lbltozih", 0), Q(text));
+        EXPECT_EQ(Shown().lbltozih[0]->text(), Q(text));
         EXPECT_EQ(AdviceColourOf(0), colour);
-        EXPECT_TRUE(Results().label("lbltozih", 0)->isEnabled());
-        EXPECT_TRUE(Results().label("lblbahs", 0)->isEnabled());
+        EXPECT_TRUE(Results().controls().lbltozih[0]->isEnabled());
+        EXPECT_TRUE(Results().controls().lblbahs[0]->isEnabled());
     }
     void ExpectThomas(const QString& figure, const std::string& advice, const QColor& colour) {
-        EXPECT_EQ(Box("txtthomas"), figure);
-        EXPECT_EQ(Caption("lbltozih", 1), Q(advice));
+        EXPECT_EQ(Shown().txtthomas->text(), figure);
+        EXPECT_EQ(Shown().lbltozih[1]->text(), Q(advice));
         EXPECT_EQ(AdviceColourOf(1), colour);
-        EXPECT_TRUE(Results().label("lbltozih", 1)->isEnabled());
-        EXPECT_TRUE(Results().label("lblbahs", 1)->isEnabled());
+        EXPECT_TRUE(Results().controls().lbltozih[1]->isEnabled());
+        EXPECT_TRUE(Results().controls().lblbahs[1]->isEnabled());
     }
 
     frmgraph& OpenChartFromResults() {
-        QTest::mouseClick(Results().button("Command1"), Qt::LeftButton);
+        QTest::mouseClick(Results().controls().Command1, Qt::LeftButton);
         EXPECT_TRUE(session.isBuilt<frmgraph>());
         frmgraph& graph = session.form<frmgraph>();
         EXPECT_TRUE(graph.isVisible());
@@ -131,7 +128,7 @@ class ResultsWindowTest : public ::testing::Test {
     }
 
     void ReturnToGrid(frmmpn& grid) {
-        QTest::mouseClick(Results().button("cmdreturn"), Qt::LeftButton);
+        QTest::mouseClick(Results().controls().cmdreturn, Qt::LeftButton);
         EXPECT_FALSE(Results().isVisible());
         EXPECT_TRUE(grid.isVisible());
     }
@@ -157,35 +154,35 @@ TEST_F(ResultsWindowTest, WorkedExampleEndToEnd) {
     EXPECT_FALSE(grid.isVisible());
     ASSERT_TRUE(session.isBuilt<frmresult>());
     EXPECT_TRUE(Results().isVisible());
-    EXPECT_EQ(Caption("lblprob"), Q(expected::kHeadStart + " 3" + expected::kHeadEnd));
-    EXPECT_EQ(Caption("lbldens", 0), Q(expected::kPerMl));
-    EXPECT_EQ(Caption("lbldens", 1), Q(expected::kPer100Ml));
-    EXPECT_EQ(Caption("lblthomas"), Q(expected::kPer100Ml));
-    EXPECT_EQ(Box("txtresult", 0), Local("0.0225640617980848"));
-    EXPECT_EQ(Box("txtresult", 1), Local("0.792"));
-    EXPECT_EQ(Box("txtresult", 2), Local("79.2"));
+    EXPECT_EQ(Shown().lblprob->text(), Q(expected::kHeadStart + " 3" + expected::kHeadEnd));
+    EXPECT_EQ(Shown().lbldens[0]->text(), Q(expected::kPerMl));
+    EXPECT_EQ(Shown().lbldens[1]->text(), Q(expected::kPer100Ml));
+    EXPECT_EQ(Shown().lblthomas->text(), Q(expected::kPer100Ml));
+    EXPECT_EQ(Shown().txtresult[0]->text(), Local("0.0225640617980848"));
+    EXPECT_EQ(Shown().txtresult[1]->text(), Local("0.792"));
+    EXPECT_EQ(Shown().txtresult[2]->text(), Local("79.2"));
     ExpectPoissonAdvice(expected::kPoissonGreen, kGreen);
     ExpectThomas(Local("67.916"), expected::kThomasGreen, kGreen);
     EXPECT_NEAR(session.lastCalculation()->mpnPer100Ml(), 79.2, 1e-9);
     // The first box takes the focus with its figure shown plainly, not highlighted.
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Results()));
-    EXPECT_TRUE(Results().textBox("txtresult", 0)->hasFocus());
-    EXPECT_FALSE(Results().textBox("txtresult", 0)->hasSelectedText());
+    EXPECT_TRUE(Results().controls().txtresult[0]->hasFocus());
+    EXPECT_FALSE(Results().controls().txtresult[0]->hasSelectedText());
 }
 
 TEST_F(ResultsWindowTest, EveryTubePositiveShowsLowerBoundsAndRedAdvice) {
     Calculate(GridWith(kAllPositive));
     EXPECT_TRUE(shown.empty());
-    EXPECT_EQ(Box("txtresult", 1), " 10  <");
-    EXPECT_EQ(Box("txtresult", 2), " 1000  <");
+    EXPECT_EQ(Shown().txtresult[1]->text(), " 10  <");
+    EXPECT_EQ(Shown().txtresult[2]->text(), " 1000  <");
     ExpectPoissonAdvice(expected::kPoissonRed, kRed);
     ExpectThomas(Q(expected::kUndefined), expected::kThomasRed, kRed);
 }
 
 TEST_F(ResultsWindowTest, EveryTubeNegativeShowsTheFirstCandidateAndThomasZero) {
     Calculate(GridWith(kAllNegative));
-    EXPECT_EQ(Box("txtresult", 1), Local("0.001"));
-    EXPECT_EQ(Box("txtresult", 2), Local("0.1"));
+    EXPECT_EQ(Shown().txtresult[1]->text(), Local("0.001"));
+    EXPECT_EQ(Shown().txtresult[2]->text(), Local("0.1"));
     ExpectPoissonAdvice(expected::kPoissonGreen, kGreen);
     ExpectThomas("0", expected::kThomasGreen, kGreen);
 }
@@ -203,18 +200,18 @@ TEST_F(ResultsWindowTest, ReturnKeepsTheGridAndRecalculationOverwritesEverything
     TypeRows(grid, kAllPositive);
     Calculate(grid);
     EXPECT_TRUE(Results().isVisible());
-    EXPECT_EQ(Box("txtresult", 1), " 10  <");
-    EXPECT_EQ(Box("txtresult", 2), " 1000  <");
-    EXPECT_NE(Box("txtresult", 0), Local("0.0225640617980848"));
+    EXPECT_EQ(Shown().txtresult[1]->text(), " 10  <");
+    EXPECT_EQ(Shown().txtresult[2]->text(), " 1000  <");
+    EXPECT_NE(Shown().txtresult[0]->text(), Local("0.0225640617980848"));
     ExpectPoissonAdvice(expected::kPoissonRed, kRed);
     ExpectThomas(Q(expected::kUndefined), expected::kThomasRed, kRed);
 
     ReturnToGrid(grid);
     TypeRows(grid, kWorkedExample);
     Calculate(grid);
-    EXPECT_EQ(Box("txtresult", 0), Local("0.0225640617980848"));
-    EXPECT_EQ(Box("txtresult", 1), Local("0.792"));
-    EXPECT_EQ(Box("txtresult", 2), Local("79.2"));
+    EXPECT_EQ(Shown().txtresult[0]->text(), Local("0.0225640617980848"));
+    EXPECT_EQ(Shown().txtresult[1]->text(), Local("0.792"));
+    EXPECT_EQ(Shown().txtresult[2]->text(), Local("79.2"));
     ExpectPoissonAdvice(expected::kPoissonGreen, kGreen);
     ExpectThomas(Local("67.916"), expected::kThomasGreen, kGreen);
     EXPECT_TRUE(shown.empty());
@@ -228,7 +225,7 @@ TEST_F(ResultsWindowTest, EmptyCellWithChartOpenShowsTheMessageAndAnEmptyChart) 
     ReturnToGrid(grid);
     EXPECT_TRUE(graph.isVisible());
 
-    Type(grid.textBox("txtq", 2), "");
+    Type(grid.controls().txtq[2], "");
     graph.showMinimized();
     Calculate(grid);
 
@@ -238,7 +235,7 @@ TEST_F(ResultsWindowTest, EmptyCellWithChartOpenShowsTheMessageAndAnEmptyChart) 
     EXPECT_EQ(shown[0].parent, &grid);
     EXPECT_TRUE(grid.isVisible());
     EXPECT_FALSE(Results().isVisible());
-    EXPECT_EQ(Box("txtresult", 1), Local("0.792"));  // the hidden window is not touched
+    EXPECT_EQ(Shown().txtresult[1]->text(), Local("0.792"));  // the hidden window is not touched
     EXPECT_TRUE(graph.drawn().title.empty());
     EXPECT_FALSE(graph.drawn().has(ChartStep::DataShown));
     EXPECT_TRUE(graph.chartView()->chart()->title().isEmpty());
@@ -256,7 +253,7 @@ TEST_F(ResultsWindowTest, CountOf40000IsReportedAndShowsNoResults) {
     EXPECT_EQ(shown[0].title, Q(expected::kWrongInput));
     EXPECT_EQ(shown[0].parent, &grid);
     EXPECT_TRUE(grid.isVisible());
-    EXPECT_EQ(grid.textBox("txtp", 2)->text(), "40000");
+    EXPECT_EQ(grid.controls().txtp[2]->text(), "40000");
     EXPECT_FALSE(session.isBuilt<frmresult>());
 }
 
@@ -264,6 +261,7 @@ TEST_F(ResultsWindowTest, CountOf40000IsReportedAndShowsNoResults) {
 // cell to mend, with its text selected for typing over.
 struct OutOfRangeRow {
     const char* cell;
+    frmmpn::Column column;
     Cells second;
     std::string prompt;
 };
@@ -284,16 +282,20 @@ TEST_P(OutOfRange, IsRefusedAndItsCellTakesTheFocus) {
     EXPECT_EQ(shown[0].title, Q(expected::kWrongInput));
     EXPECT_TRUE(grid.isVisible());
     EXPECT_FALSE(session.isBuilt<frmresult>());
-    TextBox* cell = grid.textBox(c.cell, 2);
+    TextBox* cell = (grid.controls().*c.column)[2];
     EXPECT_TRUE(cell->hasFocus());
     EXPECT_EQ(cell->selectedText(), cell->text());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cells, OutOfRange,
-    ::testing::Values(OutOfRangeRow{"txtn", {"0", "3", "2"}, expected::VolumeNotPositive(2)},
-                      OutOfRangeRow{"txtp", {"1", "-1", "2"}, expected::NegativeCount(2)},
-                      OutOfRangeRow{"txtq", {"1", "3", "-2"}, expected::NegativeCount(2)}),
+    ::testing::Values(
+        OutOfRangeRow{
+            "txtn", &frmmpn::Controls::txtn, {"0", "3", "2"}, expected::VolumeNotPositive(2)},
+        OutOfRangeRow{
+            "txtp", &frmmpn::Controls::txtp, {"1", "-1", "2"}, expected::NegativeCount(2)},
+        OutOfRangeRow{
+            "txtq", &frmmpn::Controls::txtq, {"1", "3", "-2"}, expected::NegativeCount(2)}),
     [](const ::testing::TestParamInfo<OutOfRangeRow>& info) {
         return std::string(info.param.cell);
     });
@@ -306,9 +308,9 @@ TEST_F(ResultsWindowTest, UncomputableSeriesWithChartOpenLeavesAnEmptyChart) {
 
     // 1e308 mL x density overflows at candidate 1798, when the curve already reaches the
     // chart's first columns: those must not be drawn as if they were a result.
-    Type(grid.textBox("txtn", 1), "1e308");
-    Type(grid.textBox("txtp", 1), "0");
-    Type(grid.textBox("txtq", 1), "1");
+    Type(grid.controls().txtn[1], "1e308");
+    Type(grid.controls().txtp[1], "0");
+    Type(grid.controls().txtq[1], "1");
     Calculate(grid);
 
     ASSERT_EQ(shown.size(), 1u);
@@ -330,10 +332,10 @@ TEST_F(ResultsWindowTest, ThomasFaultShowsTheFigureUndefinedAndGoesOn) {
     ExpectThomas(Q(expected::kUndefined), expected::kThomasRed, kRed);
 
     ReturnToGrid(grid);
-    Type(grid.textBox("txtp", 1), "327");
+    Type(grid.controls().txtp[1], "327");
     Calculate(grid);
-    ExpectThomas(Box("txtthomas"), expected::kThomasGreen, kGreen);
-    EXPECT_NE(Box("txtthomas"), Q(expected::kUndefined));
+    ExpectThomas(Shown().txtthomas->text(), expected::kThomasGreen, kGreen);
+    EXPECT_NE(Shown().txtthomas->text(), Q(expected::kUndefined));
 }
 
 TEST_F(ResultsWindowTest, ClosingTheResultsWindowEndsTheProgram) {

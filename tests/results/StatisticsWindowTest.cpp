@@ -60,8 +60,8 @@ class StatisticsWindowTest : public WindowTest {
     frmmpn& GridWith(const std::vector<Cells>& rows) {
         frmdel& dialog = session->form<frmdel>();
         dialog.show();
-        QTest::keyClicks(dialog.textBox("txtdilnum"), QString::number(rows.size()));
-        dialog.button("cmdset")->click();
+        QTest::keyClicks(dialog.controls().txtdilnum, QString::number(rows.size()));
+        dialog.controls().cmdset->click();
         frmmpn& grid = session->form<frmmpn>();
         TypeRows(grid, rows);
         return grid;
@@ -69,10 +69,12 @@ class StatisticsWindowTest : public WindowTest {
     static void TypeRows(frmmpn& grid, const std::vector<Cells>& rows) {
         int i = 1;
         for (const Cells& row : rows) {
-            const std::pair<const char*, QString> cells[] = {
-                {"txtn", row.volume}, {"txtp", row.positive}, {"txtq", row.negative}};
+            const std::pair<frmmpn::Column, QString> cells[] = {
+                {&frmmpn::Controls::txtn, row.volume},
+                {&frmmpn::Controls::txtp, row.positive},
+                {&frmmpn::Controls::txtq, row.negative}};
             for (const auto& [column, text] : cells) {
-                TextBox* cell = grid.textBox(column, i);
+                TextBox* cell = (grid.controls().*column)[i];
                 cell->clear();
                 QTest::keyClicks(cell, Local(text));
             }
@@ -87,13 +89,13 @@ class StatisticsWindowTest : public WindowTest {
     frmstats& OpenStatistics() {
         frmresult& results = session->form<frmresult>();
         EXPECT_TRUE(results.isVisible());
-        QTest::mouseClick(results.button("cmdstats"), Qt::LeftButton);
+        QTest::mouseClick(results.controls().cmdstats, Qt::LeftButton);
         frmstats& statistics = session->form<frmstats>();
         EXPECT_TRUE(statistics.isVisible());
         return statistics;
     }
     frmstats& Stats() { return session->form<frmstats>(); }
-    QString Figure(int index) { return Stats().textBox("txtstat", index)->text(); }
+    QString Figure(int index) { return Stats().controls().txtstat[index]->text(); }
 
     QStringList copied;
 };
@@ -140,8 +142,8 @@ TEST_P(EveryFigure, EqualsTheCommandLinesStatisticsForBothMethodsAndThreeLevels)
     for (const auto& method : methods) {
         for (int l = 0; l < 3; ++l) {
             SCOPED_TRACE(std::string(method.name) + " " + std::to_string(levels[l]));
-            window.comboBox("cbomethod")->setCurrentIndex(method.index);
-            window.comboBox("cbolevel")->setCurrentIndex(l);
+            window.controls().cbomethod->setCurrentIndex(method.index);
+            window.controls().cbolevel->setCurrentIndex(l);
             const QJsonObject s = CliStatistics(rows, method.name, levels[l]);
             auto number = [&s](const char* key) { return s[QLatin1String(key)].toDouble(); };
             if (s[QStringLiteral("mle_infinite")].toBool()) {
@@ -163,9 +165,9 @@ TEST_P(EveryFigure, EqualsTheCommandLinesStatisticsForBothMethodsAndThreeLevels)
                                      : Local(Expected(number("ci_high_per_ml") * 100, 3)));
             EXPECT_EQ(Figure(5), Local(Expected(number("rarity_index"), 3)));
             // The warning exactly for an improbable pattern.
-            EXPECT_EQ(window.label("lblwarn")->text().isEmpty(),
+            EXPECT_EQ(window.controls().lblwarn->text().isEmpty(),
                       !s[QStringLiteral("improbable")].toBool());
-            EXPECT_FALSE(window.label("lblverdict")->text().isEmpty());
+            EXPECT_FALSE(window.controls().lblverdict->text().isEmpty());
         }
     }
 }
@@ -184,12 +186,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StatisticsWindowTest, FiveFiveFourIs1609WhileTheResultsWindowStaysAtItsCap) {
     Calculate(GridWith({{"10", "5", "0"}, {"1", "5", "0"}, {"0.1", "4", "1"}}));
-    EXPECT_EQ(session->form<frmresult>().textBox("txtresult", 2)->text(), " 1000  <");
+    EXPECT_EQ(session->form<frmresult>().controls().txtresult[2]->text(), " 1000  <");
     frmstats& window = OpenStatistics();
     EXPECT_EQ(Figure(0), "1609");
     EXPECT_EQ(Figure(1), Local("16.09"));
-    EXPECT_EQ(window.label("lblverdict")->text(), Q(text::kReportExactCapped.source));
-    EXPECT_EQ(Form::ForeColour(window.label("lblverdict")), QColor(192, 0, 0));
+    EXPECT_EQ(window.controls().lblverdict->text(), Q(text::kReportExactCapped.source));
+    EXPECT_EQ(Form::ForeColour(window.controls().lblverdict), QColor(192, 0, 0));
 }
 
 TEST_F(StatisticsWindowTest, AnOpenWindowFollowsEveryCalculationAndARefusalShowsNoFigure) {
@@ -197,25 +199,25 @@ TEST_F(StatisticsWindowTest, AnOpenWindowFollowsEveryCalculationAndARefusalShows
     Calculate(grid);
     frmstats& window = OpenStatistics();
     EXPECT_EQ(Figure(0), Local("347.7"));
-    EXPECT_EQ(window.label("lblverdict")->text(), Q(text::kReportGridFigure.source));
-    EXPECT_EQ(Form::ForeColour(window.label("lblverdict")), QColor(0, 128, 0));
+    EXPECT_EQ(window.controls().lblverdict->text(), Q(text::kReportGridFigure.source));
+    EXPECT_EQ(Form::ForeColour(window.controls().lblverdict), QColor(0, 128, 0));
 
-    QTest::mouseClick(session->form<frmresult>().button("cmdreturn"), Qt::LeftButton);
+    QTest::mouseClick(session->form<frmresult>().controls().cmdreturn, Qt::LeftButton);
     TypeRows(grid, {{"10", "5", "0"}, {"1", "5", "0"}, {"0.1", "4", "1"}});
     Calculate(grid);
     EXPECT_EQ(&Stats(), &window) << "redrawn in place";
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(Figure(0), "1609");
 
-    QTest::mouseClick(session->form<frmresult>().button("cmdreturn"), Qt::LeftButton);
-    grid.textBox("txtp", 2)->clear();
+    QTest::mouseClick(session->form<frmresult>().controls().cmdreturn, Qt::LeftButton);
+    grid.controls().txtp[2]->clear();
     Calculate(grid);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(window.label("lblverdict")->text(), Q(expected::kEmptyCells));
+    EXPECT_EQ(window.controls().lblverdict->text(), Q(expected::kEmptyCells));
     for (int i = 0; i < 6; ++i) EXPECT_EQ(Figure(i), "") << i;
-    EXPECT_EQ(window.label("lblwarn")->text(), "");
-    EXPECT_FALSE(window.button("cmdcopy")->isEnabled());
-    EXPECT_FALSE(window.button("cmdreport")->isEnabled());
+    EXPECT_EQ(window.controls().lblwarn->text(), "");
+    EXPECT_FALSE(window.controls().cmdcopy->isEnabled());
+    EXPECT_FALSE(window.controls().cmdreport->isEnabled());
 }
 
 // Switched to English with figures shown, the window says everything in English, the figures'
@@ -244,25 +246,25 @@ TEST_F(StatisticsWindowTest, FollowsTheLanguageWithItsFiguresAndTheChoiceKept) {
     frmmpn& grid = GridWith({{"10", "5", "0"}, {"1", "5", "0"}, {"0.1", "5", "0"}});
     Calculate(grid);
     frmstats& window = OpenStatistics();
-    window.comboBox("cbomethod")->setCurrentIndex(1);
+    window.controls().cbomethod->setCurrentIndex(1);
     const QStringList persian = shown(window);
 
     UseLanguageNow(Language::English);
     for (const QString& text : shown(window)) EXPECT_FALSE(persianIn(text)) << text.toStdString();
-    EXPECT_EQ(window.comboBox("cbomethod")->currentIndex(), 1);
-    EXPECT_EQ(window.comboBox("cbomethod")->currentText(), "Likelihood ratio");
+    EXPECT_EQ(window.controls().cbomethod->currentIndex(), 1);
+    EXPECT_EQ(window.controls().cbomethod->currentText(), "Likelihood ratio");
     EXPECT_EQ(Figure(4), "Unbounded");
-    EXPECT_EQ(window.label("lblverdict")->text(),
+    EXPECT_EQ(window.controls().lblverdict->text(),
               "The results window's estimate is only a lower bound; report the exact estimate.");
 
-    QTest::mouseClick(session->form<frmresult>().button("cmdreturn"), Qt::LeftButton);
+    QTest::mouseClick(session->form<frmresult>().controls().cmdreturn, Qt::LeftButton);
     TypeRows(grid, {{"10", "0", "5"}, {"1", "0", "5"}, {"0.1", "3", "2"}});
     Calculate(grid);
-    EXPECT_EQ(window.label("lblwarn")->text(),
+    EXPECT_EQ(window.controls().lblwarn->text(),
               "The pattern of positive tubes is very improbable. Read the tubes again or repeat "
               "the test!");
 
-    QTest::mouseClick(session->form<frmresult>().button("cmdreturn"), Qt::LeftButton);
+    QTest::mouseClick(session->form<frmresult>().controls().cmdreturn, Qt::LeftButton);
     TypeRows(grid, {{"10", "5", "0"}, {"1", "5", "0"}, {"0.1", "5", "0"}});
     Calculate(grid);
     UseLanguageNow(Language::Persian);
@@ -274,7 +276,7 @@ TEST_F(StatisticsWindowTest, AClosedWindowIsNotOpenedByACalculation) {
     Calculate(grid);
     EXPECT_FALSE(session->isBuilt<frmstats>());
     OpenStatistics().close();
-    QTest::mouseClick(session->form<frmresult>().button("cmdreturn"), Qt::LeftButton);
+    QTest::mouseClick(session->form<frmresult>().controls().cmdreturn, Qt::LeftButton);
     Calculate(grid);
     EXPECT_FALSE(session->isBuilt<frmstats>());
     EXPECT_EQ(quits, 0) << "closing the statistics window does not end the program";
@@ -283,9 +285,9 @@ TEST_F(StatisticsWindowTest, AClosedWindowIsNotOpenedByACalculation) {
 TEST_F(StatisticsWindowTest, CopyPutsTheHeaderAndTheSamplesLineOnTheClipboard) {
     Calculate(GridWith({{"10", "5", "0"}, {"1", "5", "0"}, {"0.1", "4", "1"}}));
     frmstats& window = OpenStatistics();
-    QTest::keyClicks(window.textBox("txtsample"), QStringLiteral("W-7"));
-    window.comboBox("cbomethod")->setCurrentIndex(1);
-    QTest::mouseClick(window.button("cmdcopy"), Qt::LeftButton);
+    QTest::keyClicks(window.controls().txtsample, QStringLiteral("W-7"));
+    window.controls().cbomethod->setCurrentIndex(1);
+    QTest::mouseClick(window.controls().cmdcopy, Qt::LeftButton);
     ASSERT_EQ(copied.size(), 1);
     const QStringList lines = copied.front().split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 3) << "two lines, each ending in a newline";
@@ -314,14 +316,14 @@ TEST_F(StatisticsWindowTest, TheReportIsSavedAsAPdfAndAFailureIsTold) {
         offered << last;
         return answer;
     };
-    QTest::mouseClick(window.button("cmdreport"), Qt::LeftButton);
+    QTest::mouseClick(window.controls().cmdreport, Qt::LeftButton);
     QFile saved(dir.filePath(QStringLiteral("sample.pdf")));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().startsWith("%PDF"));
     EXPECT_TRUE(messages.empty());
 
     answer = dir.filePath(QStringLiteral("missing/folder/sample.PDF"));
-    QTest::mouseClick(window.button("cmdreport"), Qt::LeftButton);
+    QTest::mouseClick(window.controls().cmdreport, Qt::LeftButton);
     EXPECT_EQ(offered, QStringList({"", dir.filePath(QStringLiteral("sample"))}));
     ASSERT_EQ(messages.size(), 1u);
     // The prompt, why (the folder is missing), where, then the system's words.
@@ -333,7 +335,7 @@ TEST_F(StatisticsWindowTest, TheReportIsSavedAsAPdfAndAFailureIsTold) {
     EXPECT_EQ(messages[0].parent, &window);
 
     answer.clear();  // cancelled: nothing is written or told
-    QTest::mouseClick(window.button("cmdreport"), Qt::LeftButton);
+    QTest::mouseClick(window.controls().cmdreport, Qt::LeftButton);
     EXPECT_EQ(messages.size(), 1u);
 }
 

@@ -3,6 +3,7 @@
 // Enter and Space on the focused button, and modal showing.
 #include <QTimer>
 
+#include "chart/frmgraph.h"
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
 #include "shell/frmContact.h"
@@ -28,17 +29,17 @@ TEST_F(FormTest, WindowsAreBuiltOnFirstReferenceOnceAndHidden) {
 
 TEST_F(FormTest, ChangesSurviveHidingButNotClosing) {
     frmdarbare& about = session->form<frmdarbare>();
-    const QString original = about.label("Label1", 0)->text();
-    about.label("Label1", 0)->setText(QStringLiteral("changed"));
+    const QString original = about.controls().Label1[0]->text();
+    about.controls().Label1[0]->setText(QStringLiteral("changed"));
     about.show();
     about.hide();
     about.show();
-    EXPECT_EQ(about.label("Label1", 0)->text(), "changed");
+    EXPECT_EQ(about.controls().Label1[0]->text(), "changed");
 
     about.close();
     EXPECT_FALSE(session->isBuilt<frmdarbare>()) << "a closed window is discarded at once";
     EXPECT_EQ(quits, 0) << "closing the about dialog does not end the program";
-    EXPECT_EQ(session->form<frmdarbare>().label("Label1", 0)->text(), original);
+    EXPECT_EQ(session->form<frmdarbare>().controls().Label1[0]->text(), original);
 }
 
 TEST_F(FormTest, ClosingTheContactDialogKeepsTheProgramRunning) {
@@ -87,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Windows, CloseBoxTest,
 TEST_F(FormTest, NoHandlerRunsOnceTheProgramIsEnding) {
     frmabout& welcome = session->form<frmabout>();
     welcome.show();
-    PictureButton* enter = welcome.button("cmdenter");
+    PictureButton* enter = welcome.controls().cmdenter;
     session->EndProgram();
     enter->click();
     EXPECT_FALSE(session->isBuilt<frmdel>());
@@ -101,9 +102,9 @@ TEST_F(FormTest, EnterButtonShowsTheCountDialogAndHidesTheWelcomeWindow) {
     EXPECT_EQ(FocusName(), "cmdcontact");
     // The pointer over the enter button takes the focus there; Enter then presses it.
     QEvent enter(QEvent::Enter);
-    QCoreApplication::sendEvent(welcome.button("cmdenter"), &enter);
+    QCoreApplication::sendEvent(welcome.controls().cmdenter, &enter);
     EXPECT_EQ(FocusName(), "cmdenter");
-    QTest::keyClick(welcome.button("cmdenter"), Qt::Key_Return);
+    QTest::keyClick(welcome.controls().cmdenter, Qt::Key_Return);
     EXPECT_TRUE(session->form<frmdel>().isVisible());
     EXPECT_FALSE(welcome.isVisible());
     EXPECT_TRUE(session->isBuilt<frmabout>()) << "hidden, not closed";
@@ -113,9 +114,15 @@ TEST_F(FormTest, EnterButtonShowsTheCountDialogAndHidesTheWelcomeWindow) {
 TEST_F(FormTest, HoverMovesTheFocusToEachNamedButton) {
     frmabout& welcome = session->form<frmabout>();
     ShowActive(welcome);
-    for (const char* name : {"cmddarbare", "cmdblog", "cmdenter", "cmdcontact", "cmdblog"}) {
+    using C = frmabout::Controls;
+    const std::pair<const char*, PictureButton * C::*> buttons[] = {{"cmddarbare", &C::cmddarbare},
+                                                                    {"cmdblog", &C::cmdblog},
+                                                                    {"cmdenter", &C::cmdenter},
+                                                                    {"cmdcontact", &C::cmdcontact},
+                                                                    {"cmdblog", &C::cmdblog}};
+    for (const auto& [name, button] : buttons) {
         QEvent enter(QEvent::Enter);
-        QCoreApplication::sendEvent(welcome.button(name), &enter);
+        QCoreApplication::sendEvent(welcome.controls().*button, &enter);
         EXPECT_EQ(FocusName(), name);
     }
 }
@@ -127,9 +134,9 @@ TEST_F(FormTest, KeysPressTheFocusedButton) {
     } rows[] = {{Qt::Key_Return, 1}, {Qt::Key_Enter, 1}, {Qt::Key_Space, 1}, {Qt::Key_A, 0}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.key);
-        Form window(*session, LayoutOf("frmgraph"));
+        Form window(*session, frmgraph::Table().spec());
         ShowActive(window);
-        PictureButton* save = window.button("Command1");
+        PictureButton* save = frmgraph::Table().Bind(window.rowWidgets()).Command1;
         ASSERT_EQ(QApplication::focusWidget(), save);
         int clicks = 0;
         QObject::connect(save, &QPushButton::clicked, [&] { ++clicks; });

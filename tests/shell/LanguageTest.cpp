@@ -248,7 +248,7 @@ TEST_F(LanguageTest, EveryEnglishResultsTextFitsItsBoxAsThePersianOneDoes) {
         const auto fa = MeasureAll(results);
         UseLanguageNow(Language::English);
         results.ShowResults(ComposeResultTexts(state, NumberLocale{}));
-        EXPECT_FALSE(HasPersianLetters(results.label("lblprob")->text()));
+        EXPECT_FALSE(HasPersianLetters(results.controls().lblprob->text()));
         ExpectAllFit(fa, MeasureAll(results));
         UseLanguageNow(Language::Persian);
     }
@@ -257,7 +257,7 @@ TEST_F(LanguageTest, EveryEnglishResultsTextFitsItsBoxAsThePersianOneDoes) {
 TEST_F(LanguageTest, TheSwitchStandsInTheWelcomeWindowsFreeSpaceAndIsRemembered) {
     frmabout& welcome = StartProgram(*session);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&welcome));
-    PictureButton* language = welcome.button("cmdlang");
+    PictureButton* language = welcome.controls().cmdlang;
     EXPECT_EQ(language->text(), "English");
     // Clear of every documented control but the backdrop, inside the window.
     EXPECT_TRUE(welcome.rect().contains(language->geometry()));
@@ -271,7 +271,7 @@ TEST_F(LanguageTest, TheSwitchStandsInTheWelcomeWindowsFreeSpaceAndIsRemembered)
     language->click();
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(CurrentLanguage(), Language::English);
-    EXPECT_EQ(welcome.button("cmdenter")->text(), "Start");
+    EXPECT_EQ(welcome.controls().cmdenter->text(), "Start");
     EXPECT_EQ(language->text(), QStringLiteral("فارسي"));
     EXPECT_TRUE(welcome.isVisible());
     EXPECT_EQ(FocusName(), "cmdcontact") << "the keyboard stays where it was";
@@ -280,7 +280,7 @@ TEST_F(LanguageTest, TheSwitchStandsInTheWelcomeWindowsFreeSpaceAndIsRemembered)
     PressKey(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(CurrentLanguage(), Language::Persian);
-    EXPECT_EQ(welcome.button("cmdenter")->text().toStdString(),
+    EXPECT_EQ(welcome.controls().cmdenter->text().toStdString(),
               welcome.layout().find("cmdenter")->text);
     EXPECT_EQ(remembered, (std::vector<Language>{Language::English, Language::Persian}));
 }
@@ -345,18 +345,18 @@ INSTANTIATE_TEST_SUITE_P(Languages, AccessibilityTest,
                          [](const auto& info) { return LanguageCode(info.param).toStdString(); });
 
 TEST_F(LanguageTest, GridCellsAreNamedByRowAndColumnAndDescribedByTheirHeading) {
-    Form& grid = session->form<frmmpn>();
-    EXPECT_EQ(Accessible(grid.textBox("txtp", 2), QAccessible::Name),
+    frmmpn& grid = session->form<frmmpn>();
+    EXPECT_EQ(Accessible(grid.controls().txtp[2], QAccessible::Name),
               QStringLiteral("رديف 2، تعداد لوله هاي مثبت"));
     UseLanguageNow(Language::English);
-    EXPECT_EQ(Accessible(grid.textBox("txtp", 2), QAccessible::Name),
+    EXPECT_EQ(Accessible(grid.controls().txtp[2], QAccessible::Name),
               "Row 2, number of positive tubes");
-    EXPECT_EQ(Accessible(grid.textBox("txtq", 5), QAccessible::Name),
+    EXPECT_EQ(Accessible(grid.controls().txtq[5], QAccessible::Name),
               "Row 5, number of negative tubes");
-    EXPECT_EQ(Accessible(grid.textBox("txtn", 1), QAccessible::Name),
+    EXPECT_EQ(Accessible(grid.controls().txtn[1], QAccessible::Name),
               "Row 1, mL of diluted sample per tube");
-    EXPECT_EQ(Accessible(grid.textBox("txtp", 2), QAccessible::Description),
-              grid.label("lblp")->text());
+    EXPECT_EQ(Accessible(grid.controls().txtp[2], QAccessible::Description),
+              grid.controls().lblp->text());
 }
 
 TEST_F(LanguageTest, ResultFiguresAreReadOnlyTextWithTheirCaptionsAndAdvice) {
@@ -371,13 +371,13 @@ TEST_F(LanguageTest, ResultFiguresAreReadOnlyTextWithTheirCaptionsAndAdvice) {
         const char* value;
         const char* caption;
     } rows[] = {
-        {results.textBox("txtresult", 0), "Probability of the result, Poisson distribution",
+        {results.controls().txtresult[0], "Probability of the result, Poisson distribution",
          "0.0225640617980848", "Poisson probability, 3 dilutions"},
-        {results.textBox("txtresult", 1), "MPN per mL, Poisson distribution", "0.792",
+        {results.controls().txtresult[1], "MPN per mL, Poisson distribution", "0.792",
          "Coliform density, number per mL"},
-        {results.textBox("txtresult", 2), "MPN per 100 mL, Poisson distribution", "79.2",
+        {results.controls().txtresult[2], "MPN per 100 mL, Poisson distribution", "79.2",
          "Coliform density, number per 100 mL"},
-        {results.textBox("txtthomas"), "MPN per 100 mL, Thomas' formula", "67.916",
+        {results.controls().txtthomas, "MPN per 100 mL, Thomas' formula", "67.916",
          "Coliform density, number per 100 mL"},
     };
     for (const auto& row : rows) {
@@ -391,7 +391,7 @@ TEST_F(LanguageTest, ResultFiguresAreReadOnlyTextWithTheirCaptionsAndAdvice) {
         EXPECT_TRUE(a->text(QAccessible::Description).startsWith(row.caption))
             << a->text(QAccessible::Description).toStdString();
     }
-    EXPECT_TRUE(Accessible(results.textBox("txtthomas"), QAccessible::Description)
+    EXPECT_TRUE(Accessible(results.controls().txtthomas, QAccessible::Description)
                     .endsWith("The estimate from Thomas' formula is reliable."));
 }
 

@@ -20,6 +20,13 @@ int Px(int twips) {
     return static_cast<int>(std::lround(twips / 15.0));
 }
 
+// A control of a window built from its table, by the name and index the table gives it: these
+// tests check the tables themselves, not a window's handlers.
+template <class W>
+W* Find(const Form& window, const std::string& name, int index = -1) {
+    return qobject_cast<W*>(window.control(name, index));
+}
+
 class LayoutTest : public WindowTest {
   protected:
     // A window built from its table alone, without any window class's behaviour.
@@ -92,26 +99,28 @@ TEST_F(LayoutTest, EveryControlIsBuiltAsItsTableSays) {
 // Oddities of the layouts that a tidy-minded table edit could lose.
 TEST_F(LayoutTest, OddSizesPlacesAndBlanksSurvive) {
     Form& grid = Build("frmmpn");
-    EXPECT_EQ(grid.textBox("txtn", 1)->height(), 23) << "the first volume box is lower";
-    EXPECT_EQ(grid.textBox("txtn", 2)->height(), 24);
+    EXPECT_EQ(Find<TextBox>(grid, "txtn", 1)->height(), 23) << "the first volume box is lower";
+    EXPECT_EQ(Find<TextBox>(grid, "txtn", 2)->height(), 24);
     EXPECT_EQ(grid.control("lbln"), nullptr) << "lbln is an array of one element";
     EXPECT_NE(grid.control("lbln", 1), nullptr);
 
     // The about dialog's backdrop keeps its natural size, its left and top margins cut off.
-    PictureView* backdrop = Build("frmdarbare").image("Image1");
+    PictureView* backdrop = Find<PictureView>(Build("frmdarbare"), "Image1");
     ASSERT_FALSE(backdrop->picture().isNull()) << "the large backdrop is compiled in";
     EXPECT_EQ(backdrop->picture().size(), QSize(698, 519));
     EXPECT_EQ(backdrop->geometry(), QRect(-24, -40, 698, 519));
 
     // Exactly six blanks between the aphorism's full stop and the name; 42 after the number.
-    const QString aphorism = Build("frmabout").label("Label1")->text();
+    const QString aphorism = Find<TextLabel>(Build("frmabout"), "Label1")->text();
     EXPECT_TRUE(aphorism.contains(QStringLiteral(".      \u062F"))) << aphorism.toStdString();
-    EXPECT_TRUE(Build("frmContact").label("Label1", 2)->text().endsWith(QString(42, ' ')));
-    EXPECT_FALSE(Build("frmContact").label("Label1", 2)->text().endsWith(QString(43, ' ')));
+    EXPECT_TRUE(
+        Find<TextLabel>(Build("frmContact"), "Label1", 2)->text().endsWith(QString(42, ' ')));
+    EXPECT_FALSE(
+        Find<TextLabel>(Build("frmContact"), "Label1", 2)->text().endsWith(QString(43, ' ')));
     // The count dialog starts with its confirm button disabled and its box empty.
     Form& dialog = Build("frmdel");
-    EXPECT_FALSE(dialog.button("cmdset")->isEnabled());
-    EXPECT_TRUE(dialog.textBox("txtdilnum")->text().isEmpty());
+    EXPECT_FALSE(Find<PictureButton>(dialog, "cmdset")->isEnabled());
+    EXPECT_TRUE(Find<TextBox>(dialog, "txtdilnum")->text().isEmpty());
 }
 
 // Every Persian text, laid out in the font its control resolved, finds a glyph for every
@@ -157,25 +166,28 @@ TEST_F(LayoutTest, ArialAndTimesResolveToFacesWithTheirMetrics) {
 TEST_F(LayoutTest, StackingPutsWindowedControlsInFrontAndBackdropsBehind) {
     auto depth = [](QWidget* w) { return w->parentWidget()->children().indexOf(w); };
     Form& welcome = Build("frmabout");
-    EXPECT_LT(depth(welcome.image("Image1")), depth(welcome.label("Label1")));
-    EXPECT_LT(depth(welcome.label("Label1")), depth(welcome.button("cmdcontact")));
-    EXPECT_LT(depth(welcome.button("cmdcontact")), depth(welcome.button("cmddarbare")));
+    EXPECT_LT(depth(Find<PictureView>(welcome, "Image1")),
+              depth(Find<TextLabel>(welcome, "Label1")));
+    EXPECT_LT(depth(Find<TextLabel>(welcome, "Label1")),
+              depth(Find<PictureButton>(welcome, "cmdcontact")));
+    EXPECT_LT(depth(Find<PictureButton>(welcome, "cmdcontact")),
+              depth(Find<PictureButton>(welcome, "cmddarbare")));
 
     Form& dialog = Build("frmdel");
     // The picture box covers the whole dialog, yet the buttons and box stay clickable.
-    for (QWidget* front : {static_cast<QWidget*>(dialog.button("cmdexit")),
-                           static_cast<QWidget*>(dialog.button("cmdset")),
-                           static_cast<QWidget*>(dialog.textBox("txtdilnum"))}) {
+    for (QWidget* front : {static_cast<QWidget*>(Find<PictureButton>(dialog, "cmdexit")),
+                           static_cast<QWidget*>(Find<PictureButton>(dialog, "cmdset")),
+                           static_cast<QWidget*>(Find<TextBox>(dialog, "txtdilnum"))}) {
         EXPECT_EQ(dialog.childAt(front->geometry().center()), front)
             << front->objectName().toStdString();
     }
 
     Form& grid = Build("frmmpn");
     const QObjectList& children = grid.children();
-    const int backdrop = depth(grid.image("Image1"));
+    const int backdrop = depth(Find<PictureView>(grid, "Image1"));
     for (QObject* o : children) {
         auto* w = qobject_cast<QWidget*>(o);
-        if (w && w != grid.image("Image1")) {
+        if (w && w != Find<PictureView>(grid, "Image1")) {
             EXPECT_GT(depth(w), backdrop) << w->objectName().toStdString();
         }
     }
@@ -237,7 +249,7 @@ TEST_F(TabOrderTest, GridRunsThroughPositivesNegativesThenVolumesUpwards) {
     Form& grid = Build("frmmpn");
     for (int i = 1; i <= 5; ++i)
         for (const char* column : {"txtn", "txtp", "txtq"})
-            grid.textBox(column, i)->setEnabled(true);
+            Find<TextBox>(grid, column, i)->setEnabled(true);
     EXPECT_EQ(Cycle(grid).join(' '),
               "Command1 txtp(1) txtp(2) txtp(3) txtp(4) txtp(5) txtq(1) txtq(2) txtq(3) txtq(4) "
               "txtq(5) cmddilchange txtn(5) txtn(4) txtn(3) txtn(2) txtn(1)");
@@ -247,10 +259,10 @@ TEST_F(TabOrderTest, SkipsDisabledControls) {
     Form& grid = Build("frmmpn");
     for (int i = 1; i <= 2; ++i)
         for (const char* column : {"txtn", "txtp", "txtq"})
-            grid.textBox(column, i)->setEnabled(true);
+            Find<TextBox>(grid, column, i)->setEnabled(true);
     for (int i = 3; i <= 5; ++i)
         for (const char* column : {"txtn", "txtp", "txtq"})
-            grid.textBox(column, i)->setEnabled(false);
+            Find<TextBox>(grid, column, i)->setEnabled(false);
     EXPECT_EQ(Cycle(grid).join(' '),
               "Command1 txtp(1) txtp(2) txtq(1) txtq(2) cmddilchange txtn(2) txtn(1)");
     EXPECT_EQ(Cycle(Build("frmdel")).join(' '), "txtdilnum cmdexit");
@@ -300,7 +312,7 @@ struct Ink {
 };
 
 TEST_F(LayoutTest, RightAlignedWrappedLabelIsRightAlignedOnEveryLine) {
-    TextLabel* aphorism = Build("frmabout").label("Label1");
+    TextLabel* aphorism = Find<TextLabel>(Build("frmabout"), "Label1");
     const Ink ink(aphorism);
     const auto lines = ink.lines();
     ASSERT_GE(lines.size(), 2u) << "the aphorism wraps";
@@ -311,7 +323,7 @@ TEST_F(LayoutTest, RightAlignedWrappedLabelIsRightAlignedOnEveryLine) {
 }
 
 TEST_F(LayoutTest, FullStopStoredFirstStandsAtTheLeft) {
-    TextLabel* prompt = Build("frmdel").label("lbldilno");
+    TextLabel* prompt = Find<TextLabel>(Build("frmdel"), "lbldilno");
     const Ink ink(prompt);
     const auto lines = ink.lines();
     ASSERT_FALSE(lines.empty());
@@ -330,7 +342,7 @@ TEST_F(LayoutTest, FullStopStoredFirstStandsAtTheLeft) {
 }
 
 TEST_F(LayoutTest, TrailingBlanksMoveRightAlignedTextLeftwards) {
-    TextLabel* heading = Build("frmresult").label("lblbahs", 0);
+    TextLabel* heading = Find<TextLabel>(Build("frmresult"), "lblbahs", 0);
     const Ink withBlanks(heading);
     const int blankWidth = QFontMetrics(heading->font()).horizontalAdvance(QStringLiteral("   "));
     const auto line = withBlanks.lines().front();
@@ -348,7 +360,7 @@ TEST_F(LayoutTest, OneLineLabelsHoldTheirTextOnOneLine) {
         for (const ControlSpec& c : window.layout().controls) {
             if (c.kind != ControlKind::Label || c.text.empty() || c.height > 375) continue;
             SCOPED_TRACE(std::string(name) + " " + c.name + "(" + std::to_string(c.index) + ")");
-            TextLabel* label = window.label(c.name, c.index);
+            TextLabel* label = Find<TextLabel>(window, c.name, c.index);
             const QString text = QString::fromStdString(c.text).trimmed();
             EXPECT_LE(QFontMetricsF(label->font()).horizontalAdvance(text), label->width());
         }
@@ -359,7 +371,7 @@ TEST_F(LayoutTest, OneLineLabelsHoldTheirTextOnOneLine) {
 // the label's left edge, off the window's right edge, which the label reaches past.
 TEST_F(LayoutTest, TrailingBlanksWiderThanTheLabelPushTheTextToItsLeftEdge) {
     Form& card = Build("frmContact");
-    TextLabel* phone = card.label("Label1", 2);
+    TextLabel* phone = Find<TextLabel>(card, "Label1", 2);
     const Ink ink(phone);
     const auto lines = ink.lines();
     ASSERT_EQ(lines.size(), 1u);
@@ -369,7 +381,7 @@ TEST_F(LayoutTest, TrailingBlanksWiderThanTheLabelPushTheTextToItsLeftEdge) {
 }
 
 TEST_F(LayoutTest, TextBoxesLayPersianOutLeftToRight) {
-    QLineEdit* box = Build("frmresult").textBox("txtthomas");
+    QLineEdit* box = Find<TextBox>(Build("frmresult"), "txtthomas");
     // A text beginning with an exclamation mark, as the results window writes it.
     box->setText(QStringLiteral("! \u062A\u0639\u0631\u064A\u0641"));
     // The box scrolls its text while painting, so it is painted before each question.

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QStyle>
 
+#include "results/frmresult.h"
 #include "shell/Controls.h"
 #include "tests/shell/WindowFixture.h"
 
@@ -61,8 +62,11 @@ struct Case {
 
 class ResultBoxesTest : public testing::WindowTest {
   protected:
-    ResultBoxesTest() : window(*session, LayoutOf("frmresult")) {}
+    ResultBoxesTest()
+        : window(*session, frmresult::Table().spec()),
+          controls(frmresult::Table().Bind(window.rowWidgets())) {}
     Form window;
+    frmresult::Controls controls;
 };
 
 TEST_F(ResultBoxesTest, EveryFigureFitsItsBoxWhole) {
@@ -73,7 +77,7 @@ TEST_F(ResultBoxesTest, EveryFigureFitsItsBoxWhole) {
     for (const Case& c : kCases) {
         const QString figure = QString::fromUtf8(c.figure);
         SCOPED_TRACE(std::string(c.box) + "(" + std::to_string(c.index) + ") " + c.figure);
-        TextBox* box = window.textBox(c.box, c.index);
+        TextBox* box = c.index < 0 ? controls.txtthomas : controls.txtresult[c.index];
         ASSERT_NE(box, nullptr);
         ASSERT_TRUE(box->isReadOnly());
 

@@ -92,7 +92,7 @@ TEST_F(WelcomeTest, EnterOnTheFreshWindowOpensTheContactDialogModal) {
                [&](QWidget& dialog) {
                    EXPECT_EQ(dialog.objectName(), "frmContact");
                    // A click on the welcome window's enter button goes nowhere meanwhile.
-                   PictureButton* enter = welcome.button("cmdenter");
+                   PictureButton* enter = welcome.controls().cmdenter;
                    QTest::mouseClick(welcome.windowHandle(), Qt::LeftButton, {},
                                      enter->mapTo(&welcome, enter->rect().center()));
                    EXPECT_FALSE(session->isBuilt<frmdel>());
@@ -104,7 +104,7 @@ TEST_F(WelcomeTest, EnterOnTheFreshWindowOpensTheContactDialogModal) {
 }
 
 struct DialogCase {
-    const char* button;
+    PictureButton* frmabout::Controls::*button;
     const char* window;
     const char* caption;
 };
@@ -115,7 +115,7 @@ TEST_P(DialogTest, ShowsTheSameTextsEachTimeItOpens) {
     frmabout& welcome = Start();
     std::vector<std::map<QString, QString>> seen;
     for (int round = 0; round < 2; ++round) {
-        WhileModal([&] { welcome.button(GetParam().button)->click(); },
+        WhileModal([&] { (welcome.controls().*GetParam().button)->click(); },
                    [&](QWidget& dialog) {
                        EXPECT_EQ(dialog.objectName(), GetParam().window);
                        seen.push_back(Texts(dialog));
@@ -133,7 +133,7 @@ TEST_P(DialogTest, ShowsTheSameTextsEachTimeItOpens) {
 TEST_P(DialogTest, EnterAndEscapeLeaveItOpenWithTheFocusOnTheWindow) {
     frmabout& welcome = Start();
     WhileModal(
-        [&] { welcome.button(GetParam().button)->click(); },
+        [&] { (welcome.controls().*GetParam().button)->click(); },
         [&](QWidget& dialog) {
             ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
             EXPECT_EQ(QApplication::focusWidget(), &dialog)
@@ -147,10 +147,11 @@ TEST_P(DialogTest, EnterAndEscapeLeaveItOpenWithTheFocusOnTheWindow) {
         });
 }
 
-INSTANTIATE_TEST_SUITE_P(Welcome, DialogTest,
-                         ::testing::Values(DialogCase{"cmddarbare", "frmdarbare", "MPN"},
-                                           DialogCase{"cmdcontact", "frmContact", "About"}),
-                         [](const auto& info) { return std::string(info.param.window); });
+INSTANTIATE_TEST_SUITE_P(
+    Welcome, DialogTest,
+    ::testing::Values(DialogCase{&frmabout::Controls::cmddarbare, "frmdarbare", "MPN"},
+                      DialogCase{&frmabout::Controls::cmdcontact, "frmContact", "About"}),
+    [](const auto& info) { return std::string(info.param.window); });
 
 // Modality alone keeps the other windows from the keyboard while the dialog runs modal; the
 // dialog itself also asks for the focus back whenever it loses it, shown modal or not.
@@ -171,15 +172,15 @@ TEST_F(WelcomeTest, AboutDialogTakesTheKeyboardBackFromAnotherWindow) {
 
 TEST_F(WelcomeTest, AfterTheContactDialogClosesTheButtonsWork) {
     frmabout& welcome = Start();
-    WhileModal([&] { welcome.button("cmdcontact")->click(); }, [](QWidget&) {});
+    WhileModal([&] { welcome.controls().cmdcontact->click(); }, [](QWidget&) {});
     EXPECT_TRUE(welcome.isEnabled());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&welcome));
 
-    WhileModal([&] { welcome.button("cmddarbare")->click(); },
+    WhileModal([&] { welcome.controls().cmddarbare->click(); },
                [](QWidget& dialog) { EXPECT_EQ(dialog.objectName(), "frmdarbare"); });
-    welcome.button("cmdblog")->click();
+    welcome.controls().cmdblog->click();
     EXPECT_EQ(opened.size(), 1u);
-    welcome.button("cmdenter")->click();
+    welcome.controls().cmdenter->click();
     EXPECT_TRUE(session->form<frmdel>().isVisible());
     EXPECT_FALSE(welcome.isVisible());
 }
@@ -201,7 +202,7 @@ TEST_P(BlogTest, HandsTheAddressToTheBrowserAndShowsNothingWhateverTheOutcome) {
     browserAnswers = GetParam();
     frmabout& welcome = Start();
     QEvent enter(QEvent::Enter);
-    QCoreApplication::sendEvent(welcome.button("cmdblog"), &enter);
+    QCoreApplication::sendEvent(welcome.controls().cmdblog, &enter);
     PressKey(Qt::Key_Return);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], QUrl(QStringLiteral(TUBEWISE_AUTHOR_WEB)));
@@ -212,7 +213,7 @@ TEST_P(BlogTest, HandsTheAddressToTheBrowserAndShowsNothingWhateverTheOutcome) {
     for (QWidget* w : QApplication::topLevelWidgets())
         EXPECT_TRUE(w == &welcome || !w->isVisible()) << w->objectName().toStdString();
     // The contact card's web line names the same address.
-    const QString webLine = session->form<frmContact>().label("Label1", 4)->text();
+    const QString webLine = session->form<frmContact>().controls().Label1[4]->text();
     EXPECT_EQ(QUrl(webLine.mid(webLine.indexOf(QLatin1String(": ")) + 2)), opened[0]);
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/Road.h"
+#include "app/WindowTables.h"
 #include "i18n/Language.h"
 #include "shell/Form.h"
 #include "shell/Session.h"
