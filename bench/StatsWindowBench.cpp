@@ -24,15 +24,16 @@ struct Program {
     Program() : session(Quiet()), road(session) {
         frmdel& dialog = session.form<frmdel>();
         dialog.show();
-        QTest::keyClicks(dialog.textBox("txtdilnum"), QStringLiteral("3"));
-        dialog.button("cmdset")->click();
+        QTest::keyClicks(dialog.controls().txtdilnum, QStringLiteral("3"));
+        dialog.controls().cmdset->click();
         frmmpn& grid = session.form<frmmpn>();
         const char* cells[3][3] = {{"10", "5", "0"}, {"1", "5", "0"}, {"0.1", "4", "1"}};
         const QString point = QString::fromStdString(session.numberLocale().decimalSeparator);
         for (int i = 1; i <= 3; ++i) {
-            const char* columns[] = {"txtn", "txtp", "txtq"};
+            const frmmpn::Column columns[] = {&frmmpn::Controls::txtn, &frmmpn::Controls::txtp,
+                                              &frmmpn::Controls::txtq};
             for (int c = 0; c < 3; ++c)
-                QTest::keyClicks(grid.textBox(columns[c], i),
+                QTest::keyClicks((grid.controls().*columns[c])[i],
                                  QString::fromLatin1(cells[i - 1][c]).replace('.', point));
         }
         RunCalculation(session);

@@ -94,7 +94,7 @@ class ResultsWindowTest : public ::testing::Test {
     }
 
     frmresult& Results() { return session.form<frmresult>(); }
-    const frmresult::Controls& Shown() { return Results().controls(); }
+    const frmresult::Controls& Figures() { return Results().controls(); }
     QColor AdviceColourOf(int index) {
         return Form::ForeColour(Results().controls().lbltozih[index]);
     }
@@ -106,14 +106,14 @@ class ResultsWindowTest : public ::testing::Test {
     }
 
     void ExpectPoissonAdvice(const std::string& text, const QColor& colour) {
-        EXPECT_EQ(Shown().lbltozih[0]->text(), Q(text));
+        EXPECT_EQ(Figures().lbltozih[0]->text(), Q(text));
         EXPECT_EQ(AdviceColourOf(0), colour);
         EXPECT_TRUE(Results().controls().lbltozih[0]->isEnabled());
         EXPECT_TRUE(Results().controls().lblbahs[0]->isEnabled());
     }
     void ExpectThomas(const QString& figure, const std::string& advice, const QColor& colour) {
-        EXPECT_EQ(Shown().txtthomas->text(), figure);
-        EXPECT_EQ(Shown().lbltozih[1]->text(), Q(advice));
+        EXPECT_EQ(Figures().txtthomas->text(), figure);
+        EXPECT_EQ(Figures().lbltozih[1]->text(), Q(advice));
         EXPECT_EQ(AdviceColourOf(1), colour);
         EXPECT_TRUE(Results().controls().lbltozih[1]->isEnabled());
         EXPECT_TRUE(Results().controls().lblbahs[1]->isEnabled());
@@ -154,13 +154,13 @@ TEST_F(ResultsWindowTest, WorkedExampleEndToEnd) {
     EXPECT_FALSE(grid.isVisible());
     ASSERT_TRUE(session.isBuilt<frmresult>());
     EXPECT_TRUE(Results().isVisible());
-    EXPECT_EQ(Shown().lblprob->text(), Q(expected::kHeadStart + " 3" + expected::kHeadEnd));
-    EXPECT_EQ(Shown().lbldens[0]->text(), Q(expected::kPerMl));
-    EXPECT_EQ(Shown().lbldens[1]->text(), Q(expected::kPer100Ml));
-    EXPECT_EQ(Shown().lblthomas->text(), Q(expected::kPer100Ml));
-    EXPECT_EQ(Shown().txtresult[0]->text(), Local("0.0225640617980848"));
-    EXPECT_EQ(Shown().txtresult[1]->text(), Local("0.792"));
-    EXPECT_EQ(Shown().txtresult[2]->text(), Local("79.2"));
+    EXPECT_EQ(Figures().lblprob->text(), Q(expected::kHeadStart + " 3" + expected::kHeadEnd));
+    EXPECT_EQ(Figures().lbldens[0]->text(), Q(expected::kPerMl));
+    EXPECT_EQ(Figures().lbldens[1]->text(), Q(expected::kPer100Ml));
+    EXPECT_EQ(Figures().lblthomas->text(), Q(expected::kPer100Ml));
+    EXPECT_EQ(Figures().txtresult[0]->text(), Local("0.0225640617980848"));
+    EXPECT_EQ(Figures().txtresult[1]->text(), Local("0.792"));
+    EXPECT_EQ(Figures().txtresult[2]->text(), Local("79.2"));
     ExpectPoissonAdvice(expected::kPoissonGreen, kGreen);
     ExpectThomas(Local("67.916"), expected::kThomasGreen, kGreen);
     EXPECT_NEAR(session.lastCalculation()->mpnPer100Ml(), 79.2, 1e-9);
@@ -173,16 +173,16 @@ TEST_F(ResultsWindowTest, WorkedExampleEndToEnd) {
 TEST_F(ResultsWindowTest, EveryTubePositiveShowsLowerBoundsAndRedAdvice) {
     Calculate(GridWith(kAllPositive));
     EXPECT_TRUE(shown.empty());
-    EXPECT_EQ(Shown().txtresult[1]->text(), " 10  <");
-    EXPECT_EQ(Shown().txtresult[2]->text(), " 1000  <");
+    EXPECT_EQ(Figures().txtresult[1]->text(), " 10  <");
+    EXPECT_EQ(Figures().txtresult[2]->text(), " 1000  <");
     ExpectPoissonAdvice(expected::kPoissonRed, kRed);
     ExpectThomas(Q(expected::kUndefined), expected::kThomasRed, kRed);
 }
 
 TEST_F(ResultsWindowTest, EveryTubeNegativeShowsTheFirstCandidateAndThomasZero) {
     Calculate(GridWith(kAllNegative));
-    EXPECT_EQ(Shown().txtresult[1]->text(), Local("0.001"));
-    EXPECT_EQ(Shown().txtresult[2]->text(), Local("0.1"));
+    EXPECT_EQ(Figures().txtresult[1]->text(), Local("0.001"));
+    EXPECT_EQ(Figures().txtresult[2]->text(), Local("0.1"));
     ExpectPoissonAdvice(expected::kPoissonGreen, kGreen);
     ExpectThomas("0", expected::kThomasGreen, kGreen);
 }
@@ -200,18 +200,18 @@ TEST_F(ResultsWindowTest, ReturnKeepsTheGridAndRecalculationOverwritesEverything
     TypeRows(grid, kAllPositive);
     Calculate(grid);
     EXPECT_TRUE(Results().isVisible());
-    EXPECT_EQ(Shown().txtresult[1]->text(), " 10  <");
-    EXPECT_EQ(Shown().txtresult[2]->text(), " 1000  <");
-    EXPECT_NE(Shown().txtresult[0]->text(), Local("0.0225640617980848"));
+    EXPECT_EQ(Figures().txtresult[1]->text(), " 10  <");
+    EXPECT_EQ(Figures().txtresult[2]->text(), " 1000  <");
+    EXPECT_NE(Figures().txtresult[0]->text(), Local("0.0225640617980848"));
     ExpectPoissonAdvice(expected::kPoissonRed, kRed);
     ExpectThomas(Q(expected::kUndefined), expected::kThomasRed, kRed);
 
     ReturnToGrid(grid);
     TypeRows(grid, kWorkedExample);
     Calculate(grid);
-    EXPECT_EQ(Shown().txtresult[0]->text(), Local("0.0225640617980848"));
-    EXPECT_EQ(Shown().txtresult[1]->text(), Local("0.792"));
-    EXPECT_EQ(Shown().txtresult[2]->text(), Local("79.2"));
+    EXPECT_EQ(Figures().txtresult[0]->text(), Local("0.0225640617980848"));
+    EXPECT_EQ(Figures().txtresult[1]->text(), Local("0.792"));
+    EXPECT_EQ(Figures().txtresult[2]->text(), Local("79.2"));
     ExpectPoissonAdvice(expected::kPoissonGreen, kGreen);
     ExpectThomas(Local("67.916"), expected::kThomasGreen, kGreen);
     EXPECT_TRUE(shown.empty());
@@ -235,7 +235,7 @@ TEST_F(ResultsWindowTest, EmptyCellWithChartOpenShowsTheMessageAndAnEmptyChart) 
     EXPECT_EQ(shown[0].parent, &grid);
     EXPECT_TRUE(grid.isVisible());
     EXPECT_FALSE(Results().isVisible());
-    EXPECT_EQ(Shown().txtresult[1]->text(), Local("0.792"));  // the hidden window is not touched
+    EXPECT_EQ(Figures().txtresult[1]->text(), Local("0.792"));  // the hidden window is not touched
     EXPECT_TRUE(graph.drawn().title.empty());
     EXPECT_FALSE(graph.drawn().has(ChartStep::DataShown));
     EXPECT_TRUE(graph.chartView()->chart()->title().isEmpty());
@@ -334,8 +334,8 @@ TEST_F(ResultsWindowTest, ThomasFaultShowsTheFigureUndefinedAndGoesOn) {
     ReturnToGrid(grid);
     Type(grid.controls().txtp[1], "327");
     Calculate(grid);
-    ExpectThomas(Shown().txtthomas->text(), expected::kThomasGreen, kGreen);
-    EXPECT_NE(Shown().txtthomas->text(), Q(expected::kUndefined));
+    ExpectThomas(Figures().txtthomas->text(), expected::kThomasGreen, kGreen);
+    EXPECT_NE(Figures().txtthomas->text(), Q(expected::kUndefined));
 }
 
 TEST_F(ResultsWindowTest, ClosingTheResultsWindowEndsTheProgram) {
