@@ -168,7 +168,8 @@ TEST_F(RegisterCli, RefusalsAddNothing) {
         EXPECT_EQ(run.exitCode, c.status) << c.name << ": " << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty()) << c.name;
     }
-    EXPECT_TRUE(List().isEmpty());
+    // Refused before the register is opened: not even an empty register is made.
+    EXPECT_FALSE(QFile::exists(db_));
     const CliRun noReason =
         Run(QStringLiteral("amend"),
             QStringList{QStringLiteral("--record"), QStringLiteral("1")} + kExample);
