@@ -16,6 +16,11 @@
 #include "core/Texts.h"
 #include "trays/TrayCalculation.h"
 #include "trays/TrayTexts.h"
+#ifdef TUBEWISE_CLI_CHART
+#include "chart/GifWriter.h"
+#include "chart/TrayChartRenderer.h"
+#include "trays/TrayChart.h"
+#endif
 
 namespace tubewise::cli {
 
@@ -24,8 +29,8 @@ namespace {
 const QString kTrayOption = QStringLiteral("tray");
 const QString kDilutionOption = QStringLiteral("dilution");
 // What the grid alone draws or writes: a tray or a long series has no grid search.
-const QStringList kGridOnlyOptions = {QStringLiteral("curve"), QStringLiteral("chart"),
-                                      QStringLiteral("report"), QStringLiteral("sample"),
+const QStringList kGridOnlyOptions = {QStringLiteral("curve"), QStringLiteral("report"),
+                                      QStringLiteral("sample"),
                                       QStringLiteral("analyst"), QStringLiteral("date")};
 
 // Long series are refused by their row count before anything is computed; 1..5 rows stay with
@@ -198,6 +203,29 @@ int Print(const QByteArray& bytes, int status) {
     return kExitCannotCreate;
 }
 
+const QString kChartOption = QStringLiteral("chart");
+
+// --chart FILE: the tray's likelihood curve as a GIF; the reason of a failure, or empty.
+QString WriteChart(const QCommandLineParser& parser, const trays::TrayResult& r) {
+#ifdef TUBEWISE_CLI_CHART
+    if (!parser.isSet(kChartOption)) return {};
+    const QString path = parser.value(kChartOption);
+    QString reason;
+    const QByteArray gif = EncodeGif(
+        RenderTrayChartPicture(trays::DescribeTrayChart(r, NumberLocale{})), &reason);
+    if (!gif.isEmpty()) {
+        reason = WriteOutput(
+            path, std::string_view(gif.constData(), static_cast<std::size_t>(gif.size())));
+        if (reason.isEmpty()) return {};
+    }
+    return QStringLiteral("cannot write the chart to %1: %2").arg(OutputName(path), reason);
+#else
+    (void)parser;
+    (void)r;
+    return {};
+#endif
+}
+
 }  // namespace
 
 std::optional<trays::TrayInput> ParseTraySpec(const std::string& spec, const NumberLocale& locale,
@@ -305,6 +333,14 @@ std::optional<int> TraySection::RunInstead(const Invocation& inv) {
         return Print(QJsonDocument(QJsonObject{{QStringLiteral("error"), error}}).toJson(),
                      kExitBadInput);
     }
+    const QString chartFailure = WriteChart(parser, r);
+    if (!chartFailure.isEmpty()) {
+        Tell(stderr, QStringLiteral("tubewise-cli: %1\n").arg(chartFailure));
+        return kExitCannotCreate;
+    }
+    // The picture on standard output takes the summary's place.
+    if (parser.isSet(kChartOption) && parser.value(kChartOption) == QStringLiteral("-"))
+        return kExitOk;
     if (inv.json) {
         QJsonObject json;
         json[QStringLiteral("dilutions")] = static_cast<int>(r.groups.size());
