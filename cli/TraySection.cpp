@@ -17,8 +17,13 @@
 #include "trays/TrayCalculation.h"
 #include "trays/TrayTexts.h"
 #ifdef TUBEWISE_CLI_CHART
+#include <QDate>
+
 #include "chart/GifWriter.h"
 #include "chart/TrayChartRenderer.h"
+#include "results/ReportDate.h"
+#include "results/ReportPdf.h"
+#include "results/SampleReport.h"
 #include "trays/TrayChart.h"
 #endif
 
@@ -29,9 +34,7 @@ namespace {
 const QString kTrayOption = QStringLiteral("tray");
 const QString kDilutionOption = QStringLiteral("dilution");
 // What the grid alone draws or writes: a tray or a long series has no grid search.
-const QStringList kGridOnlyOptions = {QStringLiteral("curve"), QStringLiteral("report"),
-                                      QStringLiteral("sample"),
-                                      QStringLiteral("analyst"), QStringLiteral("date")};
+const QStringList kGridOnlyOptions = {QStringLiteral("curve")};
 
 // Long series are refused by their row count before anything is computed; 1..5 rows stay with
 // the grid.
@@ -226,6 +229,80 @@ QString WriteChart(const QCommandLineParser& parser, const trays::TrayResult& r)
 #endif
 }
 
+#ifdef TUBEWISE_CLI_CHART
+// The statistics window's page for a tray: the design and its counts in place of the series
+// table, the tray's figures per 100 mL of the original sample, and its likelihood chart.
+SampleReport ComposeTrayReport(const trays::TrayInput& input, const trays::TrayResult& r,
+                               const ReportHeader& header) {
+    const NumberLocale locale;
+    SampleReport report;
+    report.rightToLeft = text::Tr(text::kReportDirection) != "LTR";
+    report.title = text::Tr(text::kReportTitle);
+    const ReportLine given[] = {{text::Tr(text::kSampleCaption), header.sample, {}},
+                                {text::Tr(text::kAnalystCaption), header.analyst, {}},
+                                {text::Tr(text::kDateCaption), header.date, {}}};
+    for (const ReportLine& line : given)
+        if (!line.value.empty()) report.header.push_back(line);
+    report.sections.push_back({trays::DesignName(input.design),
+                               {{"", trays::CountsText(input, locale), {}},
+                                {"", trays::DilutionFactorText(input.dilutionFactor, locale), {}}}});
+    const stats::MpnStatistics& s = r.statistics;
+    const auto figure = [&](double per100Ml) {
+        return trays::FigureText(per100Ml, r.dilutionFactor, locale);
+    };
+    char rarity[32];
+    std::snprintf(rarity, sizeof rarity, "%.3g", s.rarityIndex);
+    ReportSection exact{text::Tr(text::kExactHeading), {}};
+    exact.lines = {
+        {text::Tr(text::kExactPer100Ml), trays::ReportFigureText(r, locale), {}},
+        {text::Tr(text::kAdjustedPer100Ml),
+         r.biasAdjustedPer100Ml ? figure(*r.biasAdjustedPer100Ml)
+                                : text::Tr(text::kStatisticUndefined),
+         {}},
+        {text::Tr(text::kMethodCaption),
+         text::Tr(s.method == stats::CiMethod::Jarvis ? text::kMethodJarvis
+                                                      : text::kMethodLikelihoodRatio),
+         {}},
+        {text::Tr(text::kLevelCaption), FormatGeneral(s.level * 100, locale) + text::kLevelSuffix,
+         {}},
+        {text::Tr(text::kLowerLimitPer100Ml), figure(r.lowLimitPer100Ml), {}},
+        {text::Tr(text::kUpperLimitPer100Ml), figure(r.highLimitPer100Ml), {}},
+        {text::Tr(text::kRarityCaption), rarity, {}},
+    };
+    if (r.improbable) exact.lines.push_back({"", text::Tr(text::kImprobableWarning), kAdviceRed});
+    report.sections.push_back(exact);
+    report.chartHeading = text::Tr(text::kChartHeading);
+    return report;
+}
+#endif
+
+// --report FILE: the tray's one-page PDF; the reason of a failure, or empty.
+QString WriteReport(const QCommandLineParser& parser, const trays::TrayInput& input,
+                    const trays::TrayResult& r) {
+#ifdef TUBEWISE_CLI_CHART
+    if (!parser.isSet(QStringLiteral("report"))) return {};
+    ReportHeader header;
+    header.sample = parser.value(QStringLiteral("sample")).trimmed().toStdString();
+    header.analyst = parser.value(QStringLiteral("analyst")).trimmed().toStdString();
+    header.date = ReportDateText(parser.isSet(QStringLiteral("date"))
+                                     ? parser.value(QStringLiteral("date"))
+                                     : JalaliDateText(QDate::currentDate()));
+    const QString path = parser.value(QStringLiteral("report"));
+    const QByteArray pdf =
+        RenderReportPdf(ComposeTrayReport(input, r, header),
+                        RenderTrayChartPicture(trays::DescribeTrayChart(r, NumberLocale{})));
+    const QString reason =
+        WriteOutput(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    if (reason.isEmpty()) return {};
+    return QStringLiteral("cannot write the report to %1: %2").arg(OutputName(path), reason);
+#else
+    (void)parser;
+    (void)input;
+    (void)r;
+    return {};
+#endif
+}
+
 }  // namespace
 
 std::optional<trays::TrayInput> ParseTraySpec(const std::string& spec, const NumberLocale& locale,
@@ -333,14 +410,15 @@ std::optional<int> TraySection::RunInstead(const Invocation& inv) {
         return Print(QJsonDocument(QJsonObject{{QStringLiteral("error"), error}}).toJson(),
                      kExitBadInput);
     }
-    const QString chartFailure = WriteChart(parser, r);
-    if (!chartFailure.isEmpty()) {
-        Tell(stderr, QStringLiteral("tubewise-cli: %1\n").arg(chartFailure));
+    for (const QString& failure : {WriteChart(parser, r), WriteReport(parser, *input, r)}) {
+        if (failure.isEmpty()) continue;
+        Tell(stderr, QStringLiteral("tubewise-cli: %1\n").arg(failure));
         return kExitCannotCreate;
     }
-    // The picture on standard output takes the summary's place.
-    if (parser.isSet(kChartOption) && parser.value(kChartOption) == QStringLiteral("-"))
-        return kExitOk;
+    // A picture or report on standard output takes the summary's place.
+    for (const QString& name : {kChartOption, QStringLiteral("report")}) {
+        if (parser.isSet(name) && parser.value(name) == QStringLiteral("-")) return kExitOk;
+    }
     if (inv.json) {
         QJsonObject json;
         json[QStringLiteral("dilutions")] = static_cast<int>(r.groups.size());
