@@ -10,8 +10,8 @@
 #include "chart/ChartExport.h"
 #include "chart/ChartRenderer.h"
 #include "chart/GifWriter.h"
-#include "core/Calculation.h"
 #include "chart/TrayChartRenderer.h"
+#include "core/Calculation.h"
 #include "trays/TrayChart.h"
 
 namespace {

@@ -51,8 +51,7 @@ QImage RenderTrayChartPicture(const trays::TrayChartDescription& d, QSize size) 
     p.setFont(tickFont);
     // Decades, and 2 and 5 within them when the range spans few decades.
     const bool fine = logTo - logFrom < 4;
-    for (int decade = static_cast<int>(std::floor(logFrom)); decade <= std::ceil(logTo);
-         ++decade) {
+    for (int decade = static_cast<int>(std::floor(logFrom)); decade <= std::ceil(logTo); ++decade) {
         for (const double step : {1.0, 2.0, 5.0}) {
             if (step != 1 && !fine) continue;
             const double value = step * std::pow(10.0, decade);

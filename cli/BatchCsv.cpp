@@ -126,8 +126,8 @@ void ReadTray(const std::vector<std::string>& fields, trays::Design design, Batc
     const std::size_t counts = design == trays::Design::Tray97 ? 2 : 1;
     const std::string name = design == trays::Design::Tray97 ? "tray97" : "tray51";
     if (fields.size() != 2 + counts && fields.size() != 3 + counts) {
-        sample.error = "expected " + name +
-                       (counts == 2 ? ",L,S" : ",K") + " and optionally the dilution factor; found " +
+        sample.error = "expected " + name + (counts == 2 ? ",L,S" : ",K") +
+                       " and optionally the dilution factor; found " +
                        std::to_string(fields.size()) + " fields";
         return;
     }
@@ -136,8 +136,8 @@ void ReadTray(const std::vector<std::string>& fields, trays::Design design, Batc
     for (std::size_t i = 2; i < fields.size(); ++i) {
         values[i - 2] = TextToFloat(Trim(fields[i]), locale);
         if (!values[i - 2]) {
-            sample.error = "field " + std::to_string(i + 1) + " of the " + name +
-                           " line is not a number";
+            sample.error =
+                "field " + std::to_string(i + 1) + " of the " + name + " line is not a number";
             return;
         }
     }
@@ -291,8 +291,8 @@ std::optional<BatchSample> BatchLineReader::Read(std::string_view text, int line
         trays::TrayInput groups;
         groups.design = trays::Design::Groups;
         for (const SeriesRow& row : sample.series.rows)
-            groups.groups.push_back({row.volume, static_cast<double>(row.positive),
-                                     static_cast<double>(row.negative)});
+            groups.groups.push_back(
+                {row.volume, static_cast<double>(row.positive), static_cast<double>(row.negative)});
         sample.tray = std::move(groups);
         sample.series.rows.clear();
     }

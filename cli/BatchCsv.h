@@ -24,7 +24,7 @@ struct BatchSample {
     int line = 0;  // 1-based line number in the input
     std::string id;
     int dilutions = 0;
-    Series series;      // volume, positive and negative tubes of each dilution (1 to 5)
+    Series series;  // volume, positive and negative tubes of each dilution (1 to 5)
     // A tray, or a series of more than 5 dilutions as custom groups: computed by the trays
     // library, with no grid search.
     std::optional<trays::TrayInput> tray;

@@ -196,7 +196,8 @@ bool EvaluateSamples(std::span<const BatchSample> samples, std::span<BatchRecord
             out[i] = WithIdentity(work[static_cast<std::size_t>(source[i])].figures, samples[i]);
     }
     if (cache) {
-        for (const auto& [key, w] : keys) cache->Add(key, work[static_cast<std::size_t>(w)].figures);
+        for (const auto& [key, w] : keys)
+            cache->Add(key, work[static_cast<std::size_t>(w)].figures);
     }
     done.fetch_add(settled);
     return true;

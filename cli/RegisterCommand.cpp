@@ -224,8 +224,7 @@ bool ReadInputs(const QCommandLineParser& parser, const Options& o, bool require
             name.prepend(QStringLiteral("tray"));
         const auto design = reg::ParseDesign(Std(name));
         if (colon < 0 || !design || *design == reg::Design::Tubes) {
-            *why =
-                QStringLiteral("--tray takes 51:K or 97:L:S, not '%1'").arg(value);
+            *why = QStringLiteral("--tray takes 51:K or 97:L:S, not '%1'").arg(value);
             return false;
         }
         // A correction that gives new counts alone keeps the tray's dilution factor.

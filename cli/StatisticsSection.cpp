@@ -118,7 +118,9 @@ void StatisticsSection::Configure(const QCommandLineParser& parser,
 
 QJsonObject StatisticsJson(const stats::MpnStatistics& s, const QString& error, double perMlScale) {
     const bool ok = error.isEmpty();
-    const auto scaled = [&](double perMl) { return ok ? JsonNumber(perMl * perMlScale) : QJsonValue(); };
+    const auto scaled = [&](double perMl) {
+        return ok ? JsonNumber(perMl * perMlScale) : QJsonValue();
+    };
     QJsonObject json;
     json[QStringLiteral("mle_per_ml")] = scaled(s.mle.perMl);
     json[QStringLiteral("mle_infinite")] =

@@ -148,7 +148,8 @@ QStringList SummaryLines(const trays::TrayInput& input, const trays::TrayResult&
             lines << QStringLiteral("Exact MLE per mL:    infinite (every well positive)");
             break;
         case stats::MleKind::Finite:
-            lines << QStringLiteral("Exact MLE per mL:    %1").arg(QString::number(r.mlePerMl, 'g', 6));
+            lines << QStringLiteral("Exact MLE per mL:    %1")
+                         .arg(QString::number(r.mlePerMl, 'g', 6));
             break;
     }
     lines << QStringLiteral("Rarity index:        %1%2")
@@ -214,8 +215,8 @@ QString WriteChart(const QCommandLineParser& parser, const trays::TrayResult& r)
     if (!parser.isSet(kChartOption)) return {};
     const QString path = parser.value(kChartOption);
     QString reason;
-    const QByteArray gif = EncodeGif(
-        RenderTrayChartPicture(trays::DescribeTrayChart(r, NumberLocale{})), &reason);
+    const QByteArray gif =
+        EncodeGif(RenderTrayChartPicture(trays::DescribeTrayChart(r, NumberLocale{})), &reason);
     if (!gif.isEmpty()) {
         reason = WriteOutput(
             path, std::string_view(gif.constData(), static_cast<std::size_t>(gif.size())));
@@ -243,9 +244,10 @@ SampleReport ComposeTrayReport(const trays::TrayInput& input, const trays::TrayR
                                 {text::Tr(text::kDateCaption), header.date, {}}};
     for (const ReportLine& line : given)
         if (!line.value.empty()) report.header.push_back(line);
-    report.sections.push_back({trays::DesignName(input.design),
-                               {{"", trays::CountsText(input, locale), {}},
-                                {"", trays::DilutionFactorText(input.dilutionFactor, locale), {}}}});
+    report.sections.push_back(
+        {trays::DesignName(input.design),
+         {{"", trays::CountsText(input, locale), {}},
+          {"", trays::DilutionFactorText(input.dilutionFactor, locale), {}}}});
     const stats::MpnStatistics& s = r.statistics;
     const auto figure = [&](double per100Ml) {
         return trays::FigureText(per100Ml, r.dilutionFactor, locale);
@@ -263,7 +265,8 @@ SampleReport ComposeTrayReport(const trays::TrayInput& input, const trays::TrayR
          text::Tr(s.method == stats::CiMethod::Jarvis ? text::kMethodJarvis
                                                       : text::kMethodLikelihoodRatio),
          {}},
-        {text::Tr(text::kLevelCaption), FormatGeneral(s.level * 100, locale) + text::kLevelSuffix,
+        {text::Tr(text::kLevelCaption),
+         FormatGeneral(s.level * 100, locale) + text::kLevelSuffix,
          {}},
         {text::Tr(text::kLowerLimitPer100Ml), figure(r.lowLimitPer100Ml), {}},
         {text::Tr(text::kUpperLimitPer100Ml), figure(r.highLimitPer100Ml), {}},
@@ -284,9 +287,9 @@ QString WriteReport(const QCommandLineParser& parser, const trays::TrayInput& in
     ReportHeader header;
     header.sample = parser.value(QStringLiteral("sample")).trimmed().toStdString();
     header.analyst = parser.value(QStringLiteral("analyst")).trimmed().toStdString();
-    header.date = ReportDateText(parser.isSet(QStringLiteral("date"))
-                                     ? parser.value(QStringLiteral("date"))
-                                     : JalaliDateText(QDate::currentDate()));
+    header.date =
+        ReportDateText(parser.isSet(QStringLiteral("date")) ? parser.value(QStringLiteral("date"))
+                                                            : JalaliDateText(QDate::currentDate()));
     const QString path = parser.value(QStringLiteral("report"));
     const QByteArray pdf =
         RenderReportPdf(ComposeTrayReport(input, r, header),
@@ -324,8 +327,8 @@ std::optional<trays::TrayInput> ParseTraySpec(const std::string& spec, const Num
     }
     std::optional<double> values[2];
     for (std::size_t i = 0; i < counts; ++i) {
-        values[i] = TextToFloat(parts[static_cast<qsizetype>(i + 1)].trimmed().toStdString(),
-                                locale);
+        values[i] =
+            TextToFloat(parts[static_cast<qsizetype>(i + 1)].trimmed().toStdString(), locale);
         if (!values[i]) {
             *why = "--tray: '" + parts[static_cast<qsizetype>(i + 1)].toStdString() +
                    "' is not a number of wells";

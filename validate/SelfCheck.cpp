@@ -153,9 +153,9 @@ class TableCheck {
                       const trays::TrayResult& r) {
         const char bound = printed.front();
         if (bound != '<' && bound != '>') {
-            CheckFigure(label, "MPN", printed,
-                        r.bound == trays::TrayBound::None ? std::optional(r.mlePer100Ml)
-                                                          : std::nullopt);
+            CheckFigure(
+                label, "MPN", printed,
+                r.bound == trays::TrayBound::None ? std::optional(r.mlePer100Ml) : std::nullopt);
             return;
         }
         const bool rightKind =

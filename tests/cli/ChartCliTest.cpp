@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <algorithm>
-#include <utility>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <utility>
 
 #include "cli/ChartSection.h"
 #include "tests/chart/ChartFixtures.h"
@@ -158,11 +158,10 @@ TEST(TrayChartCli, PictureOfTheLikelihoodCurve) {
         }
     }
     // "-": the picture alone on standard output.
-    const testing::CliRun out = testing::RunCli(
-        QStringLiteral(TUBEWISE_CLI),
-        {QStringLiteral("--tray"), QStringLiteral("51:25"), QStringLiteral("--chart"),
-         QStringLiteral("-")},
-        QStringLiteral("C.UTF-8"));
+    const testing::CliRun out = testing::RunCli(QStringLiteral(TUBEWISE_CLI),
+                                                {QStringLiteral("--tray"), QStringLiteral("51:25"),
+                                                 QStringLiteral("--chart"), QStringLiteral("-")},
+                                                QStringLiteral("C.UTF-8"));
     EXPECT_EQ(out.exitCode, 0);
     EXPECT_TRUE(out.out.startsWith("GIF89a"));
     EXPECT_EQ(QImage::fromData(out.out).size(), QSize(800, 400));

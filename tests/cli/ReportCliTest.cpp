@@ -143,7 +143,8 @@ TEST_F(ReportCli, TrayReportNamesTheDesignAndItsFigures) {
         const QString text = testing::PdfText(path);
         for (const QString& expected : c.expected + QStringList{"Tap2", "2024-03-20"})
             EXPECT_TRUE(text.contains(expected, Qt::CaseInsensitive))
-                << expected.toStdString() << "\n" << text.toStdString();
+                << expected.toStdString() << "\n"
+                << text.toStdString();
         EXPECT_FALSE(text.contains("Positivetubes", Qt::CaseInsensitive)) << text.toStdString();
         EXPECT_TRUE(testing::PdfInfo(path).contains("Pages:           1"));
     }

@@ -15,14 +15,14 @@ using Result = tubewise::testing::CliRun;
 
 Result Cli(const QStringList& args) {
     static QTemporaryDir scratch;
-    return tubewise::testing::RunCli(QStringLiteral(TUBEWISE_CLI), args,
-                                     QStringLiteral("C.UTF-8"), scratch.path());
+    return tubewise::testing::RunCli(QStringLiteral(TUBEWISE_CLI), args, QStringLiteral("C.UTF-8"),
+                                     scratch.path());
 }
 
 QJsonObject Json(const QStringList& args) {
-    const Result r = Cli(QStringList{QStringLiteral("--json"), QStringLiteral("--lang"),
-                                     QStringLiteral("en")} +
-                         args);
+    const Result r =
+        Cli(QStringList{QStringLiteral("--json"), QStringLiteral("--lang"), QStringLiteral("en")} +
+            args);
     EXPECT_EQ(r.exitCode, 0) << args.join(' ').toStdString() << ": " << r.err.toStdString();
     return r.json();
 }
@@ -40,11 +40,11 @@ TEST(TrayCli, PublishedTrayFiguresAndBounds) {
         const char* bound;
     };
     const Row rows[] = {
-        {"51:1", nullptr, "1.0", "none"},         {"51:25", nullptr, "34.4", "none"},
-        {"51:50", nullptr, "200.5", "none"},      {"51:51", nullptr, "> 200.5", "above"},
-        {"51:0", nullptr, "< 1.0", "below"},      {"97:1:0", nullptr, "1.0", "none"},
-        {"97:10:5", nullptr, "16.6", "none"},     {"97:25:10", nullptr, "48.2", "none"},
-        {"97:30:30", nullptr, "97.6", "none"},    {"97:49:47", nullptr, "2419.6", "none"},
+        {"51:1", nullptr, "1.0", "none"},           {"51:25", nullptr, "34.4", "none"},
+        {"51:50", nullptr, "200.5", "none"},        {"51:51", nullptr, "> 200.5", "above"},
+        {"51:0", nullptr, "< 1.0", "below"},        {"97:1:0", nullptr, "1.0", "none"},
+        {"97:10:5", nullptr, "16.6", "none"},       {"97:25:10", nullptr, "48.2", "none"},
+        {"97:30:30", nullptr, "97.6", "none"},      {"97:49:47", nullptr, "2419.6", "none"},
         {"97:49:48", nullptr, "> 2419.6", "above"}, {"97:49:48", "10", "> 24196", "above"},
         {"97:0:0", "10", "< 10", "below"},
     };
@@ -69,7 +69,8 @@ TEST(TrayCli, DesignAndStatisticsAfterTheDilutionFactor) {
     const QJsonObject diluted = Json({QStringLiteral("--tray"), QStringLiteral("97:10:5"),
                                       QStringLiteral("--dilution"), QStringLiteral("10")});
     EXPECT_NEAR(Stat(plain, "mle_per_ml"), 0.166, 0.0005);  // 16.6 per 100 mL
-    for (const char* key : {"mle_per_ml", "bias_adjusted_per_ml", "ci_low_per_ml", "ci_high_per_ml"})
+    for (const char* key :
+         {"mle_per_ml", "bias_adjusted_per_ml", "ci_low_per_ml", "ci_high_per_ml"})
         EXPECT_NEAR(Stat(diluted, key), 10 * Stat(plain, key), 1e-12) << key;
     EXPECT_EQ(Stat(diluted, "rarity_index"), Stat(plain, "rarity_index"));
     const QJsonObject design = diluted[QStringLiteral("design")].toObject();
@@ -83,8 +84,10 @@ TEST(TrayCli, DesignAndStatisticsAfterTheDilutionFactor) {
 
     // Every well positive: no finite estimate, an open upper limit.
     const QJsonObject all = Json({QStringLiteral("--tray"), QStringLiteral("51:51")});
-    EXPECT_TRUE(all[QStringLiteral("statistics")].toObject()[QStringLiteral("mle_infinite")].toBool());
-    EXPECT_TRUE(all[QStringLiteral("statistics")].toObject()[QStringLiteral("ci_high_per_ml")].isNull());
+    EXPECT_TRUE(
+        all[QStringLiteral("statistics")].toObject()[QStringLiteral("mle_infinite")].toBool());
+    EXPECT_TRUE(
+        all[QStringLiteral("statistics")].toObject()[QStringLiteral("ci_high_per_ml")].isNull());
 }
 
 TEST(TrayCli, CountsBeyondTheDesignAreRefusedAndMalformedFormsAreUsageErrors) {
@@ -110,17 +113,19 @@ TEST(TrayCli, CountsBeyondTheDesignAreRefusedAndMalformedFormsAreUsageErrors) {
         {{"--tray", "51:3", "--curve", "c.csv"}, 64, "--curve is not available"},
     };
     for (const Row& row : rows) {
-        const Result r = Cli(QStringList{QStringLiteral("--lang"), QStringLiteral("en")} + row.args);
+        const Result r =
+            Cli(QStringList{QStringLiteral("--lang"), QStringLiteral("en")} + row.args);
         EXPECT_EQ(r.exitCode, row.status) << row.args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains(row.says))
             << row.args.join(' ').toStdString() << ": " << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << row.args.join(' ').toStdString();
     }
     // With --json the refusal is also the error object on standard output.
-    const Result json = Cli({QStringLiteral("--json"), QStringLiteral("--tray"),
-                             QStringLiteral("97:50:0")});
+    const Result json =
+        Cli({QStringLiteral("--json"), QStringLiteral("--tray"), QStringLiteral("97:50:0")});
     EXPECT_EQ(json.exitCode, 2);
-    EXPECT_FALSE(json.json()[QStringLiteral("error")].toObject()[QStringLiteral("prompt")]
+    EXPECT_FALSE(json.json()[QStringLiteral("error")]
+                     .toObject()[QStringLiteral("prompt")]
                      .toString()
                      .isEmpty());
 }
@@ -132,7 +137,8 @@ TEST(TrayCli, MoreThanFiveRowsGiveTheStatisticsOfTheSameSeries) {
     const QStringList six = {"10:3:0", "10:2:0", "1:3:2", "0.1:0:5", "0.01:0:5", "0.001:0:5"};
     const QJsonObject a = Json(five);
     const QJsonObject b = Json(six);
-    EXPECT_EQ(b[QStringLiteral("statistics")].toObject(), a[QStringLiteral("statistics")].toObject());
+    EXPECT_EQ(b[QStringLiteral("statistics")].toObject(),
+              a[QStringLiteral("statistics")].toObject());
     EXPECT_EQ(b[QStringLiteral("dilutions")].toInt(), 6);
     EXPECT_EQ(b[QStringLiteral("design")].toObject()[QStringLiteral("name")].toString(),
               QStringLiteral("groups"));
@@ -156,16 +162,18 @@ TEST(TrayCli, BatchTrayAndGroupLines) {
     const QString in = dir.filePath(QStringLiteral("in.csv"));
     QFile file(in);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("id,x\n"
-               "a,tray97,10,5\n"
-               "b,tray97,10,5,10\n"
-               "c,TRAY51,25\n"
-               "d,tray51,52\n"
-               "e,10,3,3,10,2,2,1,5,3,0.1,5,0,0.01,5,0,0.001,5,0\n"
-               "f,10,5,5,1,5,3,0.1,5,0,0.01,5,0,0.001,5,0\n"
-               "g,tray97,49,48,10\n");
+    file.write(
+        "id,x\n"
+        "a,tray97,10,5\n"
+        "b,tray97,10,5,10\n"
+        "c,TRAY51,25\n"
+        "d,tray51,52\n"
+        "e,10,3,3,10,2,2,1,5,3,0.1,5,0,0.01,5,0,0.001,5,0\n"
+        "f,10,5,5,1,5,3,0.1,5,0,0.01,5,0,0.001,5,0\n"
+        "g,tray97,49,48,10\n");
     file.close();
-    const Result r = Cli({QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--batch"), in});
+    const Result r =
+        Cli({QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("--batch"), in});
     EXPECT_EQ(r.exitCode, 2);  // line d is bad
     const QList<QByteArray> lines = r.out.trimmed().split('\n');
     ASSERT_EQ(lines.size(), 8) << r.out.toStdString();
@@ -173,8 +181,8 @@ TEST(TrayCli, BatchTrayAndGroupLines) {
     const auto cell = [&](int line, const char* column) {
         return QString::fromUtf8(lines[line].split(',').value(header.indexOf(column)));
     };
-    const double trayMle = Stat(Json({QStringLiteral("--tray"), QStringLiteral("97:10:5")}),
-                                "mle_per_ml");
+    const double trayMle =
+        Stat(Json({QStringLiteral("--tray"), QStringLiteral("97:10:5")}), "mle_per_ml");
     EXPECT_EQ(cell(1, "mle_per_ml").toDouble(), trayMle);
     EXPECT_NEAR(cell(2, "mle_per_ml").toDouble(), 10 * trayMle, 1e-12);
     EXPECT_EQ(cell(1, "dilutions"), QStringLiteral("2"));

@@ -249,10 +249,8 @@ TEST(ComputeResults, TraysPerMlOfTheOriginalSample) {
         double mlePer100Ml;  // 0: none (every well positive)
     };
     const Row rows[] = {
-        {Design::Tray51, "25", 1, 34.4},
-        {Design::Tray97, "10,5", 1, 16.6},
-        {Design::Tray97, "10:5", 10, 166},
-        {Design::Tray97, "49,47", 1, 2419.6},
+        {Design::Tray51, "25", 1, 34.4},   {Design::Tray97, "10,5", 1, 16.6},
+        {Design::Tray97, "10:5", 10, 166}, {Design::Tray97, "49,47", 1, 2419.6},
         {Design::Tray97, "49,48", 1, 0},
     };
     for (const Row& row : rows) {

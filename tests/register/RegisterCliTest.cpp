@@ -183,10 +183,10 @@ TEST_F(RegisterCli, RefusalsAddNothing) {
 // A tray record: its statistics per mL of the original sample, amended to another tray, and
 // recomputed by verify, which finds a stored figure changed behind the register's back.
 TEST_F(RegisterCli, TraysAreComputedAmendedAndVerified) {
-    const CliRun added = Run(QStringLiteral("add"),
-                             {QStringLiteral("--sample"), QStringLiteral("T"),
-                              QStringLiteral("--tray"), QStringLiteral("97:10:5"),
-                              QStringLiteral("--dilution"), QStringLiteral("10")});
+    const CliRun added =
+        Run(QStringLiteral("add"),
+            {QStringLiteral("--sample"), QStringLiteral("T"), QStringLiteral("--tray"),
+             QStringLiteral("97:10:5"), QStringLiteral("--dilution"), QStringLiteral("10")});
     ASSERT_EQ(added.exitCode, 0) << added.err.toStdString();
     QJsonObject results = List()[0].toObject()[QStringLiteral("results")].toObject();
     EXPECT_NEAR(results[QStringLiteral("mle_per_ml")].toDouble(), 1.66, 0.005);  // 166 / 100 mL
@@ -201,10 +201,10 @@ TEST_F(RegisterCli, TraysAreComputedAmendedAndVerified) {
                   .toObject();
     EXPECT_NEAR(results[QStringLiteral("mle_per_ml")].toDouble() * 100, 34.4, 0.05);
 
-    const CliRun amended = Run(QStringLiteral("amend"),
-                               {QStringLiteral("--record"), QStringLiteral("1"),
-                                QStringLiteral("--reason"), QStringLiteral("re-read"),
-                                QStringLiteral("--tray"), QStringLiteral("97:49:48")});
+    const CliRun amended =
+        Run(QStringLiteral("amend"),
+            {QStringLiteral("--record"), QStringLiteral("1"), QStringLiteral("--reason"),
+             QStringLiteral("re-read"), QStringLiteral("--tray"), QStringLiteral("97:49:48")});
     ASSERT_EQ(amended.exitCode, 0) << amended.err.toStdString();
     results = List({QStringLiteral("--sample"), QStringLiteral("T")})[0]
                   .toObject()[QStringLiteral("results")]

@@ -201,8 +201,8 @@ TEST(SelfCheckTrays, TrayRowsGoThroughTheTrayCalculation) {
         bool agrees;
     };
     const Case cases[] = {
-        {{49, 47}, "2419.6", true}, {{49, 48}, ">2419.6", true}, {{0, 0}, "<1.0", true},
-        {{49, 47}, "2419.5", false}, {{49, 48}, "2419.6", false}, {{40, 0}, "73.8", true},
+        {{49, 47}, "2419.6", true},  {{49, 48}, ">2419.6", true},  {{0, 0}, "<1.0", true},
+        {{49, 47}, "2419.5", false}, {{49, 48}, "2419.6", false},  {{40, 0}, "73.8", true},
         {{50, 0}, "1.0", false},     {{49, 48}, ">2419.5", false},
     };
     PublishedTable t97 = trays[1];
