@@ -10,7 +10,9 @@
 #include "chart/ChartExport.h"
 #include "chart/ChartRenderer.h"
 #include "chart/GifWriter.h"
+#include "chart/TrayChartRenderer.h"
 #include "core/Calculation.h"
+#include "trays/TrayChart.h"
 
 namespace {
 
@@ -65,6 +67,21 @@ void BM_DrawAndExport(benchmark::State& bench) {
     QFile::remove(path);
 }
 BENCHMARK(BM_DrawAndExport)->Unit(benchmark::kMillisecond);
+
+// One 97-well tray from its counts to the GIF of its likelihood chart, as tubewise-cli --tray
+// --chart makes it: the calculation with statistics, the curve, the picture and the GIF.
+void BM_TrayChartGif(benchmark::State& bench) {
+    trays::TrayInput input;
+    input.design = trays::Design::Tray97;
+    input.positives = 25;
+    input.smallPositives = 10;
+    for (auto _ : bench) {
+        const trays::TrayResult r = trays::ComputeTray(input, stats::StatisticsOptions{});
+        benchmark::DoNotOptimize(
+            EncodeGif(RenderTrayChartPicture(trays::DescribeTrayChart(r, NumberLocale{}))));
+    }
+}
+BENCHMARK(BM_TrayChartGif)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -3,6 +3,8 @@
 
   make_batch.py design N [SEED]    3 dilutions of 10, 1 and 0.1 mL, 5 tubes each, random positives
   make_batch.py distinct N [SEED]  no two lines alike: 1 to 5 dilutions, random volumes and tubes
+  make_batch.py tray N [SEED]      51- and 97-well trays, random counts, a third with a dilution
+                                   factor of 10 or 100
 """
 import random
 import sys
@@ -33,11 +35,22 @@ def distinct(rng, n):
         i += 1
 
 
+def tray(rng, n):
+    for i in range(n):
+        if rng.random() < 0.5:
+            cells = ["tray51", str(rng.randint(0, 51))]
+        else:
+            cells = ["tray97", str(rng.randint(0, 49)), str(rng.randint(0, 48))]
+        if rng.random() < 1 / 3:
+            cells.append(rng.choice(("10", "100")))
+        yield f"t{i}," + ",".join(cells)
+
+
 def main():
-    if len(sys.argv) < 3 or sys.argv[1] not in ("design", "distinct"):
+    if len(sys.argv) < 3 or sys.argv[1] not in ("design", "distinct", "tray"):
         sys.exit(__doc__)
     rng = random.Random(int(sys.argv[3]) if len(sys.argv) > 3 else 1)
-    make = design if sys.argv[1] == "design" else distinct
+    make = {"design": design, "distinct": distinct, "tray": tray}[sys.argv[1]]
     out = sys.stdout
     out.write("id,volume,tubes,positives\n")
     for line in make(rng, int(sys.argv[2])):

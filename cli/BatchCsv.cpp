@@ -5,12 +5,13 @@
 #include <cstring>
 
 #include "core/NumberText.h"
+#include "trays/TrayCalculation.h"
 
 namespace tubewise::cli {
 
 namespace {
 
-constexpr int kMaxDilutions = kGridRows;
+constexpr int kMaxDilutions = 64;
 constexpr int kMaxCount = 32767;  // the grid holds counts as 16-bit integers
 
 std::string_view Trim(std::string_view s) {
@@ -95,7 +96,8 @@ const Column kFigureColumns[] = {
      [](const BatchRecord& r) { return Completed(r) ? FormatShortest(r.mpnPerMl * 100) : ""; }},
     {"grid_lower_bound",
      [](const BatchRecord& r) { return Completed(r) ? Bool(r.lowerBound) : ""; }},
-    {"grid_search_fault", [](const BatchRecord& r) { return Bool(!Completed(r)); }},
+    {"grid_search_fault",
+     [](const BatchRecord& r) { return r.gridSearched ? Bool(!Completed(r)) : ""; }},
     {"max_likelihood",
      [](const BatchRecord& r) { return Completed(r) ? FormatShortest(r.maxLikelihood) : ""; }},
     {"thomas_per_100ml",
@@ -118,6 +120,40 @@ const Column kFigureColumns[] = {
     {"rarity_index", [](const BatchRecord& r) { return FormatShortest(r.statistics.rarityIndex); }},
     {"improbable", [](const BatchRecord& r) { return Bool(r.statistics.improbable); }},
 };
+
+// ID,tray51,K[,F] or ID,tray97,L,S[,F]: the counts as read, judged by CheckTray.
+void ReadTray(const std::vector<std::string>& fields, trays::Design design, BatchSample& sample) {
+    const std::size_t counts = design == trays::Design::Tray97 ? 2 : 1;
+    const std::string name = design == trays::Design::Tray97 ? "tray97" : "tray51";
+    if (fields.size() != 2 + counts && fields.size() != 3 + counts) {
+        sample.error = "expected " + name + (counts == 2 ? ",L,S" : ",K") +
+                       " and optionally the dilution factor; found " +
+                       std::to_string(fields.size()) + " fields";
+        return;
+    }
+    const NumberLocale locale;
+    std::optional<double> values[3] = {std::nullopt, std::nullopt, 1.0};
+    for (std::size_t i = 2; i < fields.size(); ++i) {
+        values[i - 2] = TextToFloat(Trim(fields[i]), locale);
+        if (!values[i - 2]) {
+            sample.error =
+                "field " + std::to_string(i + 1) + " of the " + name + " line is not a number";
+            return;
+        }
+    }
+    trays::TrayInput tray;
+    tray.design = design;
+    tray.positives = *values[0];
+    if (counts == 2) tray.smallPositives = *values[1];
+    if (fields.size() == 3 + counts) tray.dilutionFactor = *values[counts];
+    sample.dilutions = static_cast<int>(counts);
+    const trays::TrayCheck check = trays::CheckTray(tray);
+    if (!check.ok()) {
+        sample.error = trays::RefusalText(check);
+        return;
+    }
+    sample.tray = tray;
+}
 
 }  // namespace
 
@@ -213,9 +249,15 @@ std::optional<BatchSample> BatchLineReader::Read(std::string_view text, int line
     BatchSample sample;
     sample.line = line;
     sample.id = std::string(Trim(fields.front()));
+    const std::string design = fields.size() > 1 ? Lower(Trim(fields[1])) : std::string();
+    if (design == "tray51" || design == "tray97") {
+        ReadTray(fields, design == "tray97" ? trays::Design::Tray97 : trays::Design::Tray51,
+                 sample);
+        return sample;
+    }
     const std::size_t values = fields.size() - 1;
     if (values == 0 || values % 3 != 0 || values / 3 > kMaxDilutions) {
-        sample.error = "expected an id and 1 to 5 groups of volume, tubes, positives; found " +
+        sample.error = "expected an id and 1 to 64 groups of volume, tubes, positives; found " +
                        std::to_string(fields.size()) + " fields";
         return sample;
     }
@@ -245,6 +287,15 @@ std::optional<BatchSample> BatchLineReader::Read(std::string_view text, int line
     const stats::SeriesCheck check = stats::CheckSeries(dilutions);
     if (check.fault != stats::SeriesFault::None)
         sample.error = std::string(stats::SeriesFaultText(check.fault));
+    if (sample.error.empty() && sample.dilutions > kGridRows) {
+        trays::TrayInput groups;
+        groups.design = trays::Design::Groups;
+        for (const SeriesRow& row : sample.series.rows)
+            groups.groups.push_back(
+                {row.volume, static_cast<double>(row.positive), static_cast<double>(row.negative)});
+        sample.tray = std::move(groups);
+        sample.series.rows.clear();
+    }
     return sample;
 }
 

@@ -13,16 +13,21 @@
 #include "core/EstimateMpn.h"
 #include "core/Series.h"
 #include "core/stats/MpnStatistics.h"
+#include "trays/TrayDesign.h"
 
 namespace tubewise::cli {
 
 // One input line holding a sample: an id, then volume (mL per tube), tubes and positive tubes
-// for each of 1 to 5 dilutions.
+// for each of 1 to 64 dilutions; or an id and a tray: tray51,K or tray97,L,S, each optionally
+// followed by the dilution factor F.
 struct BatchSample {
     int line = 0;  // 1-based line number in the input
     std::string id;
     int dilutions = 0;
-    Series series;      // volume, positive and negative tubes of each dilution
+    Series series;  // volume, positive and negative tubes of each dilution (1 to 5)
+    // A tray, or a series of more than 5 dilutions as custom groups: computed by the trays
+    // library, with no grid search.
+    std::optional<trays::TrayInput> tray;
     std::string error;  // why the line cannot be evaluated; empty when it can
 };
 
@@ -84,13 +89,14 @@ struct BatchRecord {
     std::string id;
     int dilutions = 0;
     std::string error;  // non-empty: nothing below was computed
+    bool gridSearched = true;  // false for a tray or a long series: the grid columns stay empty
     SearchEnd searchEnd = SearchEnd::Fault;
     double maxLikelihood = 0;
     double mpnPerMl = 0;
     bool lowerBound = false;  // the search's answer understates the density
     bool thomasDefined = false;
     double thomasPer100Ml = 0;
-    stats::MpnStatistics statistics;
+    stats::MpnStatistics statistics;  // per mL of the original sample (a tray's after F)
 };
 
 // The CSV header and one record as a CSV line, both without the line end.

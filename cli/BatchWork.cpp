@@ -6,9 +6,11 @@
 #include <cstring>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "core/Calculation.h"
+#include "trays/TrayCalculation.h"
 
 namespace tubewise::cli {
 
@@ -47,6 +49,24 @@ BatchRecord EvaluateSeries(const Series& series, const stats::StatisticsOptions&
     return r;
 }
 
+// The figures of a tray or a long series: the statistics only, per mL of the original sample.
+BatchRecord EvaluateTray(const trays::TrayInput& tray, const stats::StatisticsOptions& options) {
+    BatchRecord r;
+    r.gridSearched = false;
+    const trays::TrayResult result = trays::ComputeTray(tray, options);
+    if (!result.check.ok()) {
+        r.error = trays::RefusalText(result.check);
+        return r;
+    }
+    r.statistics = result.statistics;
+    const double f = result.dilutionFactor;
+    r.statistics.mle.perMl *= f;
+    if (r.statistics.biasAdjustedPerMl) *r.statistics.biasAdjustedPerMl *= f;
+    r.statistics.limits.lowPerMl *= f;
+    r.statistics.limits.highPerMl *= f;
+    return r;
+}
+
 BatchRecord WithIdentity(BatchRecord figures, const BatchSample& sample) {
     figures.line = sample.line;
     figures.id = sample.id;
@@ -57,6 +77,7 @@ BatchRecord WithIdentity(BatchRecord figures, const BatchSample& sample) {
 // One distinct series of a chunk and the samples that hold it.
 struct Work {
     const Series* series = nullptr;
+    const trays::TrayInput* tray = nullptr;  // set: a tray or long series, not shared
     int samples = 0;
     BatchRecord figures;
 };
@@ -67,7 +88,7 @@ void Evaluate(std::span<Work> work, const stats::StatisticsOptions& options, std
         const int i = next.fetch_add(1);
         if (i >= static_cast<int>(work.size())) return;
         Work& w = work[static_cast<std::size_t>(i)];
-        w.figures = EvaluateSeries(*w.series, options);
+        w.figures = w.tray ? EvaluateTray(*w.tray, options) : EvaluateSeries(*w.series, options);
         done.fetch_add(w.samples);
     }
 }
@@ -80,6 +101,7 @@ BatchRecord EvaluateSample(const BatchSample& sample, const stats::StatisticsOpt
         r.error = sample.error;
         return WithIdentity(r, sample);
     }
+    if (sample.tray) return WithIdentity(EvaluateTray(*sample.tray, options), sample);
     return WithIdentity(EvaluateSeries(sample.series, options), sample);
 }
 
@@ -124,7 +146,7 @@ bool EvaluateSamples(std::span<const BatchSample> samples, std::span<BatchRecord
     // cache holds, whose records are written at once.
     std::vector<int> source(samples.size(), -1);
     std::vector<Work> work;
-    std::vector<SeriesCache::Key> keys;
+    std::vector<std::pair<SeriesCache::Key, int>> keys;  // with the work item of each
     std::unordered_map<SeriesCache::Key, int, SeriesCache::KeyHash> index;
     int settled = 0;
     for (std::size_t i = 0; i < samples.size(); ++i) {
@@ -134,9 +156,10 @@ bool EvaluateSamples(std::span<const BatchSample> samples, std::span<BatchRecord
             ++settled;
             continue;
         }
-        if (!share) {
+        // The cache's key holds the grid's rows only: trays and long series each go alone.
+        if (!share || sample.tray) {
             source[i] = static_cast<int>(work.size());
-            work.push_back({&sample.series, 1, {}});
+            work.push_back({&sample.series, sample.tray ? &*sample.tray : nullptr, 1, {}});
             continue;
         }
         const SeriesCache::Key key = SeriesCache::KeyOf(sample.series);
@@ -147,8 +170,8 @@ bool EvaluateSamples(std::span<const BatchSample> samples, std::span<BatchRecord
         }
         const auto [at, added] = index.try_emplace(key, static_cast<int>(work.size()));
         if (added) {
-            work.push_back({&sample.series, 0, {}});
-            keys.push_back(key);
+            keys.emplace_back(key, static_cast<int>(work.size()));
+            work.push_back({&sample.series, nullptr, 0, {}});
         }
         ++work[static_cast<std::size_t>(at->second)].samples;
         source[i] = at->second;
@@ -173,7 +196,8 @@ bool EvaluateSamples(std::span<const BatchSample> samples, std::span<BatchRecord
             out[i] = WithIdentity(work[static_cast<std::size_t>(source[i])].figures, samples[i]);
     }
     if (cache) {
-        for (std::size_t w = 0; w < keys.size(); ++w) cache->Add(keys[w], work[w].figures);
+        for (const auto& [key, w] : keys)
+            cache->Add(key, work[static_cast<std::size_t>(w)].figures);
     }
     done.fetch_add(settled);
     return true;

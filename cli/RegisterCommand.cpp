@@ -54,7 +54,7 @@ struct Options {
                                QStringLiteral("NAME")};
     QCommandLineOption tray{QStringLiteral("tray"),
                             QStringLiteral("A tray design and its counts, DESIGN:COUNTS "
-                                           "(tray51 or tray97)."),
+                                           "(51:K or 97:L:S; also tray51:K, tray97:L,S)."),
                             QStringLiteral("DESIGN:COUNTS")};
     QCommandLineOption dilution{QStringLiteral("dilution"),
                                 QStringLiteral("The tray's dilution factor (default 1)."),
@@ -218,13 +218,17 @@ bool ReadInputs(const QCommandLineParser& parser, const Options& o, bool require
     if (tray) {
         const QString value = parser.value(o.tray);
         const qsizetype colon = value.indexOf(QLatin1Char(':'));
-        const auto design = reg::ParseDesign(Std(value.left(colon)));
+        // "97:L:S" as tubewise-cli --tray takes it, or the stored name "tray97:L,S".
+        QString name = value.left(colon);
+        if (name == QStringLiteral("51") || name == QStringLiteral("97"))
+            name.prepend(QStringLiteral("tray"));
+        const auto design = reg::ParseDesign(Std(name));
         if (colon < 0 || !design || *design == reg::Design::Tubes) {
-            *why =
-                QStringLiteral("--tray takes tray51:COUNTS or tray97:COUNTS, not '%1'").arg(value);
+            *why = QStringLiteral("--tray takes 51:K or 97:L:S, not '%1'").arg(value);
             return false;
         }
-        double factor = 1;
+        // A correction that gives new counts alone keeps the tray's dilution factor.
+        double factor = inputs.design == reg::Design::Tubes ? 1 : inputs.dilutionFactor;
         if (parser.isSet(o.dilution)) {
             bool ok = false;
             factor = parser.value(o.dilution).toDouble(&ok);

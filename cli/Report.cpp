@@ -87,7 +87,11 @@ QString Usage(const std::vector<std::unique_ptr<Section>>& sections) {
         "fermentation test, as the Tubewise windows do.\n"
         "Each ROW is VOLUME:POSITIVE:NEGATIVE - the mL of sample per tube and the numbers of\n"
         "positive and negative tubes of one dilution, as typed in a row of the grid; 1 to 5\n"
-        "rows. Put -- before the rows when one of them begins with '-'.\n\nOptions:\n");
+        "rows. Put -- before the rows when one of them begins with '-'.\n"
+        "6 to 64 ROWs, or a tray (--tray 51:K or 97:L:S, with --dilution F), are computed\n"
+        "without the windows' grid search: the summary and --json give the design, the\n"
+        "figures per 100 mL and the statistics, and no grid, Thomas or window texts.\n"
+        "\nOptions:\n");
     for (const QCommandLineOption& option : options) {
         QStringList names;
         for (const QString& name : option.names())

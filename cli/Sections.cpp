@@ -6,6 +6,7 @@
 #include "cli/ChartSection.h"
 #include "cli/DisplaySection.h"
 #include "cli/StatisticsSection.h"
+#include "cli/TraySection.h"
 #ifdef TUBEWISE_CLI_CHART
 #include "cli/ReportSection.h"
 #endif
@@ -19,6 +20,7 @@ std::vector<std::unique_ptr<Section>> MakeSections() {
     sections.push_back(std::make_unique<ChartSection>());
     sections.push_back(std::make_unique<StatisticsSection>());
     sections.push_back(std::make_unique<DisplaySection>());
+    sections.push_back(std::make_unique<TraySection>());
 #ifdef TUBEWISE_CLI_CHART
     sections.push_back(std::make_unique<ReportSection>());
 #endif

@@ -116,25 +116,31 @@ void StatisticsSection::Configure(const QCommandLineParser& parser,
     options.statistics = OptionsOf(parser);
 }
 
-void StatisticsSection::AddJson(const Evaluation& run, const Invocation&,
-                                QJsonObject& report) const {
-    const Outcome o = OutcomeOf(run);
-    const stats::MpnStatistics& s = o.statistics;
-    const bool ok = o.error.isEmpty();
+QJsonObject StatisticsJson(const stats::MpnStatistics& s, const QString& error, double perMlScale) {
+    const bool ok = error.isEmpty();
+    const auto scaled = [&](double perMl) {
+        return ok ? JsonNumber(perMl * perMlScale) : QJsonValue();
+    };
     QJsonObject json;
-    json[QStringLiteral("mle_per_ml")] = ok ? JsonNumber(s.mle.perMl) : QJsonValue();
+    json[QStringLiteral("mle_per_ml")] = scaled(s.mle.perMl);
     json[QStringLiteral("mle_infinite")] =
         ok ? QJsonValue(s.mle.kind == stats::MleKind::Infinite) : QJsonValue();
     json[QStringLiteral("bias_adjusted_per_ml")] =
-        ok && s.biasAdjustedPerMl ? JsonNumber(*s.biasAdjustedPerMl) : QJsonValue();
+        ok && s.biasAdjustedPerMl ? JsonNumber(*s.biasAdjustedPerMl * perMlScale) : QJsonValue();
     json[QStringLiteral("ci_method")] = QString::fromUtf8(stats::CiMethodName(s.method));
     json[QStringLiteral("ci_level")] = s.level;
-    json[QStringLiteral("ci_low_per_ml")] = ok ? JsonNumber(s.limits.lowPerMl) : QJsonValue();
-    json[QStringLiteral("ci_high_per_ml")] = ok ? JsonNumber(s.limits.highPerMl) : QJsonValue();
+    json[QStringLiteral("ci_low_per_ml")] = scaled(s.limits.lowPerMl);
+    json[QStringLiteral("ci_high_per_ml")] = scaled(s.limits.highPerMl);
     json[QStringLiteral("rarity_index")] = ok ? JsonNumber(s.rarityIndex) : QJsonValue();
     json[QStringLiteral("improbable")] = ok ? QJsonValue(s.improbable) : QJsonValue();
-    if (!ok) json[QStringLiteral("error")] = o.error;
-    report[QStringLiteral("statistics")] = json;
+    if (!ok) json[QStringLiteral("error")] = error;
+    return json;
+}
+
+void StatisticsSection::AddJson(const Evaluation& run, const Invocation&,
+                                QJsonObject& report) const {
+    const Outcome o = OutcomeOf(run);
+    report[QStringLiteral("statistics")] = StatisticsJson(o.statistics, o.error);
 }
 
 void StatisticsSection::AddText(const Evaluation& run, const Invocation&,

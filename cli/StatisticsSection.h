@@ -21,4 +21,9 @@ class StatisticsSection : public Section {
 std::optional<stats::StatisticsOptions> ReadStatisticsOptions(const QCommandLineParser& parser,
                                                               QString* why);
 
+// The `statistics` object of the JSON report: per mL figures times `perMlScale` (a tray's
+// dilution factor, to the original sample); an `error` instead of figures when not empty.
+QJsonObject StatisticsJson(const stats::MpnStatistics& s, const QString& error,
+                           double perMlScale = 1);
+
 }  // namespace tubewise::cli

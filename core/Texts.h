@@ -234,6 +234,11 @@ inline constexpr Text kNoWellsPrompt{
     QT_TRANSLATE_NOOP("tubewise::text", "! هيچ چاهکي در گروه ها نيست")};
 inline constexpr Text kGroupVolumesApartPrompt{QT_TRANSLATE_NOOP(
     "tubewise::text", "! حجم چاهک هاي گروه ها براي محاسبه بيش از حد با هم فاصله دارد")};
+// The tray chart's axes: the likelihood relative to its peak, and the density on a log scale.
+inline constexpr Text kTrayChartValueAxisTitle{
+    QT_TRANSLATE_NOOP("tubewise::text", "درستنمايي نسبي")};
+inline constexpr Text kTrayChartDensityAxisTitle{
+    QT_TRANSLATE_NOOP("tubewise::text", "MPN در 100 ميلي ليتر (مقياس لگاريتمي)")};
 // A site's samples over time: one line per figure ("%1" the figure per 100 mL or the count),
 // the verdict against a limit with its decision rule, and the notes on how samples counted.
 inline constexpr Text kSiteCount{QT_TRANSLATE_NOOP("tubewise::text", "تعداد نمونه ها: %1")};

@@ -773,6 +773,14 @@ Vertical axis: %3</translation>
         <translation>The groups' well volumes are too far apart to be calculated!</translation>
     </message>
     <message>
+        <source>درستنمايي نسبي</source>
+        <translation>Relative likelihood</translation>
+    </message>
+    <message>
+        <source>MPN در 100 ميلي ليتر (مقياس لگاريتمي)</source>
+        <translation>MPN per 100 mL (log scale)</translation>
+    </message>
+    <message>
         <source>تعداد نمونه ها: %1</source>
         <translation>Samples: %1</translation>
     </message>

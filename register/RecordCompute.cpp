@@ -5,15 +5,68 @@
 #include <cmath>
 
 #include "core/Calculation.h"
+#include "core/Texts.h"
+#include "trays/TrayCalculation.h"
 
 namespace tubewise::reg {
 
-std::variant<RecordResults, ComputeRefusal> ComputeResults(const RecordInputs& inputs) {
-    if (inputs.design != Design::Tubes)
-        return ComputeRefusal{"Tray not supported",
-                              "this version of Tubewise cannot compute a " +
-                                  std::string(DesignName(inputs.design)) + " tray yet",
+namespace {
+
+// The counts as typed, K or L and S, separated by ':' or ','.
+std::optional<trays::TrayInput> TrayInputOf(const RecordInputs& inputs) {
+    trays::TrayInput tray;
+    tray.design = inputs.design == Design::Tray97 ? trays::Design::Tray97 : trays::Design::Tray51;
+    tray.dilutionFactor = inputs.dilutionFactor;
+    const std::size_t wanted = tray.design == trays::Design::Tray97 ? 2 : 1;
+    std::vector<double> counts;
+    std::string_view rest = inputs.trayCounts;
+    while (true) {
+        const std::size_t cut = rest.find_first_of(":,");
+        const auto value = TextToFloat(rest.substr(0, cut), NumberLocale{inputs.decimalSeparator});
+        if (!value) return std::nullopt;
+        counts.push_back(*value);
+        if (cut == std::string_view::npos) break;
+        rest.remove_prefix(cut + 1);
+    }
+    if (counts.size() != wanted) return std::nullopt;
+    tray.positives = counts[0];
+    if (wanted == 2) tray.smallPositives = counts[1];
+    return tray;
+}
+
+// A tray has no grid search and no Thomas estimate: those results stay empty, and the advice
+// is red only where every well is positive (the figure is a bound: dilute further).
+std::variant<RecordResults, ComputeRefusal> ComputeTrayResults(const RecordInputs& inputs) {
+    const std::optional<trays::TrayInput> tray = TrayInputOf(inputs);
+    if (!tray)
+        return ComputeRefusal{"Tray",
+                              "give the counts of a " + std::string(DesignName(inputs.design)) +
+                                  " as " + (inputs.design == Design::Tray97 ? "L:S" : "K"),
                               0};
+    const trays::TrayResult t =
+        trays::ComputeTray(*tray, stats::StatisticsOptions{inputs.ciMethod, inputs.ciLevel});
+    if (!t.check.ok())
+        return ComputeRefusal{text::Tr(text::kWrongInputTitle), trays::RefusalText(t.check), 0};
+    const stats::MpnStatistics& s = t.statistics;
+    const double f = t.dilutionFactor;
+    RecordResults r;
+    r.dilutions = static_cast<int>(t.groups.size());
+    r.mleKind = s.mle.kind;
+    if (s.mle.kind != stats::MleKind::Infinite) r.mlePerMl = s.mle.perMl * f;
+    if (s.biasAdjustedPerMl) r.biasAdjustedPerMl = *s.biasAdjustedPerMl * f;
+    r.ciLowPerMl = s.limits.lowPerMl * f;
+    if (std::isfinite(s.limits.highPerMl)) r.ciHighPerMl = s.limits.highPerMl * f;
+    r.rarityIndex = s.rarityIndex;
+    r.improbable = s.improbable;
+    r.gridAdvice = t.bound == trays::TrayBound::Above ? Advice::Red : Advice::Green;
+    r.thomasAdvice = Advice::Red;
+    return r;
+}
+
+}  // namespace
+
+std::variant<RecordResults, ComputeRefusal> ComputeResults(const RecordInputs& inputs) {
+    if (inputs.design != Design::Tubes) return ComputeTrayResults(inputs);
     if (inputs.rows.empty() || inputs.rows.size() > static_cast<std::size_t>(kGridRows))
         return ComputeRefusal{"Rows", "give 1 to 5 rows VOLUME:POSITIVE:NEGATIVE", 0};
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 #include "chart/ChartDescription.h"
@@ -13,6 +14,9 @@ namespace tubewise {
 // figures beside them, and the chart picture. Persian is shaped and laid out as the windows lay
 // it out. Needs a QApplication (the chart picture).
 QByteArray RenderReportPdf(const SampleReport& report, const ChartDescription& chart);
+
+// The same page with a chart picture drawn elsewhere (a tray's likelihood chart).
+QByteArray RenderReportPdf(const SampleReport& report, const QImage& chartPicture);
 
 // Writes the page to exactly `path`: to a temporary file beside it that is renamed over it
 // only once complete, so a failed save leaves an existing file untouched. On failure returns

@@ -161,21 +161,13 @@ PublishedTable HaasFiveTube(std::string name, std::vector<double> volumes, int d
     return t;
 }
 
-// The tray designs as dilution series. Once the trays library exists, its design constants
-// (wells and their volumes) should be used here instead of these numbers.
-constexpr int kTray51Wells = 51;
-constexpr double kTray51WellMl = 100.0 / 51.0;
-constexpr int kTray97LargeWells = 49;
-constexpr double kTray97LargeWellMl = 1.9;
-constexpr int kTray97SmallWells = 48;
-constexpr double kTray97SmallWellMl = 0.16;
-
 PublishedTable Tray51() {
     PublishedTable t;
     t.name = "IDEXX Quanti-Tray (51 wells)";
     t.source = "IDEXX Quanti-Tray MPN table (51 wells of 100/51 mL), MPN/100 mL";
-    t.volumesMl = {kTray51WellMl};
-    t.tubes = {kTray51Wells};
+    t.volumesMl = {trays::kTray51WellMl};
+    t.tubes = {trays::kTray51Wells};
+    t.tray = trays::Design::Tray51;
     t.scale = 100;
     t.unit = "MPN/100 mL";
     t.convention = {Rounding::Decimals, 1};
@@ -192,9 +184,11 @@ PublishedTable Tray97() {
     PublishedTable t;
     t.name = "IDEXX Quanti-Tray/2000 (49 large, 48 small wells)";
     t.source =
-        "IDEXX Quanti-Tray/2000 MPN table (49 wells of 1.9 mL, 48 wells of 0.16 mL), MPN/100 mL";
-    t.volumesMl = {kTray97LargeWellMl, kTray97SmallWellMl};
-    t.tubes = {kTray97LargeWells, kTray97SmallWells};
+        "IDEXX Quanti-Tray/2000 MPN table (49 wells of 1.9 mL, 48 wells of 0.16 mL, taken as "
+        "0.1599954 mL), MPN/100 mL";
+    t.volumesMl = {trays::kTray97LargeWellMl, trays::kTray97SmallWellMl};
+    t.tubes = {trays::kTray97LargeWells, trays::kTray97SmallWells};
+    t.tray = trays::Design::Tray97;
     t.scale = 100;
     t.unit = "MPN/100 mL";
     t.convention = {Rounding::Decimals, 1};
@@ -304,15 +298,6 @@ std::vector<PublishedTable> BuiltInTables() {
     };
     tables.push_back(Tray51());
     tables.push_back(Tray97());
-    tables.back().known = {
-        {"49-47", "MPN", "2419.6",
-         std::string(kOwnRounding) +
-             ": the table comes from the tray's exact well volumes, which 1.9 and 0.16 mL "
-             "round (2419.50 with them)"},
-        {"49-48", "MPN", ">2419.6",
-         std::string(kOwnRounding) +
-             ": the bound is the 49-47 figure, printed from the tray's exact well volumes"},
-    };
     return tables;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/stats/MpnStatistics.h"
+#include "trays/TrayDesign.h"
 
 namespace tubewise::validate {
 
@@ -60,6 +61,9 @@ struct PublishedTable {
     std::string limitsNote;  // why limits are not compared (LimitsKind::NotOffered)
     std::vector<TableRow> rows;
     std::vector<KnownDifference> known;
+    // A tray's table: each row's counts (K, or L and S) go through the trays library's own
+    // calculation, its volumes and its "<" and ">" bounds; volumesMl and tubes only describe it.
+    std::optional<trays::Design> tray;
 };
 
 // Every table built into the program, the FDA three-tube table first.

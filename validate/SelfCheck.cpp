@@ -8,6 +8,8 @@
 #include <limits>
 #include <optional>
 
+#include "trays/TrayCalculation.h"
+
 namespace tubewise::validate {
 
 namespace {
@@ -88,6 +90,10 @@ class TableCheck {
 
   private:
     void CheckRow(const TableRow& row) {
+        if (table_.tray) {
+            CheckTrayRow(row);
+            return;
+        }
         const std::vector<stats::Dilution> series = Series(table_, row.positives);
         const std::string label = RowLabel(row.positives);
         if (stats::CheckSeries(series).fault != stats::SeriesFault::None) {
@@ -114,6 +120,54 @@ class TableCheck {
                         std::isfinite(limits.highPerMl)
                             ? std::optional<double>(limits.highPerMl * table_.scale)
                             : std::nullopt);
+    }
+
+    // A tray's row as the tray window and the command line compute it, per 100 mL.
+    void CheckTrayRow(const TableRow& row) {
+        const std::string label = RowLabel(row.positives);
+        trays::TrayInput input;
+        input.design = *table_.tray;
+        input.positives = row.positives.empty() ? 0 : row.positives[0];
+        input.smallPositives = row.positives.size() > 1 ? row.positives[1] : 0;
+        const trays::TrayResult r = trays::ComputeTray(input, {table_.method, table_.level});
+        const std::size_t counts = *table_.tray == trays::Design::Tray97 ? 2 : 1;
+        if (!r.check.ok() || row.positives.size() != counts) {
+            for (const std::string* printed : {&row.mpn, &row.biasAdjusted, &row.low, &row.high})
+                if (!printed->empty())
+                    Record(label, "", *printed, "not computable",
+                           "the outcome does not fit the table's design");
+            return;
+        }
+        if (!row.mpn.empty()) CheckTrayMpn(label, row.mpn, r);
+        if (!row.biasAdjusted.empty())
+            CheckFigure(label, "bias-adjusted", row.biasAdjusted, r.biasAdjustedPer100Ml);
+        if (table_.limits != LimitsKind::Compared) return;
+        if (!row.low.empty()) CheckFigure(label, "lower limit", row.low, r.lowLimitPer100Ml);
+        if (!row.high.empty())
+            CheckFigure(label, "upper limit", row.high,
+                        std::isfinite(r.highLimitPer100Ml) ? std::optional(r.highLimitPer100Ml)
+                                                           : std::nullopt);
+    }
+
+    void CheckTrayMpn(const std::string& label, const std::string& printed,
+                      const trays::TrayResult& r) {
+        const char bound = printed.front();
+        if (bound != '<' && bound != '>') {
+            CheckFigure(
+                label, "MPN", printed,
+                r.bound == trays::TrayBound::None ? std::optional(r.mlePer100Ml) : std::nullopt);
+            return;
+        }
+        const bool rightKind =
+            r.bound == (bound == '<' ? trays::TrayBound::Below : trays::TrayBound::Above);
+        const std::string computed =
+            rightKind ? std::string(1, bound) + FormatRounded(r.reportPer100Ml, table_.convention)
+                      : FormatRounded(r.mlePer100Ml, table_.convention);
+        const std::string number = printed.substr(printed.find_first_not_of("<> "));
+        if (rightKind && Agrees(number, r.reportPer100Ml, table_.convention))
+            Agree();
+        else
+            Record(label, "MPN", printed, computed, "exact bound " + Exact(r.reportPer100Ml));
     }
 
     void CheckMpn(const std::string& label, const std::string& printed, const stats::Mle& mle) {

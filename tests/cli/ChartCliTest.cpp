@@ -6,6 +6,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <utility>
 
 #include "cli/ChartSection.h"
 #include "tests/chart/ChartFixtures.h"
@@ -91,6 +93,78 @@ TEST_F(ChartCli, UnwritablePictureFailsWithItsReason) {
     const QString path = dir_.filePath("missing/picture.gif");
     EXPECT_EQ(Run({"--chart", path, "10:5:0", "1:3:2", "0.1:0:5"}), 73);
     EXPECT_TRUE(QString::fromUtf8(err_).contains(path)) << err_.data();
+}
+
+}  // namespace
+}  // namespace tubewise
+
+namespace tubewise {
+namespace {
+
+// The green of the tray chart's curve, as the GIF palette keeps it (near enough).
+bool CurvePixel(QRgb c) {
+    return qGreen(c) > 90 && qGreen(c) < 170 && qRed(c) < 60 && qBlue(c) < 60;
+}
+
+// The highest curve pixel (smallest y) in the leftmost and rightmost tenth of the picture.
+std::pair<int, int> CurveTopAtTheEnds(const QImage& image) {
+    int left = image.height();
+    int right = image.height();
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (!CurvePixel(image.pixel(x, y))) continue;
+            if (x < image.width() / 10) left = std::min(left, y);
+            if (x > image.width() * 9 / 10) right = std::min(right, y);
+            break;
+        }
+    }
+    return {left, right};
+}
+
+// A tray's chart: a log-density picture of the tube chart's size, its curve rising towards
+// the side where the likelihood keeps its supremum.
+TEST(TrayChartCli, PictureOfTheLikelihoodCurve) {
+    QTemporaryDir dir;
+    struct Case {
+        const char* tray;
+        int shape;  // -1 highest at the left (no well positive), +1 at the right, 0 a peak inside
+    };
+    const Case cases[] = {{"97:0:0", -1}, {"97:49:48", 1}, {"97:25:10", 0}};
+    for (const Case& c : cases) {
+        const QString path = dir.filePath(QStringLiteral("tray.gif"));
+        const testing::CliRun run = testing::RunCli(
+            QStringLiteral(TUBEWISE_CLI),
+            {QStringLiteral("--tray"), QLatin1String(c.tray), QStringLiteral("--chart"), path},
+            QStringLiteral("C.UTF-8"));
+        ASSERT_EQ(run.exitCode, 0) << c.tray << run.err.toStdString();
+        EXPECT_TRUE(run.out.contains("MPN per 100 mL:")) << c.tray;
+        const QImage image(path);
+        ASSERT_EQ(image.size(), QSize(800, 400)) << c.tray;
+        const auto [left, right] = CurveTopAtTheEnds(image);
+        ASSERT_LT(std::min(left, right), image.height()) << c.tray << ": no curve drawn";
+        if (c.shape < 0) {
+            EXPECT_LT(left + 50, right) << c.tray;
+        }
+        if (c.shape > 0) {
+            EXPECT_LT(right + 50, left) << c.tray;
+        }
+        if (c.shape == 0) {
+            // Both ends fall well below the peak, which reaches near the top of the plot.
+            int top = image.height();
+            for (int x = 0; x < image.width(); ++x)
+                for (int y = 0; y < image.height(); ++y)
+                    if (CurvePixel(image.pixel(x, y))) top = std::min(top, y);
+            EXPECT_LT(top + 100, std::min(left, right)) << c.tray;
+        }
+    }
+    // "-": the picture alone on standard output.
+    const testing::CliRun out = testing::RunCli(QStringLiteral(TUBEWISE_CLI),
+                                                {QStringLiteral("--tray"), QStringLiteral("51:25"),
+                                                 QStringLiteral("--chart"), QStringLiteral("-")},
+                                                QStringLiteral("C.UTF-8"));
+    EXPECT_EQ(out.exitCode, 0);
+    EXPECT_TRUE(out.out.startsWith("GIF89a"));
+    EXPECT_EQ(QImage::fromData(out.out).size(), QSize(800, 400));
 }
 
 }  // namespace

@@ -120,6 +120,36 @@ TEST_F(ReportCli, UsageErrorsAndFailures) {
     EXPECT_TRUE(QString::fromUtf8(err_).contains(missing)) << err_.data();
 }
 
+// A tray's page names the design, its counts and F, and gives the tray's figures per 100 mL of
+// the original sample with their bound; it has no series table.
+TEST_F(ReportCli, TrayReportNamesTheDesignAndItsFigures) {
+    if (!testing::HavePoppler()) FAIL() << "poppler-utils missing: run scripts/install-deps.sh";
+    struct Case {
+        QStringList tray;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {{"--tray", "97:49:48", "--dilution", "10"},
+         {"97-welltray", "positivelargewells:49of49", "dilutionfactor:10", ">24196", "unbounded"}},
+        {{"--tray", "51:25"}, {"51-welltray", "positivewells:25of51", "34.4", "Log-normal"}},
+    };
+    for (const Case& c : cases) {
+        const QString path = dir_.filePath("tray.pdf");
+        ASSERT_EQ(Run(QStringList{"--lang", "en", "--report", path, "--sample", "Tap 2", "--date",
+                                  "2024-03-20"} +
+                      c.tray),
+                  0)
+            << err_.data();
+        const QString text = testing::PdfText(path);
+        for (const QString& expected : c.expected + QStringList{"Tap2", "2024-03-20"})
+            EXPECT_TRUE(text.contains(expected, Qt::CaseInsensitive))
+                << expected.toStdString() << "\n"
+                << text.toStdString();
+        EXPECT_FALSE(text.contains("Positivetubes", Qt::CaseInsensitive)) << text.toStdString();
+        EXPECT_TRUE(testing::PdfInfo(path).contains("Pages:           1"));
+    }
+}
+
 }  // namespace
 }  // namespace tubewise
 

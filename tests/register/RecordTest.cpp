@@ -225,19 +225,55 @@ TEST(ComputeResults, CellsAreReadInTheTypistsLocale) {
               std::get<RecordResults>(ComputeResults(point)));
 }
 
-TEST(ComputeResults, RefusesWhatTheGridRefusesAndTraysForNow) {
+TEST(ComputeResults, RefusesWhatTheGridRefusesAndCountsNoTrayCanGive) {
     const auto negative = ComputeResults(Tubes({{"10", "-1", "5"}}));
     ASSERT_TRUE(std::holds_alternative<ComputeRefusal>(negative));
     EXPECT_EQ(std::get<ComputeRefusal>(negative).row, 1);
     const auto noSample = ComputeResults(Tubes({{"10", "5", "0"}, {"0", "2", "3"}}));
     ASSERT_TRUE(std::holds_alternative<ComputeRefusal>(noSample));
     EXPECT_EQ(std::get<ComputeRefusal>(noSample).row, 2);
-    RecordInputs tray;
-    tray.design = Design::Tray97;
-    tray.trayCounts = "49,10";
-    const auto refused = ComputeResults(tray);
-    ASSERT_TRUE(std::holds_alternative<ComputeRefusal>(refused));
-    EXPECT_NE(std::get<ComputeRefusal>(refused).prompt.find("tray97"), std::string::npos);
+    for (const char* counts : {"50,10", "49", "49,10,1", "x,1", "-1,0", "1.5,0"}) {
+        RecordInputs tray;
+        tray.design = Design::Tray97;
+        tray.trayCounts = counts;
+        EXPECT_TRUE(std::holds_alternative<ComputeRefusal>(ComputeResults(tray))) << counts;
+    }
+}
+
+// The published tray figures per 100 mL, after the dilution factor.
+TEST(ComputeResults, TraysPerMlOfTheOriginalSample) {
+    struct Row {
+        Design design;
+        const char* counts;
+        double factor;
+        double mlePer100Ml;  // 0: none (every well positive)
+    };
+    const Row rows[] = {
+        {Design::Tray51, "25", 1, 34.4},   {Design::Tray97, "10,5", 1, 16.6},
+        {Design::Tray97, "10:5", 10, 166}, {Design::Tray97, "49,47", 1, 2419.6},
+        {Design::Tray97, "49,48", 1, 0},
+    };
+    for (const Row& row : rows) {
+        RecordInputs tray;
+        tray.design = row.design;
+        tray.trayCounts = row.counts;
+        tray.dilutionFactor = row.factor;
+        const auto computed = ComputeResults(tray);
+        ASSERT_TRUE(std::holds_alternative<RecordResults>(computed)) << row.counts;
+        const RecordResults& r = std::get<RecordResults>(computed);
+        if (row.mlePer100Ml == 0) {
+            EXPECT_EQ(r.mleKind, stats::MleKind::Infinite);
+            EXPECT_FALSE(r.mlePerMl);
+            EXPECT_FALSE(r.ciHighPerMl);
+            EXPECT_EQ(r.gridAdvice, Advice::Red);
+        } else {
+            ASSERT_TRUE(r.mlePerMl) << row.counts;
+            EXPECT_NEAR(*r.mlePerMl * 100, row.mlePer100Ml, 0.05 * row.factor) << row.counts;
+            EXPECT_LT(r.ciLowPerMl, *r.mlePerMl);
+            EXPECT_GT(*r.ciHighPerMl, *r.mlePerMl);
+        }
+        EXPECT_FALSE(r.thomasPer100Ml);
+    }
 }
 
 TEST(Export, FormulaLikeTextsAreWrittenAsText) {

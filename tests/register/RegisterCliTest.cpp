@@ -145,10 +145,14 @@ TEST_F(RegisterCli, RefusalsAddNothing) {
     const Case cases[] = {
         {"negative tubes", sample + QStringList{QStringLiteral("10:-1:5")}, 2},
         {"no sample in a row with tubes", sample + QStringList{QStringLiteral("0:2:3")}, 2},
-        {"a tray until trays are computed",
-         sample + QStringList{QStringLiteral("--tray"), QStringLiteral("tray51:12"),
+        {"more positive wells than the tray has",
+         sample + QStringList{QStringLiteral("--tray"), QStringLiteral("51:52"),
                               QStringLiteral("--dilution"), QStringLiteral("10")},
          2},
+        {"a count that is not a whole number",
+         sample + QStringList{QStringLiteral("--tray"), QStringLiteral("97:2.5:0")}, 2},
+        {"a tray with the wrong number of counts",
+         sample + QStringList{QStringLiteral("--tray"), QStringLiteral("97:3")}, 2},
         {"no sample id", kExample, 64},
         {"rows and a tray",
          sample + kExample + QStringList{QStringLiteral("--tray"), QStringLiteral("tray97:3,4")},
@@ -174,6 +178,53 @@ TEST_F(RegisterCli, RefusalsAddNothing) {
         Run(QStringLiteral("amend"),
             QStringList{QStringLiteral("--record"), QStringLiteral("1")} + kExample);
     EXPECT_EQ(noReason.exitCode, 64);
+}
+
+// A tray record: its statistics per mL of the original sample, amended to another tray, and
+// recomputed by verify, which finds a stored figure changed behind the register's back.
+TEST_F(RegisterCli, TraysAreComputedAmendedAndVerified) {
+    const CliRun added =
+        Run(QStringLiteral("add"),
+            {QStringLiteral("--sample"), QStringLiteral("T"), QStringLiteral("--tray"),
+             QStringLiteral("97:10:5"), QStringLiteral("--dilution"), QStringLiteral("10")});
+    ASSERT_EQ(added.exitCode, 0) << added.err.toStdString();
+    QJsonObject results = List()[0].toObject()[QStringLiteral("results")].toObject();
+    EXPECT_NEAR(results[QStringLiteral("mle_per_ml")].toDouble(), 1.66, 0.005);  // 166 / 100 mL
+    EXPECT_EQ(results[QStringLiteral("mle_kind")].toString(), QStringLiteral("finite"));
+    // The stored form of the design and counts is read too.
+    ASSERT_EQ(Run(QStringLiteral("add"), {QStringLiteral("--sample"), QStringLiteral("U"),
+                                          QStringLiteral("--tray"), QStringLiteral("tray51:25")})
+                  .exitCode,
+              0);
+    results = List({QStringLiteral("--sample"), QStringLiteral("U")})[0]
+                  .toObject()[QStringLiteral("results")]
+                  .toObject();
+    EXPECT_NEAR(results[QStringLiteral("mle_per_ml")].toDouble() * 100, 34.4, 0.05);
+
+    const CliRun amended =
+        Run(QStringLiteral("amend"),
+            {QStringLiteral("--record"), QStringLiteral("1"), QStringLiteral("--reason"),
+             QStringLiteral("re-read"), QStringLiteral("--tray"), QStringLiteral("97:49:48")});
+    ASSERT_EQ(amended.exitCode, 0) << amended.err.toStdString();
+    results = List({QStringLiteral("--sample"), QStringLiteral("T")})[0]
+                  .toObject()[QStringLiteral("results")]
+                  .toObject();
+    EXPECT_EQ(results[QStringLiteral("mle_kind")].toString(), QStringLiteral("infinite"));
+    // The dilution factor of the first version is kept: the lower limit is per mL after F = 10.
+    EXPECT_GT(results[QStringLiteral("ci_low_per_ml")].toDouble(), 100);
+    const CliRun verify = Run(QStringLiteral("verify"), {});
+    EXPECT_EQ(verify.exitCode, 0) << verify.err.toStdString();
+
+    QProcess sqlite;
+    sqlite.start(
+        QStringLiteral("sqlite3"),
+        {db_, QStringLiteral("DROP TRIGGER record_versions_no_update; "
+                             "UPDATE record_versions SET mle_per_ml = 0.5 WHERE record = 2;")});
+    ASSERT_TRUE(sqlite.waitForFinished(30000));
+    ASSERT_EQ(sqlite.exitCode(), 0) << sqlite.readAllStandardError().toStdString();
+    const CliRun changed = Run(QStringLiteral("verify"), {});
+    EXPECT_EQ(changed.exitCode, 65);
+    EXPECT_TRUE(changed.err.contains("record 2 ")) << changed.err.toStdString();
 }
 
 TEST_F(RegisterCli, AValueChangedWithTheSqliteToolIsFoundByVerify) {

@@ -178,3 +178,42 @@ TEST(SelfCheck, AnAlteredCopyReplacesTheThreeTubeRows) {
 
 }  // namespace
 }  // namespace tubewise::validate
+
+namespace tubewise::validate {
+namespace {
+
+// The built-in tray tables are computed as the tray window computes them: every printed MPN
+// and bound agrees (the 97-well 49-47 row included), and an altered entry or a count beyond
+// the design is reported.
+TEST(SelfCheckTrays, TrayRowsGoThroughTheTrayCalculation) {
+    std::vector<PublishedTable> trays;
+    for (PublishedTable& t : BuiltInTables())
+        if (t.tray) trays.push_back(std::move(t));
+    ASSERT_EQ(trays.size(), 2u);
+    const SelfCheckResult builtIn = RunSelfCheck(trays);
+    EXPECT_EQ(builtIn.checked, 10);
+    EXPECT_EQ(builtIn.agreed, 10);
+    EXPECT_TRUE(builtIn.differences.empty());
+
+    struct Case {
+        std::vector<int> positives;
+        const char* printed;
+        bool agrees;
+    };
+    const Case cases[] = {
+        {{49, 47}, "2419.6", true},  {{49, 48}, ">2419.6", true},  {{0, 0}, "<1.0", true},
+        {{49, 47}, "2419.5", false}, {{49, 48}, "2419.6", false},  {{40, 0}, "73.8", true},
+        {{50, 0}, "1.0", false},     {{49, 48}, ">2419.5", false},
+    };
+    PublishedTable t97 = trays[1];
+    ASSERT_EQ(t97.tray, trays::Design::Tray97);
+    for (const Case& c : cases) {
+        t97.rows = {{c.positives, c.printed, "", "", ""}};
+        const SelfCheckResult r = RunSelfCheck({t97});
+        EXPECT_EQ(r.agreed == 1, c.agrees) << c.printed;
+        EXPECT_EQ(r.differences.empty(), c.agrees) << c.printed;
+    }
+}
+
+}  // namespace
+}  // namespace tubewise::validate
