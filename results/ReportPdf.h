@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 #include "chart/ChartDescription.h"
@@ -13,6 +14,9 @@ namespace tubewise {
 // figures beside them, and the chart picture. Persian is shaped and laid out as the windows lay
 // it out. Needs a QApplication (the chart picture).
 QByteArray RenderReportPdf(const SampleReport& report, const ChartDescription& chart);
+// The same page with a picture of its own under the chart's heading (the site report's chart),
+// drawn 160 mm wide at its own proportions.
+QByteArray RenderReportPdf(const SampleReport& report, const QImage& picture);
 
 // Writes the page to exactly `path`: to a temporary file beside it that is renamed over it
 // only once complete, so a failed save leaves an existing file untouched. On failure returns
