@@ -3,6 +3,7 @@
 // non-detects at the detection limit and half of it, the date window, and refusals.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -188,6 +189,32 @@ TEST_F(SiteStatsCliRules, GuardedRuleIsNamedAndACorrectionCountsOnce) {
     const QJsonObject conformity = json[QStringLiteral("conformity")].toObject();
     EXPECT_EQ(conformity[QStringLiteral("rule")].toString(), QStringLiteral("guarded"));
     EXPECT_FALSE(conformity[QStringLiteral("statement")].toArray().isEmpty());
+}
+
+TEST_F(SiteStatsCliRules, WritesThePeriodsCsvAndReport) {
+    for (const Sample& s : {kA, kB, kC, kD}) Add(s);
+    const QString csv = dir_.filePath(QStringLiteral("site.csv"));
+    const QString pdf = dir_.filePath(QStringLiteral("site.pdf"));
+    const CliRun run = Run({QStringLiteral("stats"), QStringLiteral("--site"),
+                            QStringLiteral("Well 3"), QStringLiteral("--from"),
+                            QStringLiteral("2026-03-10"), QStringLiteral("--limit"),
+                            QStringLiteral("50"), QStringLiteral("--csv"), csv,
+                            QStringLiteral("--report"), pdf});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QFile csvFile(csv);
+    ASSERT_TRUE(csvFile.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csvFile.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 5);  // header, B, C, D, and the empty rest after the last CRLF
+    EXPECT_TRUE(lines[1].contains(",S2,2026-03-10 08:00,"));
+    EXPECT_TRUE(lines[3].endsWith(",true\r"));  // 230.3 is above 50
+    QFile pdfFile(pdf);
+    ASSERT_TRUE(pdfFile.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdfFile.readAll().startsWith("%PDF"));
+
+    const CliRun nowhere =
+        Run({QStringLiteral("stats"), QStringLiteral("--site"), QStringLiteral("Well 3"),
+             QStringLiteral("--report"), dir_.filePath(QStringLiteral("missing/site.pdf"))});
+    EXPECT_EQ(nowhere.exitCode, 73);
 }
 
 TEST_F(SiteStatsCliRules, RefusesWhatItCannotTake) {
