@@ -323,6 +323,9 @@ inline constexpr Text kSiteConformityHeading{
     QT_TRANSLATE_NOOP("tubewise::text", "مطابقت با حد مجاز")};
 inline constexpr Text kSiteNotesHeading{QT_TRANSLATE_NOOP("tubewise::text", "يادداشت ها")};
 inline constexpr Text kSiteChartHeading{QT_TRANSLATE_NOOP("tubewise::text", "نمودار نمونه ها")};
+// A sample's report with a limit chosen: "%1" the limit per 100 mL.
+inline constexpr Text kSampleLimitCaption{
+    QT_TRANSLATE_NOOP("tubewise::text", "مطابقت با حد مجاز %1 در 100 ميلي ليتر")};
 // The validation record of `tubewise-cli validate`: the published tables recomputed on this
 // installation. "%1" stands for "agreed / checked".
 inline constexpr Text kRecordTitle{QT_TRANSLATE_NOOP("tubewise::text", "سند اعتبارسنجي Tubewise")};

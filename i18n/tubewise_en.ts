@@ -965,6 +965,10 @@ Vertical axis: %3</translation>
         <translation>Chart of the samples</translation>
     </message>
     <message>
+        <source>مطابقت با حد مجاز %1 در 100 ميلي ليتر</source>
+        <translation>Conformity with the limit of %1 per 100 mL</translation>
+    </message>
+    <message>
         <source>سند اعتبارسنجي Tubewise</source>
         <translation>Tubewise validation record</translation>
     </message>
