@@ -8,6 +8,7 @@
 
 #include "core/Texts.h"
 #include "register/Record.h"
+#include "site/SampleConformity.h"
 #include "site/SiteRecords.h"
 #include "site/SiteReport.h"
 #include "site/SiteSummary.h"
@@ -124,6 +125,43 @@ TEST(SiteReport, HeaderFiguresVerdictAndNotesOnce) {
     ASSERT_EQ(notes.size(), 2u);
     EXPECT_EQ(notes[0].value, "1");
     EXPECT_EQ(notes[1].value, NoteText({NoteKind::EachSampleOwnLimits, 0}));
+}
+
+// 5-3-0 at 10, 1, 0.1 mL: exact MLE 79.24 per 100 mL, Jarvis 95 % limits 25.4 to 248.
+TEST(SampleConformity, VerdictRuleAndPlaceOnTheReport) {
+    Series series;
+    series.rows = {{10, 5, 0}, {1, 3, 2}, {0.1, 0, 5}};
+    const Calculation calc = Calculate(series);
+    struct Case {
+        double limit;
+        DecisionRule rule;
+        Verdict verdict;
+        std::optional<Colour> colour;
+    };
+    const Case cases[] = {
+        {100, DecisionRule::SimpleAcceptance, Verdict::Complies, kAdviceGreen},
+        {50, DecisionRule::SimpleAcceptance, Verdict::DoesNotComply, kAdviceRed},
+        {100, DecisionRule::Guarded, Verdict::Inconclusive, std::nullopt},  // 248 above it
+        {300, DecisionRule::Guarded, Verdict::Complies, kAdviceGreen},
+        {20, DecisionRule::Guarded, Verdict::DoesNotComply, kAdviceRed},  // 25.4 above it
+    };
+    for (const Case& c : cases) {
+        const ReportLine line = SampleConformityLine(calc, {}, c.limit, c.rule, {});
+        EXPECT_EQ(line.value, VerdictText(c.verdict) + "\n" + RuleText(c.rule)) << c.limit;
+        EXPECT_EQ(line.colour, c.colour) << c.limit;
+        EXPECT_NE(line.caption.find(FigureText(c.limit, {})), std::string::npos);
+    }
+
+    SampleReport report;
+    report.sections = {{text::Tr(text::kGridHeading), {{"a", "1", {}}}},
+                       {text::Tr(text::kExactHeading), {{"b", "2", {}}}},
+                       {text::Tr(text::kThomasHeading), {{"c", "3", {}}}}};
+    const ReportLine line = SampleConformityLine(calc, {}, 100, DecisionRule::SimpleAcceptance, {});
+    AddSampleConformity(report, line);
+    EXPECT_EQ(report.sections[0].lines.size(), 1u);
+    ASSERT_EQ(report.sections[1].lines.size(), 2u);
+    EXPECT_EQ(report.sections[1].lines[1].value, line.value);
+    EXPECT_EQ(report.sections[2].lines.size(), 1u);
 }
 
 }  // namespace
