@@ -11,8 +11,7 @@ namespace tubewise::site {
 ReportLine SampleConformityLine(const Calculation& calc, const stats::StatisticsOptions& options,
                                 double limitPer100Ml, DecisionRule rule,
                                 const NumberLocale& locale) {
-    const BuiltSample built =
-        BuildSiteSample({}, 0, {}, DilutionsOf(calc.series()), options);
+    const BuiltSample built = BuildSiteSample({}, 0, {}, DilutionsOf(calc.series()), options);
     JudgeOptions judge;
     judge.rule = rule;
     judge.level = options.level;

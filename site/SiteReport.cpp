@@ -29,7 +29,8 @@ SampleReport ComposeSiteReport(const SiteReportHeader& header, const SiteSummary
                         header.from.empty() ? text::Tr(text::kSiteFirstSample) : header.from,
                         {}});
     r.header.push_back({text::Tr(text::kSiteToCaption),
-                        header.to.empty() ? text::Tr(text::kSiteLastSample) : header.to, {}});
+                        header.to.empty() ? text::Tr(text::kSiteLastSample) : header.to,
+                        {}});
     if (!header.date.empty()) r.header.push_back({text::Tr(text::kDateCaption), header.date, {}});
 
     const SiteStatistics& s = summary.statistics;

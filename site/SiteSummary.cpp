@@ -13,8 +13,9 @@ SiteSummary SummariseSite(std::span<const SiteSample> samples, const SiteSummary
     const double limit = *options.limitPer100Ml;
     // The count above the limit answers "which samples exceeded it", a question of each
     // sample's own estimate, not of the figure a non-detect stands in for.
-    r.statistics.aboveLimit = static_cast<int>(std::count_if(
-        r.samples.begin(), r.samples.end(), [&](const SiteSample& s) { return s.mlePer100Ml > limit; }));
+    r.statistics.aboveLimit =
+        static_cast<int>(std::count_if(r.samples.begin(), r.samples.end(),
+                                       [&](const SiteSample& s) { return s.mlePer100Ml > limit; }));
     LimitProfile profile;
     profile.statistic = options.statistic;
     profile.valuePer100Ml = limit;

@@ -15,7 +15,7 @@ namespace tubewise::site {
 struct SiteSummaryOptions {
     Period period = DateRange{};
     NonDetectRule nonDetects = NonDetectRule::AtDetectionLimit;
-    std::optional<double> limitPer100Ml;  // finite and above 0
+    std::optional<double> limitPer100Ml;                      // finite and above 0
     LimitStatistic statistic = LimitStatistic::SingleSample;  // the statistic held to the limit
     DecisionRule rule = DecisionRule::SimpleAcceptance;
 };

@@ -44,44 +44,163 @@ struct StatsCase {
 };
 
 const StatsCase kCases[] = {
-    {"four samples, no limit", {kA, kB, kC, kD}, {}, 4, 39.9503, 273.054, 470.547, 46.1703,
-     6.93147, 230.259, std::nullopt, ""},
+    {"four samples, no limit",
+     {kA, kB, kC, kD},
+     {},
+     4,
+     39.9503,
+     273.054,
+     470.547,
+     46.1703,
+     6.93147,
+     230.259,
+     std::nullopt,
+     ""},
     // Two of the four exceed 50; one sample above a single-sample limit fails the site.
-    {"limit 50", {kA, kB, kC, kD}, {"--limit", "50"}, 4, 39.9503, 273.054, 470.547, 46.1703,
-     6.93147, 230.259, 2, "does_not_comply"},
-    {"limit 500 complies", {kA, kB, kC, kD}, {"--limit", "500"}, 4, 39.9503, 273.054, 470.547,
-     46.1703, 6.93147, 230.259, 0, "complies"},
-    {"geometric mean 39.95 against 50", {kA, kB, kC, kD},
-     {"--limit", "50", "--statistic", "geomean"}, 4, 39.9503, 273.054, 470.547, 46.1703, 6.93147,
-     230.259, 2, "complies"},
+    {"limit 50",
+     {kA, kB, kC, kD},
+     {"--limit", "50"},
+     4,
+     39.9503,
+     273.054,
+     470.547,
+     46.1703,
+     6.93147,
+     230.259,
+     2,
+     "does_not_comply"},
+    {"limit 500 complies",
+     {kA, kB, kC, kD},
+     {"--limit", "500"},
+     4,
+     39.9503,
+     273.054,
+     470.547,
+     46.1703,
+     6.93147,
+     230.259,
+     0,
+     "complies"},
+    {"geometric mean 39.95 against 50",
+     {kA, kB, kC, kD},
+     {"--limit", "50", "--statistic", "geomean"},
+     4,
+     39.9503,
+     273.054,
+     470.547,
+     46.1703,
+     6.93147,
+     230.259,
+     2,
+     "complies"},
     // Both ends are whole days: 23:59 of --to is in, the day before --from is out.
-    {"date window", {kA, kB, kC, kD}, {"--from", "2026-03-02", "--to", "2026-03-20"}, 2, 39.9503,
-     108.489, 143.958, 46.1703, 23.0259, 69.3147, std::nullopt, ""},
-    {"window ending on the last day", {kA, kB, kC, kD}, {"--from", "2026-03-10", "--to",
-     "2026-03-31"}, 3, 71.6285, 313.531, 476.252, 69.3147, 23.0259, 230.259, std::nullopt, ""},
-    {"non-detect at its detection limit", {kNone, kB}, {}, 2, 4.92546, 80.6775, 178.067, 12.0397,
-     1.05361, 23.0259, std::nullopt, ""},
-    {"non-detect at half of it", {kNone, kB}, {"--non-detect", "half"}, 2, 3.48283, 106.936,
-     281.984, 11.7763, 0.526803, 23.0259, std::nullopt, ""},
+    {"date window",
+     {kA, kB, kC, kD},
+     {"--from", "2026-03-02", "--to", "2026-03-20"},
+     2,
+     39.9503,
+     108.489,
+     143.958,
+     46.1703,
+     23.0259,
+     69.3147,
+     std::nullopt,
+     ""},
+    {"window ending on the last day",
+     {kA, kB, kC, kD},
+     {"--from", "2026-03-10", "--to", "2026-03-31"},
+     3,
+     71.6285,
+     313.531,
+     476.252,
+     69.3147,
+     23.0259,
+     230.259,
+     std::nullopt,
+     ""},
+    {"non-detect at its detection limit",
+     {kNone, kB},
+     {},
+     2,
+     4.92546,
+     80.6775,
+     178.067,
+     12.0397,
+     1.05361,
+     23.0259,
+     std::nullopt,
+     ""},
+    {"non-detect at half of it",
+     {kNone, kB},
+     {"--non-detect", "half"},
+     2,
+     3.48283,
+     106.936,
+     281.984,
+     11.7763,
+     0.526803,
+     23.0259,
+     std::nullopt,
+     ""},
     // Counted at 1.05 the non-detect would be above 1, but its MLE is 0.
-    {"a non-detect is never above the limit", {kNone, kB}, {"--limit", "1"}, 2, 4.92546, 80.6775,
-     178.067, 12.0397, 1.05361, 23.0259, 1, "does_not_comply"},
+    {"a non-detect is never above the limit",
+     {kNone, kB},
+     {"--limit", "1"},
+     2,
+     4.92546,
+     80.6775,
+     178.067,
+     12.0397,
+     1.05361,
+     23.0259,
+     1,
+     "does_not_comply"},
     // Counted at 23.03, below 100, but its MLE has no bound: above. Only its lower bound is
     // known, below the limit: the verdict cannot say.
-    {"every tube positive is above the limit", {kA, kAll}, {"--limit", "100"}, 2, 12.6334,
-     37.5117, 51.0501, 14.9787, 6.93147, 23.0259, 1, "inconclusive"},
-    {"records without a sampling time are left out", {kA, kB, {"", "1:9:1"}}, {}, 2, 12.6334,
-     37.5117, 51.0501, 14.9787, 6.93147, 23.0259, std::nullopt, ""},
-    {"one sample has no percentiles", {kB}, {}, 1, 23.0259, std::nullopt, std::nullopt, 23.0259,
-     23.0259, 23.0259, std::nullopt, ""},
+    {"every tube positive is above the limit",
+     {kA, kAll},
+     {"--limit", "100"},
+     2,
+     12.6334,
+     37.5117,
+     51.0501,
+     14.9787,
+     6.93147,
+     23.0259,
+     1,
+     "inconclusive"},
+    {"records without a sampling time are left out",
+     {kA, kB, {"", "1:9:1"}},
+     {},
+     2,
+     12.6334,
+     37.5117,
+     51.0501,
+     14.9787,
+     6.93147,
+     23.0259,
+     std::nullopt,
+     ""},
+    {"one sample has no percentiles",
+     {kB},
+     {},
+     1,
+     23.0259,
+     std::nullopt,
+     std::nullopt,
+     23.0259,
+     23.0259,
+     23.0259,
+     std::nullopt,
+     ""},
 };
 
 class SiteStatsCli : public ::testing::TestWithParam<StatsCase> {
   protected:
     CliRun Run(QStringList args) {
-        args = QStringList{QStringLiteral("register"), args.takeFirst(), QStringLiteral("--db"),
-                           db_} +
-               args;
+        args =
+            QStringList{QStringLiteral("register"), args.takeFirst(), QStringLiteral("--db"), db_} +
+            args;
         return RunCli(kCli, args, QStringLiteral("C.UTF-8"));
     }
     void Add(const Sample& s, const QString& site = QStringLiteral("Well 3")) {
@@ -174,14 +293,14 @@ TEST_F(SiteStatsCliRules, GuardedRuleIsNamedAndACorrectionCountsOnce) {
     Add(kA);
     Add(kB);
     // The record is corrected to 1:9:1 (230.3): the old figure no longer counts.
-    const CliRun amended = Run({QStringLiteral("amend"), QStringLiteral("--record"),
-                                QStringLiteral("2"), QStringLiteral("--reason"),
-                                QStringLiteral("re-read"), QStringLiteral("1:9:1")});
+    const CliRun amended =
+        Run({QStringLiteral("amend"), QStringLiteral("--record"), QStringLiteral("2"),
+             QStringLiteral("--reason"), QStringLiteral("re-read"), QStringLiteral("1:9:1")});
     ASSERT_EQ(amended.exitCode, 0) << amended.err.toStdString();
-    const CliRun run = Run({QStringLiteral("stats"), QStringLiteral("--site"),
-                            QStringLiteral("Well 3"), QStringLiteral("--json"),
-                            QStringLiteral("--limit"), QStringLiteral("100"),
-                            QStringLiteral("--rule"), QStringLiteral("guarded")});
+    const CliRun run =
+        Run({QStringLiteral("stats"), QStringLiteral("--site"), QStringLiteral("Well 3"),
+             QStringLiteral("--json"), QStringLiteral("--limit"), QStringLiteral("100"),
+             QStringLiteral("--rule"), QStringLiteral("guarded")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject json = run.json();
     EXPECT_EQ(json[QStringLiteral("count")].toInt(), 2);
@@ -195,11 +314,10 @@ TEST_F(SiteStatsCliRules, WritesThePeriodsCsvAndReport) {
     for (const Sample& s : {kA, kB, kC, kD}) Add(s);
     const QString csv = dir_.filePath(QStringLiteral("site.csv"));
     const QString pdf = dir_.filePath(QStringLiteral("site.pdf"));
-    const CliRun run = Run({QStringLiteral("stats"), QStringLiteral("--site"),
-                            QStringLiteral("Well 3"), QStringLiteral("--from"),
-                            QStringLiteral("2026-03-10"), QStringLiteral("--limit"),
-                            QStringLiteral("50"), QStringLiteral("--csv"), csv,
-                            QStringLiteral("--report"), pdf});
+    const CliRun run =
+        Run({QStringLiteral("stats"), QStringLiteral("--site"), QStringLiteral("Well 3"),
+             QStringLiteral("--from"), QStringLiteral("2026-03-10"), QStringLiteral("--limit"),
+             QStringLiteral("50"), QStringLiteral("--csv"), csv, QStringLiteral("--report"), pdf});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     QFile csvFile(csv);
     ASSERT_TRUE(csvFile.open(QIODevice::ReadOnly));
@@ -236,9 +354,8 @@ TEST_F(SiteStatsCliRules, RefusesWhatItCannotTake) {
         EXPECT_EQ(run.exitCode, r.status) << r.args.join(' ').toStdString();
     }
     db_ = dir_.filePath(QStringLiteral("missing.sqlite"));
-    EXPECT_EQ(Run({QStringLiteral("stats"), QStringLiteral("--site"), QStringLiteral("W")})
-                  .exitCode,
-              66);
+    EXPECT_EQ(
+        Run({QStringLiteral("stats"), QStringLiteral("--site"), QStringLiteral("W")}).exitCode, 66);
 }
 
 }  // namespace

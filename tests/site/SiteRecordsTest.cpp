@@ -37,11 +37,11 @@ TEST(SiteRecords, WhichRecordsCountAndAtWhat) {
     const std::vector<reg::RecordVersion> versions = {
         // 10 tubes of 0,1 mL typed with a decimal comma, 5 positive: 1000 ln 2 per 100 mL.
         Record(1, "Well", "2026-03-01 08:30", {{"0,1", "5", "5"}}, ","),
-        Record(2, "Well", "", {{"10", "5", "5"}}),                 // not dated
+        Record(2, "Well", "", {{"10", "5", "5"}}),                   // not dated
         Record(3, "Other", "2026-03-02 08:00", {{"10", "5", "5"}}),  // another site
         Record(4, "Well", "2026-03-03 08:00", {{"10", "-1", "5"}}),  // refused
         tray,                                                        // not computable here
-        Record(6, "Well", "2026-03-06", {{"10", "0", "10"}}),       // a non-detect, at midnight
+        Record(6, "Well", "2026-03-06", {{"10", "0", "10"}}),        // a non-detect, at midnight
     };
     const SiteRecords r = SiteSamplesOf(versions, "Well");
     ASSERT_EQ(r.samples.size(), 2u);
