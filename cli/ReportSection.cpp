@@ -2,6 +2,8 @@
 #include "cli/ReportSection.h"
 
 #include <QDate>
+#include <cmath>
+#include <optional>
 
 #include "chart/ChartDescription.h"
 #include "cli/GuiApplication.h"
@@ -11,6 +13,7 @@
 #include "results/ReportPdf.h"
 #include "results/SampleReport.h"
 #include "results/StatisticsTexts.h"
+#include "site/SampleConformity.h"
 
 namespace tubewise::cli {
 
@@ -20,6 +23,17 @@ const QString kReportOption = QStringLiteral("report");
 const QString kSampleOption = QStringLiteral("sample");
 const QString kAnalystOption = QStringLiteral("analyst");
 const QString kDateOption = QStringLiteral("date");
+const QString kLimitOption = QStringLiteral("limit");
+const QString kRuleOption = QStringLiteral("rule");
+
+// The limit per 100 mL a report states conformity with; nullopt when none (or not a figure).
+std::optional<double> ReportLimit(const QCommandLineParser& parser) {
+    if (!parser.isSet(kLimitOption)) return std::nullopt;
+    bool ok = false;
+    const double limit = parser.value(kLimitOption).toDouble(&ok);
+    if (!ok || !(limit > 0) || !std::isfinite(limit)) return std::nullopt;
+    return limit;
+}
 
 }  // namespace
 
@@ -39,12 +53,22 @@ QList<QCommandLineOption> ReportSection::Options() const {
                            QStringLiteral("With --report: the date, YYYY-MM-DD (Gregorian) or "
                                           "YYYY/MM/DD (Persian calendar); today by default."),
                            QStringLiteral("DATE")),
+        QCommandLineOption(kLimitOption,
+                           QStringLiteral("With --report: a limit per 100 mL; the report states "
+                                          "whether the sample conforms to it."),
+                           QStringLiteral("L")),
+        QCommandLineOption(kRuleOption,
+                           QStringLiteral("With --limit: the decision rule, simple (the estimate "
+                                          "against the limit, default) or guarded (its "
+                                          "confidence limits)."),
+                           QStringLiteral("RULE")),
     };
 }
 
 QString ReportSection::CheckUsage(const QCommandLineParser& parser) const {
     if (!parser.isSet(kReportOption)) {
-        for (const QString& option : {kSampleOption, kAnalystOption, kDateOption})
+        for (const QString& option :
+             {kSampleOption, kAnalystOption, kDateOption, kLimitOption, kRuleOption})
             if (parser.isSet(option)) return QStringLiteral("--%1 goes with --report").arg(option);
         return {};
     }
@@ -53,6 +77,15 @@ QString ReportSection::CheckUsage(const QCommandLineParser& parser) const {
     if (parser.isSet(kDateOption) && !ParseReportDate(parser.value(kDateOption)))
         return QStringLiteral("--date takes YYYY-MM-DD or YYYY/MM/DD (Persian calendar), not '%1'")
             .arg(parser.value(kDateOption));
+    if (parser.isSet(kLimitOption) && !ReportLimit(parser))
+        return QStringLiteral("--limit takes a figure per 100 mL above 0, not '%1'")
+            .arg(parser.value(kLimitOption));
+    if (parser.isSet(kRuleOption) && !parser.isSet(kLimitOption))
+        return QStringLiteral("--rule goes with --limit");
+    const QString rule = parser.value(kRuleOption);
+    if (parser.isSet(kRuleOption) && rule != QStringLiteral("simple") &&
+        rule != QStringLiteral("guarded"))
+        return QStringLiteral("--rule takes simple or guarded, not '%1'").arg(rule);
     return {};
 }
 
@@ -79,9 +112,15 @@ QString ReportSection::WriteFiles(const Evaluation& run, const Invocation& inv) 
                                                            : JalaliDateText(QDate::currentDate()));
     const QString path = parser.value(kReportOption);
     // Rendered here and written as any output is, so a device or FIFO is written, not replaced.
-    const QByteArray pdf =
-        RenderReportPdf(ComposeSampleReport(run.calc, texts, header, run.locale),
-                        DescribeProbabilityChart(&run.calc));
+    SampleReport report = ComposeSampleReport(run.calc, texts, header, run.locale);
+    if (const auto limit = ReportLimit(parser); limit && run.calc.gridValid()) {
+        const site::DecisionRule rule = parser.value(kRuleOption) == QStringLiteral("guarded")
+                                            ? site::DecisionRule::Guarded
+                                            : site::DecisionRule::SimpleAcceptance;
+        site::AddSampleConformity(
+            report, site::SampleConformityLine(run.calc, options, *limit, rule, run.locale));
+    }
+    const QByteArray pdf = RenderReportPdf(report, DescribeProbabilityChart(&run.calc));
     const QString reason =
         WriteOutput(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
     if (reason.isEmpty()) return {};

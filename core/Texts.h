@@ -313,6 +313,24 @@ inline constexpr Text kSiteChartLimit{QT_TRANSLATE_NOOP("tubewise::text", "حد 
 // "%1" is the number of days.
 inline constexpr Text kSiteChartRolling{
     QT_TRANSLATE_NOOP("tubewise::text", "ميانگين هندسي متحرک %1 روزه")};
+// The site report: its title, the site and the period in its header (an open end of the period
+// named by the sample it runs from or to), and its sections.
+inline constexpr Text kSiteReportTitle{
+    QT_TRANSLATE_NOOP("tubewise::text", "گزارش نمونه هاي محل نمونه برداري در طول زمان")};
+inline constexpr Text kSiteCaption{QT_TRANSLATE_NOOP("tubewise::text", "محل نمونه برداري")};
+inline constexpr Text kSiteFromCaption{QT_TRANSLATE_NOOP("tubewise::text", "از تاريخ")};
+inline constexpr Text kSiteToCaption{QT_TRANSLATE_NOOP("tubewise::text", "تا تاريخ")};
+inline constexpr Text kSiteFirstSample{QT_TRANSLATE_NOOP("tubewise::text", "نخستين نمونه")};
+inline constexpr Text kSiteLastSample{QT_TRANSLATE_NOOP("tubewise::text", "آخرين نمونه")};
+inline constexpr Text kSiteStatisticsHeading{
+    QT_TRANSLATE_NOOP("tubewise::text", "آمار محل در اين دوره")};
+inline constexpr Text kSiteConformityHeading{
+    QT_TRANSLATE_NOOP("tubewise::text", "مطابقت با حد مجاز")};
+inline constexpr Text kSiteNotesHeading{QT_TRANSLATE_NOOP("tubewise::text", "يادداشت ها")};
+inline constexpr Text kSiteChartHeading{QT_TRANSLATE_NOOP("tubewise::text", "نمودار نمونه ها")};
+// A sample's report with a limit chosen: "%1" the limit per 100 mL.
+inline constexpr Text kSampleLimitCaption{
+    QT_TRANSLATE_NOOP("tubewise::text", "مطابقت با حد مجاز %1 در 100 ميلي ليتر")};
 // The validation record of `tubewise-cli validate`: the published tables recomputed on this
 // installation. "%1" stands for "agreed / checked".
 inline constexpr Text kRecordTitle{QT_TRANSLATE_NOOP("tubewise::text", "سند اعتبارسنجي Tubewise")};

@@ -933,6 +933,50 @@ Vertical axis: %3</translation>
         <translation>%1-day rolling geometric mean</translation>
     </message>
     <message>
+        <source>گزارش نمونه هاي محل نمونه برداري در طول زمان</source>
+        <translation>Samples of a sampling site over time</translation>
+    </message>
+    <message>
+        <source>محل نمونه برداري</source>
+        <translation>Sampling site</translation>
+    </message>
+    <message>
+        <source>از تاريخ</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>تا تاريخ</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>نخستين نمونه</source>
+        <translation>The first sample</translation>
+    </message>
+    <message>
+        <source>آخرين نمونه</source>
+        <translation>The last sample</translation>
+    </message>
+    <message>
+        <source>آمار محل در اين دوره</source>
+        <translation>The site&apos;s statistics over the period</translation>
+    </message>
+    <message>
+        <source>مطابقت با حد مجاز</source>
+        <translation>Conformity with the limit</translation>
+    </message>
+    <message>
+        <source>يادداشت ها</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>نمودار نمونه ها</source>
+        <translation>Chart of the samples</translation>
+    </message>
+    <message>
+        <source>مطابقت با حد مجاز %1 در 100 ميلي ليتر</source>
+        <translation>Conformity with the limit of %1 per 100 mL</translation>
+    </message>
+    <message>
         <source>سند اعتبارسنجي Tubewise</source>
         <translation>Tubewise validation record</translation>
     </message>

@@ -14,6 +14,9 @@ namespace tubewise {
 // figures beside them, and the chart picture. Persian is shaped and laid out as the windows lay
 // it out. Needs a QApplication (the chart picture).
 QByteArray RenderReportPdf(const SampleReport& report, const ChartDescription& chart);
+// The same page with a picture of its own under the chart's heading (the site report's chart),
+// drawn 160 mm wide at its own proportions.
+QByteArray RenderReportPdf(const SampleReport& report, const QImage& picture);
 
 // The same page with a chart picture drawn elsewhere (a tray's likelihood chart).
 QByteArray RenderReportPdf(const SampleReport& report, const QImage& chartPicture);

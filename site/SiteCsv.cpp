@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "cli/BatchCsv.h"
+#include "core/CsvText.h"
 #include "core/NumberText.h"
 #include "site/SitePeriod.h"
 
@@ -64,7 +64,7 @@ std::string SiteCsv(std::span<const SiteSample> samples, const SiteCsvOptions& o
             rollingValue = Number(rolling[nextPoint++].geometricMeanPer100Ml);
         std::string above;
         if (options.limitPer100Ml && countable) above = Bool(counted > *options.limitPer100Ml);
-        out += std::to_string(s.recordNumber) + "," + cli::CsvTextField(s.sampleId) + "," +
+        out += std::to_string(s.recordNumber) + "," + CsvTextField(s.sampleId) + "," +
                TimeText(s.sampledAt) + "," + KindName(s.kind) + "," + Number(s.mlePer100Ml) + "," +
                Number(counted) + "," + Bool(s.kind == SampleKind::AllNegative) + "," +
                Bool(s.kind == SampleKind::AllPositive) + "," + Number(s.detectionLimitPer100Ml) +

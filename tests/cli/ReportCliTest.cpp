@@ -109,6 +109,11 @@ TEST_F(ReportCli, UsageErrorsAndFailures) {
     EXPECT_TRUE(err_.contains("--sample goes with --report")) << err_.data();
     EXPECT_EQ(Run(QStringList{"--report", path, "--date", "1403/13/01"} + rows), 64);
     EXPECT_EQ(Run({"--report", path, "--batch", "in.csv"}), 64);
+    // A conformity statement needs a report, a limit above 0, and a rule of the two.
+    EXPECT_EQ(Run(QStringList{"--limit", "100"} + rows), 64);
+    EXPECT_EQ(Run(QStringList{"--report", path, "--limit", "0"} + rows), 64);
+    EXPECT_EQ(Run(QStringList{"--report", path, "--rule", "guarded"} + rows), 64);
+    EXPECT_EQ(Run(QStringList{"--report", path, "--limit", "100", "--rule", "strict"} + rows), 64);
     EXPECT_FALSE(QFile::exists(path));
 
     // Input refused: the message, status 2 and no report.
