@@ -234,6 +234,18 @@ inline constexpr Text kNoWellsPrompt{
     QT_TRANSLATE_NOOP("tubewise::text", "! هيچ چاهکي در گروه ها نيست")};
 inline constexpr Text kGroupVolumesApartPrompt{QT_TRANSLATE_NOOP(
     "tubewise::text", "! حجم چاهک هاي گروه ها براي محاسبه بيش از حد با هم فاصله دارد")};
+// A tray or plate in the statistics window and its report: the figure to report ("%1" the
+// design, "%2" its dilution factor), the heading of the design's counts, and the chart ("%1"
+// the design, "%2" the figure to report).
+inline constexpr Text kTrayVerdict{
+    QT_TRANSLATE_NOOP("tubewise::text", ".%1، %2؛ برآورد دقيق را گزارش کنيد")};
+inline constexpr Text kTrayDesignHeading{QT_TRANSLATE_NOOP("tubewise::text", "طرح آزمون")};
+inline constexpr Text kTrayChartTitle{
+    QT_TRANSLATE_NOOP("tubewise::text", "%1: بيشترين تعداد احتمالي %2 در 100 ميلي ليتر")};
+inline constexpr Text kTrayChartDensityAxis{
+    QT_TRANSLATE_NOOP("tubewise::text", "تعداد در 100 ميلي ليتر (مقياس لگاريتمي)")};
+inline constexpr Text kTrayChartHeightAxis{
+    QT_TRANSLATE_NOOP("tubewise::text", "درست نمايي نسبي")};
 // A site's samples over time: one line per figure ("%1" the figure per 100 mL or the count),
 // the verdict against a limit with its decision rule, and the notes on how samples counted.
 inline constexpr Text kSiteCount{QT_TRANSLATE_NOOP("tubewise::text", "تعداد نمونه ها: %1")};

@@ -96,6 +96,10 @@ QFont Body(bool bold = false, double points = kBodyPoints) {
 }  // namespace
 
 QByteArray RenderReportPdf(const SampleReport& report, const ChartDescription& chart) {
+    return RenderReportPdf(report, RenderChartPicture(chart, kChartPictureSize));
+}
+
+QByteArray RenderReportPdf(const SampleReport& report, const QImage& picture) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -185,7 +189,6 @@ QByteArray RenderReportPdf(const SampleReport& report, const ChartDescription& c
         }
 
         heading(report.chartHeading);
-        const QImage picture = RenderChartPicture(chart, kChartPictureSize);
         const double pictureHeight = kChartWidth * picture.height() / std::max(1, picture.width());
         painter.drawImage(page.Box(105 - kChartWidth / 2, y + 1, kChartWidth, pictureHeight),
                           picture);
@@ -197,6 +200,11 @@ QByteArray RenderReportPdf(const SampleReport& report, const ChartDescription& c
 bool SaveReportPdf(const SampleReport& report, const ChartDescription& chart, const QString& path,
                    QString* reason) {
     return SaveWhole(path, RenderReportPdf(report, chart), reason);
+}
+
+bool SaveReportPdf(const SampleReport& report, const QImage& chartPicture, const QString& path,
+                   QString* reason) {
+    return SaveWhole(path, RenderReportPdf(report, chartPicture), reason);
 }
 
 }  // namespace tubewise

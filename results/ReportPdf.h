@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 #include "chart/ChartDescription.h"
@@ -13,11 +14,15 @@ namespace tubewise {
 // figures beside them, and the chart picture. Persian is shaped and laid out as the windows lay
 // it out. Needs a QApplication (the chart picture).
 QByteArray RenderReportPdf(const SampleReport& report, const ChartDescription& chart);
+// The same page with a chart already drawn (a tray's curve), scaled to the chart's width.
+QByteArray RenderReportPdf(const SampleReport& report, const QImage& chartPicture);
 
 // Writes the page to exactly `path`: to a temporary file beside it that is renamed over it
 // only once complete, so a failed save leaves an existing file untouched. On failure returns
 // false with the system's reason in `reason`.
 bool SaveReportPdf(const SampleReport& report, const ChartDescription& chart, const QString& path,
+                   QString* reason = nullptr);
+bool SaveReportPdf(const SampleReport& report, const QImage& chartPicture, const QString& path,
                    QString* reason = nullptr);
 
 }  // namespace tubewise
