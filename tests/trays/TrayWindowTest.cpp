@@ -93,7 +93,7 @@ TEST_F(TrayWindowTest, TheStatisticsWindowShowsThePublishedFigureInBothLanguages
          "51-well tray, dilution factor: 1; report the exact estimate."},
         {{TrayChoice::Groups, "10:5:0  1:3:2 0.1:0:5", "", "1"}, "79.2",
          "groups 10:5:0 1:3:2 0.1:0:5 F=1",
-         "Plate / custom groups of wells, dilution factor: 1; report the exact estimate."},
+         "plate / custom groups, dilution factor: 1; report the exact estimate."},
     };
     for (const Language language : {Language::Persian, Language::English}) {
         UseLanguageNow(language);
