@@ -59,28 +59,29 @@ QImage RenderCurveChart(const CurveChart& chart, QSize size) {
             p.setPen(QColor(160, 160, 160));
             p.drawLine(QPointF(at, plot.top()), QPointF(at, plot.bottom()));
             p.setPen(Qt::black);
-            p.drawText(QRectF(at - 40, plot.bottom() + 4, 80, 16), Qt::AlignCenter,
-                       DecadeText(e));
+            p.drawText(QRectF(at - 40, plot.bottom() + 4, 80, 16), Qt::AlignCenter, DecadeText(e));
         }
         for (int i = 0; i <= 4; ++i) {
             const double h = i / 4.0;
             p.setPen(QColor(160, 160, 160));
             p.drawLine(QPointF(plot.left(), y(h)), QPointF(plot.right(), y(h)));
             p.setPen(Qt::black);
-            p.drawText(QRectF(plot.left() - 44, y(h) - 8, 38, 16), Qt::AlignRight | Qt::AlignVCenter,
-                       QString::number(h, 'f', 2));
+            p.drawText(QRectF(plot.left() - 44, y(h) - 8, 38, 16),
+                       Qt::AlignRight | Qt::AlignVCenter, QString::number(h, 'f', 2));
         }
 
         QPainterPath curve;
         curve.moveTo(x(chart.densities[0]), y(chart.heights[0]));
-        for (std::size_t i = 1; i < n; ++i) curve.lineTo(x(chart.densities[i]), y(chart.heights[i]));
+        for (std::size_t i = 1; i < n; ++i)
+            curve.lineTo(x(chart.densities[i]), y(chart.heights[i]));
         p.setPen(QPen(ToQColor(chart.curveColour), 2));
         p.drawPath(curve);
 
         if (chart.marked && *chart.marked >= chart.densities.front() &&
             *chart.marked <= chart.densities.back()) {
             p.setPen(QPen(ToQColor(chart.markColour), 1.5, Qt::DashLine));
-            p.drawLine(QPointF(x(*chart.marked), plot.top()), QPointF(x(*chart.marked), plot.bottom()));
+            p.drawLine(QPointF(x(*chart.marked), plot.top()),
+                       QPointF(x(*chart.marked), plot.bottom()));
         }
     }
     p.setPen(Qt::black);

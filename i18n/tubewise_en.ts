@@ -408,7 +408,7 @@ cbodesign item</extracomment>
     <message>
         <source>گروه ها، هر گروه حجم:مثبت:منفي، با فاصله از هم</source>
         <extracomment>lblgroups</extracomment>
-        <translation>Groups, each VOLUME:POSITIVE:NEGATIVE, separated by blanks</translation>
+        <translation>Groups: mL:positive:negative, separated by blanks</translation>
     </message>
     <message>
         <source>ضريب رقت</source>

@@ -107,12 +107,11 @@ std::string CopiedTrayResult(const trays::TrayInput& in, const trays::TrayResult
                              const NumberLocale& locale) {
     const bool ok = !exact.refusal;
     const bool open = std::isinf(r.highLimitPer100Ml);
-    return CopiedLines({sample, TraySeriesCell(in, locale), "",
-                        ok ? Unspaced(exact.exactPer100Ml) : "", ok ? exact.lowerPer100Ml : "",
-                        ok && !open ? exact.upperPer100Ml : "",
-                        std::string(stats::CiMethodName(r.statistics.method)),
-                        FormatGeneral(r.statistics.level, NumberLocale{}), ok ? exact.rarity : "",
-                        ""});
+    return CopiedLines(
+        {sample, TraySeriesCell(in, locale), "", ok ? Unspaced(exact.exactPer100Ml) : "",
+         ok ? exact.lowerPer100Ml : "", ok && !open ? exact.upperPer100Ml : "",
+         std::string(stats::CiMethodName(r.statistics.method)),
+         FormatGeneral(r.statistics.level, NumberLocale{}), ok ? exact.rarity : "", ""});
 }
 
 CurveChart DescribeTrayChart(const trays::TrayResult& r, const NumberLocale& locale) {

@@ -52,7 +52,8 @@ TrayInput ReadTrayBoxes(const TrayBoxTexts& boxes, const NumberLocale& locale) {
             break;
         case Design::Groups: {
             std::istringstream words(boxes.groups);
-            for (std::string group; words >> group;) input.groups.push_back(ReadGroup(group, locale));
+            for (std::string group; words >> group;)
+                input.groups.push_back(ReadGroup(group, locale));
             break;
         }
     }

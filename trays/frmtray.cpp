@@ -51,8 +51,9 @@ void frmtray::Retranslate() {
     const struct {
         QWidget* control;
         TextLabel* caption;
-    } named[] = {{c.cbodesign, c.lbldesign}, {c.txtpos, c.lblpos},       {c.txtlarge, c.lbllarge},
-                 {c.txtsmall, c.lblsmall},   {c.txtgroups, c.lblgroups}, {c.txtfactor, c.lblfactor}};
+    } named[] = {{c.cbodesign, c.lbldesign}, {c.txtpos, c.lblpos},
+                 {c.txtlarge, c.lbllarge},   {c.txtsmall, c.lblsmall},
+                 {c.txtgroups, c.lblgroups}, {c.txtfactor, c.lblfactor}};
     for (const auto& n : named) n.control->setAccessibleName(n.caption->text().trimmed());
 }
 

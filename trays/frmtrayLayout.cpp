@@ -18,16 +18,18 @@ const WindowTable<frmtray::Controls>& frmtray::Table() {
             return LabelRow(name, text, 2520, top, 3720, 375).font(9.75).tab(tab).right();
         };
         const std::vector<std::string> designs = {"سري لوله ها", text::kTray51Name.source,
-                                                  text::kTray97Name.source, text::kGroupsName.source};
-        t.add(&C::cbodesign, Row(ControlKind::ComboBox, "cbodesign", text::kTray97Name.source, 480,
-                                 360, 3240, 375)
-                                 .items(designs)
-                                 .font(9.75)
-                                 .tab(0));
+                                                  text::kTray97Name.source,
+                                                  text::kGroupsName.source};
+        t.add(&C::cbodesign,
+              Row(ControlKind::ComboBox, "cbodesign", text::kTray97Name.source, 480, 360, 3240, 375)
+                  .items(designs)
+                  .font(9.75)
+                  .tab(0));
         t.add(&C::txtpos, box("txtpos", 960, 1));
         t.add(&C::txtlarge, box("txtlarge", 960, 2));
         t.add(&C::txtsmall, box("txtsmall", 1440, 3));
-        t.add(&C::txtgroups, TextBoxRow("txtgroups", 480, 1440, 5760, 375).font(9.75).tab(4).centre());
+        t.add(&C::txtgroups,
+              TextBoxRow("txtgroups", 480, 1440, 5760, 375).font(9.75).tab(4).centre());
         t.add(&C::txtfactor, box("txtfactor", 1920, 5));
         t.add(&C::cmdcalc, ButtonRow("cmdcalc", "محاسبه", 4065, 2640, 2175, 495)
                                .font(11.25)
@@ -42,12 +44,11 @@ const WindowTable<frmtray::Controls>& frmtray::Table() {
         t.add(&C::lblpos, caption("lblpos", text::kBoxPositiveWells.source, 960, 9));
         t.add(&C::lbllarge, caption("lbllarge", text::kBoxLargePositiveWells.source, 960, 10));
         t.add(&C::lblsmall, caption("lblsmall", text::kBoxSmallPositiveWells.source, 1440, 11));
-        t.add(&C::lblgroups,
-              LabelRow("lblgroups", "گروه ها، هر گروه حجم:مثبت:منفي، با فاصله از هم", 480, 960,
-                       5760, 375)
-                  .font(9.75)
-                  .tab(12)
-                  .right());
+        t.add(&C::lblgroups, LabelRow("lblgroups", "گروه ها، هر گروه حجم:مثبت:منفي، با فاصله از هم",
+                                      480, 960, 5760, 375)
+                                 .font(9.75)
+                                 .tab(12)
+                                 .right());
         t.add(&C::lblfactor, caption("lblfactor", text::kBoxDilutionFactor.source, 1920, 13));
         t.add(&C::lbltubes,
               LabelRow("lbltubes", ".سري لوله ها در پنجره هاي بعد وارد مي شود", 480, 960, 5760, 375)

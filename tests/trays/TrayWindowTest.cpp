@@ -83,15 +83,24 @@ TEST_F(TrayWindowTest, TheStatisticsWindowShowsThePublishedFigureInBothLanguages
         const char* seriesCell;
         const char* englishVerdict;
     } cases[] = {
-        {{TrayChoice::Tray97, "10", "5", "1"}, "16.6", "tray97:10:5 F=1",
+        {{TrayChoice::Tray97, "10", "5", "1"},
+         "16.6",
+         "tray97:10:5 F=1",
          "97-well tray, dilution factor: 1; report the exact estimate."},
-        {{TrayChoice::Tray51, "25", "", "1"}, "34.4", "tray51:25 F=1",
+        {{TrayChoice::Tray51, "25", "", "1"},
+         "34.4",
+         "tray51:25 F=1",
          "51-well tray, dilution factor: 1; report the exact estimate."},
-        {{TrayChoice::Tray97, "49", "48", "10"}, "> 24196", "tray97:49:48 F=10",
+        {{TrayChoice::Tray97, "49", "48", "10"},
+         "> 24196",
+         "tray97:49:48 F=10",
          "97-well tray, dilution factor: 10; report the exact estimate."},
-        {{TrayChoice::Tray51, "0", "", "1"}, "< 1.0", "tray51:0 F=1",
+        {{TrayChoice::Tray51, "0", "", "1"},
+         "< 1.0",
+         "tray51:0 F=1",
          "51-well tray, dilution factor: 1; report the exact estimate."},
-        {{TrayChoice::Groups, "10:5:0  1:3:2 0.1:0:5", "", "1"}, "79.2",
+        {{TrayChoice::Groups, "10:5:0  1:3:2 0.1:0:5", "", "1"},
+         "79.2",
          "groups 10:5:0 1:3:2 0.1:0:5 F=1",
          "plate / custom groups, dilution factor: 1; report the exact estimate."},
     };
@@ -144,18 +153,24 @@ TEST_F(TrayWindowTest, ARefusalNamesTheBoxAndFocusesIt) {
         const char* focus;
         const char* prompt;  // Persian, as the analyst reads it
     } cases[] = {
-        {{TrayChoice::Tray51, "52", "", "1"}, "txtpos",
+        {{TrayChoice::Tray51, "52", "", "1"},
+         "txtpos",
          "! تعداد چاهک هاي مثبت بيشتر از 51 چاهک سيني است"},
-        {{TrayChoice::Tray97, "10", "49", "1"}, "txtsmall",
+        {{TrayChoice::Tray97, "10", "49", "1"},
+         "txtsmall",
          "! تعداد چاهک هاي کوچک مثبت بيشتر از 48 چاهک کوچک سيني است"},
-        {{TrayChoice::Tray97, "4.5", "0", "1"}, "txtlarge",
+        {{TrayChoice::Tray97, "4.5", "0", "1"},
+         "txtlarge",
          "! تعداد چاهک هاي بزرگ مثبت بايد عدد صحيح باشد"},
-        {{TrayChoice::Tray97, "", "0", "1"}, "txtlarge",
+        {{TrayChoice::Tray97, "", "0", "1"},
+         "txtlarge",
          "! تعداد چاهک هاي بزرگ مثبت بايد عدد صحيح باشد"},
         {{TrayChoice::Tray51, "3", "", "0"}, "txtfactor", "! ضريب رقت بايد عددي بيشتر از صفر باشد"},
-        {{TrayChoice::Groups, "10:5:0 1:-1:5", "", "1"}, "txtgroups",
+        {{TrayChoice::Groups, "10:5:0 1:-1:5", "", "1"},
+         "txtgroups",
          "! تعداد چاهک هاي مثبت گروه 2 نمي تواند کمتر از صفر باشد"},
-        {{TrayChoice::Groups, "10:5", "", "1"}, "txtgroups",
+        {{TrayChoice::Groups, "10:5", "", "1"},
+         "txtgroups",
          "! تعداد چاهک هاي منفي گروه 1 بايد عدد صحيح باشد"},
         {{TrayChoice::Groups, "", "", "1"}, "txtgroups", "! هيچ گروهي از چاهک ها وارد نشده است"},
     };
@@ -238,9 +253,9 @@ TEST_F(TrayWindowTest, WalkedByTheKeyboard) {
     }
     EXPECT_EQ(walked, QStringList({"cbodesign", "txtlarge", "txtsmall", "txtfactor", "cmdcalc",
                                    "cmdreturn"}));
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             tray.controls().cbodesign, tray.controls().txtlarge, tray.controls().txtsmall,
-             tray.controls().txtfactor})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{tray.controls().cbodesign, tray.controls().txtlarge,
+                                         tray.controls().txtsmall, tray.controls().txtfactor})
         EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
 }
 
