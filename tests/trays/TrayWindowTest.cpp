@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <vector>
 
 #include "entry/frmdel.h"
@@ -186,6 +188,32 @@ TEST_F(TrayWindowTest, ARefusalNamesTheBoxAndFocusesIt) {
         EXPECT_EQ(FocusName(), c.focus);
         EXPECT_FALSE(session->isBuilt<frmstats>() && Stats().isVisible());
     }
+}
+
+// The report names the design, its counts and the factor instead of the series table, has no
+// grid or Thomas section, and is saved as a PDF page with the tray's chart.
+TEST_F(TrayWindowTest, TheReportNamesTheDesignAndIsSaved) {
+    frmtray& tray = OpenTray();
+    Calculate(tray, {TrayChoice::Tray97, "10", "5", "1"});
+    const SampleReport report = Stats().Report();
+    EXPECT_TRUE(report.seriesRows.empty());
+    ASSERT_EQ(report.sections.size(), 2u);
+    std::vector<std::string> design;
+    for (const ReportLine& line : report.sections[0].lines) design.push_back(line.value);
+    EXPECT_EQ(design,
+              std::vector<std::string>({"سيني 97 چاهکي",
+                                        "چاهک هاي بزرگ مثبت: 10 از 49، چاهک هاي کوچک مثبت: 5 از 48",
+                                        "ضريب رقت: 1"}));
+    EXPECT_EQ(report.sections[1].lines.front().value, "16.6");
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tray"));
+    session->seams().saveFileName = [&](QWidget*, const QString&, const QString&) { return path; };
+    QTest::mouseClick(Stats().controls().cmdreport, Qt::LeftButton);
+    EXPECT_TRUE(messages.empty());
+    QFile saved(path + QStringLiteral(".pdf"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.read(5) == "%PDF-");
 }
 
 // Switching the language keeps the counts typed and the figures shown; the figures' words
