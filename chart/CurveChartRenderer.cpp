@@ -17,12 +17,12 @@ QString Q(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-// A decade's label: "0.01", "1", "1000", "1e+06" beyond a million.
-QString DecadeText(int exponent) {
-    return exponent >= 0 && exponent <= 6 ? QString::number(std::pow(10.0, exponent), 'f', 0)
-           : exponent < 0 && exponent >= -4
-               ? QString::number(std::pow(10.0, exponent), 'f', -exponent)
-               : QStringLiteral("1e%1").arg(exponent);
+// A tick's label, step x 10^exponent: "0.02", "5", "1000", "2e+06" beyond a million.
+QString TickText(int step, int exponent) {
+    const double value = step * std::pow(10.0, exponent);
+    if (exponent >= 0 && exponent <= 5) return QString::number(value, 'f', 0);
+    if (exponent < 0 && exponent >= -4) return QString::number(value, 'f', -exponent);
+    return QString::number(value, 'g', 1);
 }
 
 }  // namespace
@@ -52,14 +52,23 @@ QImage RenderCurveChart(const CurveChart& chart, QSize size) {
         };
         auto y = [&](double height) { return plot.bottom() - height * plot.height(); };
 
+        // Decades; within a narrow range also 2 and 5 times each, so that a curve spanning
+        // less than two decades still has figures under it.
+        const bool narrow = high - low < 2;
         p.setFont(tickFont);
-        for (int e = static_cast<int>(std::ceil(low)); e <= static_cast<int>(std::floor(high));
+        for (int e = static_cast<int>(std::floor(low)); e <= static_cast<int>(std::ceil(high));
              ++e) {
-            const double at = plot.left() + (e - low) / (high - low) * plot.width();
-            p.setPen(QColor(160, 160, 160));
-            p.drawLine(QPointF(at, plot.top()), QPointF(at, plot.bottom()));
-            p.setPen(Qt::black);
-            p.drawText(QRectF(at - 40, plot.bottom() + 4, 80, 16), Qt::AlignCenter, DecadeText(e));
+            for (const int step : {1, 2, 5}) {
+                if (step != 1 && !narrow) continue;
+                const double tick = step * std::pow(10.0, e);
+                const double at = x(tick);
+                if (at < plot.left() - 0.5 || at > plot.right() + 0.5) continue;
+                p.setPen(QColor(160, 160, 160));
+                p.drawLine(QPointF(at, plot.top()), QPointF(at, plot.bottom()));
+                p.setPen(Qt::black);
+                p.drawText(QRectF(at - 40, plot.bottom() + 4, 80, 16), Qt::AlignCenter,
+                           TickText(step, e));
+            }
         }
         for (int i = 0; i <= 4; ++i) {
             const double h = i / 4.0;
