@@ -15,6 +15,8 @@
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
 #include "shell/frmdarbare.h"
+#include "trays/TrayEntry.h"
+#include "trays/frmtray.h"
 
 namespace tubewise {
 
@@ -56,6 +58,7 @@ void Road::Wire(Form* form) {
     if (auto* w = qobject_cast<frmgraph*>(form)) WireChart(*w);
     if (auto* w = qobject_cast<frmContact*>(form)) WireContact(*w);
     if (auto* w = qobject_cast<frmstats*>(form)) WireStatistics(*w);
+    if (auto* w = qobject_cast<frmtray*>(form)) WireTray(*w);
 }
 
 void Road::WireWelcome(frmabout& welcome) {
@@ -68,7 +71,26 @@ void Road::WireWelcome(frmabout& welcome) {
             [&s] { ShowDialogOverWelcome<frmdarbare>(s); });
     connect(&welcome, &frmabout::contactRequested, this,
             [&s] { ShowDialogOverWelcome<frmContact>(s); });
+    connect(&welcome, &frmabout::trayRequested, this, [&s, &welcome] {
+        s.form<frmtray>().show();
+        welcome.hide();
+    });
     EndProgramWhenClosed(s, welcome);
+}
+
+void Road::WireTray(frmtray& tray) {
+    Session& s = session_;
+    connect(&tray, &frmtray::calculateRequested, this, [&s] { RunTrayCalculation(s); });
+    // The tube series goes the welcome window's own way in.
+    connect(&tray, &frmtray::tubesRequested, this, [&s, &tray] {
+        s.form<frmdel>().show();
+        tray.hide();
+    });
+    connect(&tray, &frmtray::returnRequested, this, [&s, &tray] {
+        s.form<frmabout>().show();
+        tray.hide();
+    });
+    EndProgramWhenClosed(s, tray);
 }
 
 void Road::WireCountDialog(frmdel& dialog) {
@@ -232,10 +254,25 @@ void SaveReport(Session& session) {
     const QString path =
         chosen.endsWith(kPdfSuffix, Qt::CaseInsensitive) ? chosen : chosen + kPdfSuffix;
     QString reason;
-    if (SaveReportPdf(statistics.Report(), statistics.Chart(), path, &reason)) return;
+    if (SaveReportPdf(statistics.Report(), statistics.ChartPicture(), path, &reason)) return;
     session.seams().message(&statistics,
                             SaveFailedMessage(text::kReportNotSavedPrompt, path, reason),
                             QString::fromStdString(text::Tr(text::kErrorTitle)));
+}
+
+void RunTrayCalculation(Session& session) {
+    frmtray& tray = session.form<frmtray>();
+    const trays::TrayInput input = trays::ReadTrayBoxes(tray.ReadBoxes(), session.numberLocale());
+    const trays::TrayCheck check = trays::CheckTray(input);
+    if (!check.ok()) {
+        session.tell(&tray, Message{trays::RefusalText(check), text::Tr(text::kWrongInputTitle)});
+        // A message box runs its own event loop; the program may have been ended meanwhile.
+        if (!session.ending()) tray.FocusBox(check.box);
+        return;
+    }
+    frmstats& statistics = session.form<frmstats>();
+    statistics.ShowTray(input);
+    statistics.BringIntoView();
 }
 
 void SaveChart(Session& session) {

@@ -21,6 +21,7 @@ class frmresult;
 class frmgraph;
 class frmContact;
 class frmstats;
+class frmtray;
 
 // Wires every window the session builds from its construction on; one per session.
 class Road : public QObject {
@@ -37,6 +38,7 @@ class Road : public QObject {
     void WireChart(frmgraph& chart);
     void WireContact(frmContact& contact);
     void WireStatistics(frmstats& statistics);
+    void WireTray(frmtray& tray);
 
     Session& session_;
 };
@@ -85,6 +87,11 @@ void CopyStatistics(Session& session);
 // ".pdf" unless it ends so, and writes the one-page report. A cancelled dialog writes nothing;
 // a failed write leaves any old file as it was and tells the analyst why.
 void SaveReport(Session& session);
+
+// The tray window's calculate button: the chosen design's boxes read and checked; a refusal
+// is told over the tray window and the box it names takes the focus; otherwise the statistics
+// window (built hidden when it does not exist yet) shows the tray's figures and comes into view.
+void RunTrayCalculation(Session& session);
 
 // The chart window's save button: asks for a name (offering the last one), appends ".GIF" and
 // writes the chart as an 800 x 400 GIF. A cancelled dialog writes nothing; a failed write

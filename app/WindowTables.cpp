@@ -12,6 +12,7 @@
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
 #include "shell/frmdarbare.h"
+#include "trays/frmtray.h"
 
 namespace tubewise {
 namespace {
@@ -21,6 +22,7 @@ std::vector<const WindowSpec*> AllTables() {
         &frmabout::Table().spec(),   &frmdel::Table().spec(),   &frmmpn::Table().spec(),
         &frmresult::Table().spec(),  &frmgraph::Table().spec(), &frmContact::Table().spec(),
         &frmdarbare::Table().spec(), &frmstats::Table().spec(),
+        &frmtray::Table().spec(),
     };
     std::sort(tables.begin(), tables.end(),
               [](const WindowSpec* a, const WindowSpec* b) { return a->name < b->name; });

@@ -6,6 +6,11 @@
 //                              walks the road with the keyboard only, in Persian (the
 //                              default) or English, and writes DIR/<window>.png for all
 //                              eight windows
+//   tubewise-probe trayshots DIR [fa|en]
+//                              walks from the welcome window to the tray window and the
+//                              statistics window with a 97-well tray, by the keyboard, and
+//                              writes DIR/frmtray.png, DIR/frmstats-tray.png and the
+//                              report DIR/report-tray.pdf
 #include <unistd.h>
 #include <QApplication>
 #include <QDir>
@@ -24,6 +29,8 @@
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
 #include "i18n/Language.h"
+#include "results/ReportPdf.h"
+#include "results/frmstats.h"
 #include "shell/Session.h"
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
@@ -83,7 +90,7 @@ int Startup(QElapsedTimer& sinceMain) {
 }
 
 // The window's picture with its frame when a window manager draws one.
-void Shoot(QWidget& window, const QString& dir) {
+void Shoot(QWidget& window, const QString& dir, const QString& name = QString()) {
     window.move(40, 40);
     window.show();
     window.raise();
@@ -97,7 +104,8 @@ void Shoot(QWidget& window, const QString& dir) {
     } else {
         shot = window.grab();
     }
-    const QString path = dir + QLatin1Char('/') + window.objectName() + QStringLiteral(".png");
+    const QString path = dir + QLatin1Char('/') + (name.isEmpty() ? window.objectName() : name) +
+                         QStringLiteral(".png");
     shot.save(path);
     std::printf("%s %dx%d\n", qPrintable(path), shot.width(), shot.height());
 }
@@ -241,6 +249,47 @@ int Shots(const QString& dir) {
     return 0;
 }
 
+// The tray road: 10 large and 5 small positive wells of a 97-well tray, typed and calculated.
+int TrayShots(const QString& dir) {
+    QDir().mkpath(dir);
+    Seams seams = Seams::Desktop();
+    seams.message = [](QWidget*, const QString& prompt, const QString&) {
+        std::printf("message: %s\n", qPrintable(prompt));
+    };
+    seams.quit = [] {};
+    Session session(seams);
+    Road road(session);
+
+    frmabout& welcome = StartProgram(session);
+    WaitActive(&welcome);
+    TabTo("cmdtray");
+    Key(Qt::Key_Return);
+    QWidget* tray = VisibleWindow("frmtray");
+    if (!tray) {
+        std::fprintf(stderr, "the tray button showed no tray window\n");
+        return 1;
+    }
+    WaitActive(tray);
+    if (TabTo("txtlarge")) Type(QStringLiteral("10"));
+    if (TabTo("txtsmall")) Type(QStringLiteral("5"));
+    TabTo("cmdcalc");
+    Shoot(*tray, dir);
+    Key(Qt::Key_Return);
+    QWidget* statistics = VisibleWindow("frmstats");
+    if (!statistics) {
+        std::fprintf(stderr, "the calculate button showed no statistics window\n");
+        return 1;
+    }
+    WaitActive(statistics);
+    if (TabTo("txtsample")) Type(QStringLiteral("Tray 7"));
+    Shoot(*statistics, dir, QStringLiteral("frmstats-tray"));
+    const frmstats& shown = session.form<frmstats>();
+    return SaveReportPdf(shown.Report(), shown.ChartPicture(),
+                         dir + QStringLiteral("/report-tray.pdf"))
+               ? 0
+               : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -254,6 +303,11 @@ int main(int argc, char** argv) {
         const auto language = LanguageFromCode(args.size() >= 4 ? args[3] : QStringLiteral("fa"));
         if (language && UseLanguage(*language)) return Shots(args[2]);
     }
-    std::fprintf(stderr, "usage: tubewise-probe startup | shots DIR [fa|en]\n");
+    if (args.size() >= 3 && args[1] == QLatin1String("trayshots")) {
+        const auto language = LanguageFromCode(args.size() >= 4 ? args[3] : QStringLiteral("fa"));
+        if (language && UseLanguage(*language)) return TrayShots(args[2]);
+    }
+    std::fprintf(stderr,
+                 "usage: tubewise-probe startup | shots DIR [fa|en] | trayshots DIR [fa|en]\n");
     return 2;
 }

@@ -239,6 +239,18 @@ inline constexpr Text kTrayChartValueAxisTitle{
     QT_TRANSLATE_NOOP("tubewise::text", "درستنمايي نسبي")};
 inline constexpr Text kTrayChartDensityAxisTitle{
     QT_TRANSLATE_NOOP("tubewise::text", "MPN در 100 ميلي ليتر (مقياس لگاريتمي)")};
+// A tray or plate in the statistics window and its report: the figure to report ("%1" the
+// design, "%2" its dilution factor), the heading of the design's counts, and the chart ("%1"
+// the design, "%2" the figure to report).
+inline constexpr Text kTrayVerdict{
+    QT_TRANSLATE_NOOP("tubewise::text", ".%1، %2؛ برآورد دقيق را گزارش کنيد")};
+inline constexpr Text kTrayDesignHeading{QT_TRANSLATE_NOOP("tubewise::text", "طرح آزمون")};
+inline constexpr Text kTrayChartTitle{
+    QT_TRANSLATE_NOOP("tubewise::text", "%1: بيشترين تعداد احتمالي %2 در 100 ميلي ليتر")};
+inline constexpr Text kTrayChartDensityAxis{
+    QT_TRANSLATE_NOOP("tubewise::text", "تعداد در 100 ميلي ليتر (مقياس لگاريتمي)")};
+inline constexpr Text kTrayChartHeightAxis{
+    QT_TRANSLATE_NOOP("tubewise::text", "درست نمايي نسبي")};
 // A site's samples over time: one line per figure ("%1" the figure per 100 mL or the count),
 // the verdict against a limit with its decision rule, and the notes on how samples counted.
 inline constexpr Text kSiteCount{QT_TRANSLATE_NOOP("tubewise::text", "تعداد نمونه ها: %1")};

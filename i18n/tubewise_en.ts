@@ -76,6 +76,11 @@
         <extracomment>Label1</extracomment>
         <translation>No one reaches ultimate wisdom unless they seek it within themselves.      Delfarut</translation>
     </message>
+    <message>
+        <source>سيني و پليت</source>
+        <extracomment>cmdtray</extracomment>
+        <translation>Trays and plates</translation>
+    </message>
 </context>
 <context>
     <name>frmdarbare</name>
@@ -339,6 +344,81 @@ cbolevel item</extracomment>
         <source>99 %</source>
         <extracomment>cbolevel item</extracomment>
         <translation>99 %</translation>
+    </message>
+</context>
+<context>
+    <name>frmtray</name>
+    <message>
+        <source>Trays</source>
+        <extracomment>window caption</extracomment>
+        <translation>Trays and plates</translation>
+    </message>
+    <message>
+        <source>سيني 97 چاهکي</source>
+        <extracomment>cbodesign
+----------
+cbodesign item</extracomment>
+        <translation>97-well tray</translation>
+    </message>
+    <message>
+        <source>سري لوله ها</source>
+        <extracomment>cbodesign item</extracomment>
+        <translation>Tube series</translation>
+    </message>
+    <message>
+        <source>سيني 51 چاهکي</source>
+        <extracomment>cbodesign item</extracomment>
+        <translation>51-well tray</translation>
+    </message>
+    <message>
+        <source>پليت / گروه هاي دلخواه چاهک ها</source>
+        <extracomment>cbodesign item</extracomment>
+        <translation>plate / custom groups</translation>
+    </message>
+    <message>
+        <source>محاسبه</source>
+        <extracomment>cmdcalc</extracomment>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>بازگشت</source>
+        <extracomment>cmdreturn</extracomment>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>طرح آزمون</source>
+        <extracomment>lbldesign</extracomment>
+        <translation>Test design</translation>
+    </message>
+    <message>
+        <source>تعداد چاهک هاي مثبت</source>
+        <extracomment>lblpos</extracomment>
+        <translation>The number of positive wells</translation>
+    </message>
+    <message>
+        <source>تعداد چاهک هاي بزرگ مثبت</source>
+        <extracomment>lbllarge</extracomment>
+        <translation>The number of positive large wells</translation>
+    </message>
+    <message>
+        <source>تعداد چاهک هاي کوچک مثبت</source>
+        <extracomment>lblsmall</extracomment>
+        <translation>The number of positive small wells</translation>
+    </message>
+    <message>
+        <source>گروه ها، هر گروه حجم:مثبت:منفي، با فاصله از هم</source>
+        <extracomment>lblgroups</extracomment>
+        <translation>Groups: mL:positive:negative, separated by blanks</translation>
+    </message>
+    <message>
+        <source>ضريب رقت</source>
+        <extracomment>lblfactor</extracomment>
+        <translation>The dilution factor</translation>
+    </message>
+    <message>
+        <source>.سري لوله ها در پنجره هاي بعد وارد مي شود</source>
+        <extracomment>lbltubes</extracomment>
+        <translation>The tube series is entered in the next windows.</translation>
     </message>
 </context>
 <context>
@@ -742,15 +822,15 @@ Vertical axis: %3</translation>
     </message>
     <message>
         <source>! تعداد چاهک هاي مثبت بيشتر از %1 چاهک سيني است</source>
-        <translation>More positive wells than the tray's %1 wells!</translation>
+        <translation>More positive wells than the tray&apos;s %1 wells!</translation>
     </message>
     <message>
         <source>! تعداد چاهک هاي بزرگ مثبت بيشتر از %1 چاهک بزرگ سيني است</source>
-        <translation>More positive large wells than the tray's %1 large wells!</translation>
+        <translation>More positive large wells than the tray&apos;s %1 large wells!</translation>
     </message>
     <message>
         <source>! تعداد چاهک هاي کوچک مثبت بيشتر از %1 چاهک کوچک سيني است</source>
-        <translation>More positive small wells than the tray's %1 small wells!</translation>
+        <translation>More positive small wells than the tray&apos;s %1 small wells!</translation>
     </message>
     <message>
         <source>! گروه %1 بيشتر از %2 چاهک دارد</source>
@@ -779,6 +859,7 @@ Vertical axis: %3</translation>
     <message>
         <source>MPN در 100 ميلي ليتر (مقياس لگاريتمي)</source>
         <translation>MPN per 100 mL (log scale)</translation>
+        <translation>The groups&apos; well volumes are too far apart to be calculated!</translation>
     </message>
     <message>
         <source>تعداد نمونه ها: %1</source>
@@ -902,7 +983,7 @@ Vertical axis: %3</translation>
     </message>
     <message>
         <source>.حدود اطمينان صدک: ضريب تلرانس توزيع نرمال لگاريتم ها، تقريب ناترلا</source>
-        <translation>Confidence limits of the percentile: normal tolerance factor of the logarithms, Natrella's approximation.</translation>
+        <translation>Confidence limits of the percentile: normal tolerance factor of the logarithms, Natrella&apos;s approximation.</translation>
     </message>
     <message>
         <source>.هر نمونه با حدود اطمينان خود سنجيده شد</source>
@@ -1059,6 +1140,26 @@ Vertical axis: %3</translation>
     <message>
         <source>امضا</source>
         <translation>Signature</translation>
+    </message>
+    <message>
+        <source>.%1، %2؛ برآورد دقيق را گزارش کنيد</source>
+        <translation>%1, %2; report the exact estimate.</translation>
+    </message>
+    <message>
+        <source>طرح آزمون</source>
+        <translation>Test design</translation>
+    </message>
+    <message>
+        <source>%1: بيشترين تعداد احتمالي %2 در 100 ميلي ليتر</source>
+        <translation>%1: MPN %2 per 100 mL</translation>
+    </message>
+    <message>
+        <source>تعداد در 100 ميلي ليتر (مقياس لگاريتمي)</source>
+        <translation>Number per 100 mL (log scale)</translation>
+    </message>
+    <message>
+        <source>درست نمايي نسبي</source>
+        <translation>Relative likelihood</translation>
     </message>
 </context>
 </TS>

@@ -202,4 +202,9 @@ bool SaveReportPdf(const SampleReport& report, const ChartDescription& chart, co
     return SaveWhole(path, RenderReportPdf(report, chart), reason);
 }
 
+bool SaveReportPdf(const SampleReport& report, const QImage& chartPicture, const QString& path,
+                   QString* reason) {
+    return SaveWhole(path, RenderReportPdf(report, chartPicture), reason);
+}
+
 }  // namespace tubewise

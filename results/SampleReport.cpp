@@ -39,6 +39,25 @@ std::string Joined(const std::vector<std::string>& cells) {
 
 }  // namespace
 
+ReportSection ExactSection(const StatisticsTexts& exact) {
+    ReportSection stats{text::Tr(text::kExactHeading), {}};
+    if (exact.refusal) {
+        stats.lines.push_back({"", *exact.refusal, kAdviceRed});
+    } else {
+        stats.lines = {{text::Tr(text::kExactPer100Ml), exact.exactPer100Ml, {}},
+                       {text::Tr(text::kExactPerMl), exact.exactPerMl, {}},
+                       {text::Tr(text::kAdjustedPer100Ml), exact.adjustedPer100Ml, {}},
+                       {text::Tr(text::kMethodCaption), exact.method, {}},
+                       {text::Tr(text::kLevelCaption), exact.level, {}},
+                       {text::Tr(text::kLowerLimitPer100Ml), exact.lowerPer100Ml, {}},
+                       {text::Tr(text::kUpperLimitPer100Ml), exact.upperPer100Ml, {}},
+                       {text::Tr(text::kRarityCaption), exact.rarity, {}}};
+        if (!exact.warning.empty()) stats.lines.push_back({"", exact.warning, kAdviceRed});
+        stats.lines.push_back({"", exact.verdict, exact.verdictColour});
+    }
+    return stats;
+}
+
 SampleReport ComposeSampleReport(const Calculation& calc, const StatisticsTexts& exact,
                                  const ReportHeader& header, const NumberLocale& locale) {
     SampleReport r;
@@ -67,22 +86,7 @@ SampleReport ComposeSampleReport(const Calculation& calc, const StatisticsTexts&
                            {Trimmed(grid.densityPerMlHeading), grid.mpnPerMl, {}},
                            {"", grid.poissonAdvice, grid.poissonAdviceColour}}});
 
-    ReportSection stats{text::Tr(text::kExactHeading), {}};
-    if (exact.refusal) {
-        stats.lines.push_back({"", *exact.refusal, kAdviceRed});
-    } else {
-        stats.lines = {{text::Tr(text::kExactPer100Ml), exact.exactPer100Ml, {}},
-                       {text::Tr(text::kExactPerMl), exact.exactPerMl, {}},
-                       {text::Tr(text::kAdjustedPer100Ml), exact.adjustedPer100Ml, {}},
-                       {text::Tr(text::kMethodCaption), exact.method, {}},
-                       {text::Tr(text::kLevelCaption), exact.level, {}},
-                       {text::Tr(text::kLowerLimitPer100Ml), exact.lowerPer100Ml, {}},
-                       {text::Tr(text::kUpperLimitPer100Ml), exact.upperPer100Ml, {}},
-                       {text::Tr(text::kRarityCaption), exact.rarity, {}}};
-        if (!exact.warning.empty()) stats.lines.push_back({"", exact.warning, kAdviceRed});
-        stats.lines.push_back({"", exact.verdict, exact.verdictColour});
-    }
-    r.sections.push_back(std::move(stats));
+    r.sections.push_back(ExactSection(exact));
 
     r.sections.push_back({text::Tr(text::kThomasHeading),
                           {{Trimmed(grid.thomasHeading), grid.thomas, {}},
@@ -91,9 +95,7 @@ SampleReport ComposeSampleReport(const Calculation& calc, const StatisticsTexts&
     return r;
 }
 
-std::string CopiedResult(const Calculation& calc, const stats::MpnStatistics& statistics,
-                         const StatisticsTexts& exact, const std::string& sample,
-                         const NumberLocale& locale) {
+std::string CopiedLines(const std::vector<std::string>& values) {
     const std::vector<std::string> columns = {"sample",
                                               "series",
                                               "grid_mpn_per_100ml",
@@ -104,6 +106,12 @@ std::string CopiedResult(const Calculation& calc, const stats::MpnStatistics& st
                                               "ci_level",
                                               "rarity_index",
                                               "thomas_per_100ml"};
+    return Joined(columns) + Joined(values);
+}
+
+std::string CopiedResult(const Calculation& calc, const stats::MpnStatistics& statistics,
+                         const StatisticsTexts& exact, const std::string& sample,
+                         const NumberLocale& locale) {
     std::string series;
     for (const SeriesRow& row : calc.gridValid() ? calc.series().rows : std::vector<SeriesRow>{}) {
         if (!series.empty()) series += ' ';
@@ -131,7 +139,7 @@ std::string CopiedResult(const Calculation& calc, const stats::MpnStatistics& st
                                              FormatGeneral(statistics.level, NumberLocale{}),
                                              ok ? exact.rarity : "",
                                              calc.thomas.defined() ? grid.thomas : ""};
-    return Joined(columns) + Joined(values);
+    return CopiedLines(values);
 }
 
 }  // namespace tubewise

@@ -53,6 +53,12 @@ struct SampleReport {
 SampleReport ComposeSampleReport(const Calculation& calc, const StatisticsTexts& exact,
                                  const ReportHeader& header, const NumberLocale& locale);
 
+// The report's section of the exact figures, or of their refusal.
+ReportSection ExactSection(const StatisticsTexts& exact);
+
+// The header line of the copied result's columns (below) and one line of `values` in them.
+std::string CopiedLines(const std::vector<std::string>& values);
+
 // The copied result: a header line of ASCII column names and one line of values, separated by
 // tabs, each line ending in a newline. Columns: sample, series (the command line's rows
 // VOLUME:POSITIVE:NEGATIVE), grid_mpn_per_100ml (">1000" when a lower bound), exact_mpn_per_100ml,

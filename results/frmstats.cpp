@@ -4,7 +4,10 @@
 #include <QComboBox>
 #include <iterator>
 
+#include "chart/ChartRenderer.h"
+#include "chart/CurveChartRenderer.h"
 #include "results/ReportDate.h"
+#include "results/TrayStatistics.h"
 #include "shell/QtColour.h"
 #include "shell/Session.h"
 
@@ -75,6 +78,14 @@ void frmstats::ShowSample(std::shared_ptr<const Calculation> calc,
                           const std::optional<Message>& refusal) {
     sample_ = std::move(calc);
     refusal_ = refusal;
+    tray_.reset();
+    Refresh();
+}
+
+void frmstats::ShowTray(const trays::TrayInput& input) {
+    sample_.reset();
+    refusal_.reset();
+    tray_ = input;
     Refresh();
 }
 
@@ -111,8 +122,14 @@ void frmstats::Choose(stats::CiMethod method, LevelChoice level) {
 
 void frmstats::Refresh() {
     const NumberLocale locale = session().numberLocale();
-    statistics_ = StatisticsOf(shown(), options());
-    texts_ = ComposeStatisticsTexts(shown(), refusal_, statistics_, locale);
+    if (tray_) {
+        trayResult_ = trays::ComputeTray(*tray_, options());
+        statistics_ = trayResult_.statistics;
+        texts_ = ComposeTrayStatisticsTexts(trayResult_, locale);
+    } else {
+        statistics_ = StatisticsOf(shown(), options());
+        texts_ = ComposeStatisticsTexts(shown(), refusal_, statistics_, locale);
+    }
     const std::string* figures[kFigures] = {&texts_.exactPer100Ml,    &texts_.exactPerMl,
                                             &texts_.adjustedPer100Ml, &texts_.lowerPer100Ml,
                                             &texts_.upperPer100Ml,    &texts_.rarity};
@@ -136,6 +153,7 @@ SampleReport frmstats::Report() const {
     header.sample = Text(controls_.txtsample).trimmed().toStdString();
     header.analyst = Text(controls_.txtanalyst).trimmed().toStdString();
     header.date = ReportDateText(Text(controls_.txtdate));
+    if (tray_) return ComposeTrayReport(*tray_, texts_, header, session().numberLocale());
     return ComposeSampleReport(shown(), texts_, header, session().numberLocale());
 }
 
@@ -143,7 +161,17 @@ ChartDescription frmstats::Chart() const {
     return DescribeProbabilityChart(sample_.get());
 }
 
+QImage frmstats::ChartPicture() const {
+    if (tray_) return RenderCurveChart(DescribeTrayChart(trayResult_, session().numberLocale()));
+    return RenderChartPicture(Chart(), kChartPictureSize);
+}
+
 std::string frmstats::CopiedText() const {
+    if (tray_) {
+        return CopiedTrayResult(*tray_, trayResult_, texts_,
+                                Text(controls_.txtsample).trimmed().toStdString(),
+                                session().numberLocale());
+    }
     return CopiedResult(shown(), statistics_, texts_,
                         Text(controls_.txtsample).trimmed().toStdString(),
                         session().numberLocale());

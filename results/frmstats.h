@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QImage>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "results/StatisticsTexts.h"
 #include "shell/Form.h"
 #include "shell/WindowTable.h"
+#include "trays/TrayCalculation.h"
 
 namespace tubewise {
 
@@ -66,6 +68,14 @@ class frmstats : public Form {
     // is then shown instead of any figure. Does not show the window.
     void ShowSample(std::shared_ptr<const Calculation> calc, const std::optional<Message>& refusal);
 
+    // Shows the statistics of a tray or plate test, computed afresh with the limits chosen
+    // in the window, instead of a tube calculation until the next ShowSample. An input the
+    // model refuses shows its refusal and no figure. Does not show the window.
+    void ShowTray(const trays::TrayInput& input);
+    // Whether a tray is shown, and its result.
+    bool showsTray() const { return tray_.has_value(); }
+    const trays::TrayResult& trayResult() const { return trayResult_; }
+
     // The limits chosen in the two lists.
     stats::StatisticsOptions options() const;
     stats::CiMethod chosenMethod() const;
@@ -78,6 +88,8 @@ class frmstats : public Form {
     // The report of the sample shown, with the header typed in the window, and its chart.
     SampleReport Report() const;
     ChartDescription Chart() const;
+    // The report's chart picture: the tube chart, or for a tray its curve on a log scale.
+    QImage ChartPicture() const;
     // The copied result: the header line and the sample's line.
     std::string CopiedText() const;
 
@@ -99,6 +111,8 @@ class frmstats : public Form {
     Controls controls_;
     std::shared_ptr<const Calculation> sample_;
     std::optional<Message> refusal_;
+    std::optional<trays::TrayInput> tray_;
+    trays::TrayResult trayResult_;
     stats::MpnStatistics statistics_;
     StatisticsTexts texts_;
     QString lastName_;

@@ -17,6 +17,8 @@ frmabout::frmabout(Session& session)
     onClick(c.cmddarbare, [this] { emit aboutRequested(); });
     onClick(c.cmdcontact, [this] { emit contactRequested(); });
     onClick(c.cmdblog, [this] { OpenBlog(); });
+    setHoverFocus({c.cmdtray});
+    onClick(c.cmdtray, [this] { emit trayRequested(); });
     Retranslate();
 }
 

@@ -21,6 +21,7 @@ class frmabout : public Form {
         PictureButton* cmdblog = nullptr;
         PictureButton* cmdcontact = nullptr;
         TextLabel* Label1 = nullptr;  // the aphorism
+        PictureButton* cmdtray = nullptr;  // on to the tray and plate entry
     };
     static const WindowTable<Controls>& Table();
 
@@ -38,6 +39,7 @@ class frmabout : public Form {
     void enterRequested();
     void aboutRequested();
     void contactRequested();
+    void trayRequested();
 
   protected:
     void Retranslate() override;

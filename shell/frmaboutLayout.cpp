@@ -36,6 +36,10 @@ const WindowTable<frmabout::Controls>& frmabout::Table() {
                 .fore({0, 0, 128})
                 .tab(4)
                 .right());
+        t.add(&C::cmdtray, ButtonRow("cmdtray", "سيني و پليت", 3840, 1920, 1935, 495)
+                               .font(9.75)
+                               .back({192, 192, 255})
+                               .tab(6));
         t.add(ImageRow("Image1", Picture::LargeBackdrop, -120, 0, 6135, 2745, true));
         return t;
     }();

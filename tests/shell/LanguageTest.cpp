@@ -22,6 +22,7 @@
 #include "shell/frmabout.h"
 #include "shell/frmdarbare.h"
 #include "tests/shell/WindowFixture.h"
+#include "trays/frmtray.h"
 
 namespace tubewise {
 namespace {
@@ -314,7 +315,8 @@ TEST_P(AccessibilityTest, EveryControlOfEveryWindowHasANameInTheLanguage) {
     Form* const windows[] = {&session->form<frmabout>(),   &session->form<frmdel>(),
                              &session->form<frmmpn>(),     &session->form<frmresult>(),
                              &session->form<frmgraph>(),   &session->form<frmContact>(),
-                             &session->form<frmdarbare>(), &session->form<frmstats>()};
+                             &session->form<frmdarbare>(), &session->form<frmstats>(),
+                             &session->form<frmtray>()};
     ASSERT_EQ(std::size(windows), LayoutNames().size()) << "a window is missing here";
     for (Form* w : windows) {
         const std::string& name = w->layout().name;
