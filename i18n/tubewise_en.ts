@@ -771,6 +771,8 @@ Vertical axis: %3</translation>
     <message>
         <source>! حجم چاهک هاي گروه ها براي محاسبه بيش از حد با هم فاصله دارد</source>
         <translation>The groups' well volumes are too far apart to be calculated!</translation>
+    </message>
+    <message>
         <source>تعداد نمونه ها: %1</source>
         <translation>Samples: %1</translation>
     </message>
@@ -921,6 +923,8 @@ Vertical axis: %3</translation>
     <message>
         <source>ميانگين هندسي متحرک %1 روزه</source>
         <translation>%1-day rolling geometric mean</translation>
+    </message>
+    <message>
         <source>سند اعتبارسنجي Tubewise</source>
         <translation>Tubewise validation record</translation>
     </message>

@@ -17,6 +17,7 @@ frmabout::frmabout(Session& session)
     onClick(c.cmddarbare, [this] { emit aboutRequested(); });
     onClick(c.cmdcontact, [this] { emit contactRequested(); });
     onClick(c.cmdblog, [this] { OpenBlog(); });
+    onClick(c.cmdregister, [this] { emit registerRequested(); });
     Retranslate();
 }
 

@@ -20,6 +20,7 @@ class frmabout : public Form {
         PictureButton* cmdenter = nullptr;    // on to the count dialog
         PictureButton* cmdblog = nullptr;
         PictureButton* cmdcontact = nullptr;
+        PictureButton* cmdregister = nullptr;  // opens the sample register
         TextLabel* Label1 = nullptr;  // the aphorism
     };
     static const WindowTable<Controls>& Table();
@@ -38,6 +39,7 @@ class frmabout : public Form {
     void enterRequested();
     void aboutRequested();
     void contactRequested();
+    void registerRequested();
 
   protected:
     void Retranslate() override;
