@@ -400,7 +400,8 @@ std::optional<std::int64_t> SaveToRegister(Session& session) {
     // The register keeps the texts as typed; they must still be the ones whose figures are shown.
     const auto computed = reg::ComputeResults(draft.inputs);
     const auto* results = std::get_if<reg::RecordResults>(&computed);
-    if (!results || !reg::SameAsShown(*results, calc->search.mpnPerMl, calc->dilutions)) {
+    if (!results || !reg::SameAsShown(grid.ReadGrid(), grid.openRows(),
+                                      session.numberLocale().decimalSeparator, calc->series())) {
         TellWhy(session, &dialog, text::kGridRetypedPrompt, QString());
         return std::nullopt;
     }

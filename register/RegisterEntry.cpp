@@ -40,9 +40,11 @@ RecordVersion DraftOfGrid(const SampleFields& fields, const GridTexts& grid, int
     return v;
 }
 
-bool SameAsShown(const RecordResults& results, double shownMpnPerMl, int shownDilutions) {
-    // Both come from the same search on the same texts, so they agree to the bit.
-    return results.gridMpnPerMl == shownMpnPerMl && results.dilutions == shownDilutions;
+bool SameAsShown(const GridTexts& grid, int rows, const std::string& decimalSeparator,
+                 const Series& shown) {
+    if (rows < 1 || rows > kGridRows) return false;
+    const SeriesLoad load = LoadSeries(grid, rows, NumberLocale{decimalSeparator});
+    return load.complete() && load.series == shown;
 }
 
 StoredGrid GridOf(const RecordInputs& inputs) {

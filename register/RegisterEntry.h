@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/GridTexts.h"
+#include "core/Series.h"
 #include "register/Record.h"
 
 namespace tubewise::reg {
@@ -42,9 +43,10 @@ RecordVersion DraftOfGrid(const SampleFields& fields, const GridTexts& grid, int
                           const std::string& decimalSeparator, stats::CiMethod method,
                           double level);
 
-// True when results computed from the grid's texts now are the figures a window shows (the
-// search's MPN per mL and its dilutions): the grid has not been retyped since.
-bool SameAsShown(const RecordResults& results, double shownMpnPerMl, int shownDilutions);
+// True when the grid's texts, read as a calculation reads them, are the series a window shows:
+// the grid has not been retyped since that calculation.
+bool SameAsShown(const GridTexts& grid, int rows, const std::string& decimalSeparator,
+                 const Series& shown);
 
 // A stored tube series back as grid texts: its rows and their count (0 when it is no series of
 // 1 to 5 rows the grid can hold).
