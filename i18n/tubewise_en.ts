@@ -302,7 +302,7 @@
     <message>
         <source>دليل اصلاح</source>
         <extracomment>lblreason</extracomment>
-        <translation>Reason for correction</translation>
+        <translation>Reason</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,10 @@ QString T(const text::Text& t) {
 std::string Typed(const QWidget* box) {
     return Form::Text(box).trimmed().toStdString();
 }
+// A value kept in its own direction inside a line of either language (dates, ids, figures).
+QString Isolated(const QString& value) {
+    return QChar(0x2066) + value + QChar(0x2069);
+}
 QString Figure(double x) {
     return QString::number(x, 'g', 4);
 }
@@ -45,29 +49,32 @@ QString DescribeRecord(const std::vector<reg::RecordVersion>& versions) {
         {&text::kColumnReceived, &v.receivedAt},
         {&text::kAnalystCaption, &v.analyst}};
     for (const auto& [caption, value] : fields)
-        lines << T(*caption) + QStringLiteral(": ") + Q(*value);
+        lines << T(*caption) + QStringLiteral(": ") + Isolated(Q(*value));
     if (reg::HoldingExceeded(v, reg::kDefaultHoldingLimitHours)) lines << T(text::kHoldingExceeded);
     QStringList rows;
     for (const GridRowTexts& row : v.inputs.rows) rows << Q(reg::RowText(row));
-    lines << T(text::kDetailsInputs) + QStringLiteral(": ") + rows.join(QStringLiteral("  ")) +
-                 QStringLiteral("  (%1 %2)")
-                     .arg(Q(std::string(stats::CiMethodName(v.inputs.ciMethod))))
-                     .arg(v.inputs.ciLevel);
+    lines << T(text::kDetailsInputs) + QStringLiteral(": ") +
+                 Isolated(rows.join(QStringLiteral("  ")) +
+                          QStringLiteral("  (%1 %2)")
+                              .arg(Q(std::string(stats::CiMethodName(v.inputs.ciMethod))))
+                              .arg(v.inputs.ciLevel));
     const reg::RecordResults& r = v.results;
-    lines << T(text::kDetailsResults) +
-                 QStringLiteral(": MPN/100 mL %1; MLE/100 mL %2; %3 – %4; Thomas %5")
+    lines << T(text::kDetailsResults) + QStringLiteral(": ") +
+             Isolated(QStringLiteral("MPN/100 mL %1; MLE/100 mL %2; %3 – %4; Thomas %5")
                      .arg(MpnText(r))
                      .arg(r.mlePerMl ? Figure(*r.mlePerMl * 100) : QStringLiteral("∞"))
                      .arg(Figure(r.ciLowPerMl * 100))
                      .arg(r.ciHighPerMl ? Figure(*r.ciHighPerMl * 100) : QStringLiteral("∞"))
-                     .arg(Figure(r.thomasPer100Ml));
+                     .arg(Figure(r.thomasPer100Ml)));
     lines << T(text::kDetailsVersions) + QStringLiteral(":");
     for (const reg::RecordVersion& each : versions) {
-        QString line =
-            QStringLiteral("  %1  %2  %3").arg(each.version).arg(Q(each.savedAt), Q(each.savedBy));
+        QString line = QStringLiteral("  ") +
+                       Isolated(QStringLiteral("%1  %2  %3")
+                                    .arg(each.version)
+                                    .arg(Q(each.savedAt), Q(each.savedBy)));
         if (!each.reason.empty())
             line += QStringLiteral("  ") + T(text::kDetailsReason) + QStringLiteral(": ") +
-                    Q(each.reason);
+                    Isolated(Q(each.reason));
         lines << line;
     }
     return lines.join(QLatin1Char('\n'));
@@ -86,6 +93,11 @@ frmregister::frmregister(Session& session)
     table_->setTabKeyNavigation(false);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setWordWrap(false);
+    // Every column in view at once, the dates and the figure whole.
+    constexpr int kWidths[RegisterTableModel::kColumns] = {50, 56, 76, 76, 110, 110, 62, 128, 90};
+    for (int column = 0; column < RegisterTableModel::kColumns; ++column)
+        table_->horizontalHeader()->resizeSection(column, kWidths[column]);
     table_->setGeometry(TwipsToPixels(240), TwipsToPixels(1500), TwipsToPixels(11520),
                         TwipsToPixels(4320));
     details_ = new QPlainTextEdit(this);

@@ -33,8 +33,8 @@ const WindowTable<frmregister::Controls>& frmregister::Table() {
                                .font(9.75)
                                .back({192, 192, 255})
                                .tab(5));
-        t.add(&C::txtlocation, TextBoxRow("txtlocation", 1680, 1020, 8160, 375).font(9).tab(10));
-        t.add(&C::cmdlocation, ButtonRow("cmdlocation", "باز کردن دفتر", 240, 960, 1320, 495)
+        t.add(&C::txtlocation, TextBoxRow("txtlocation", 1920, 1020, 7920, 375).font(9).tab(10));
+        t.add(&C::cmdlocation, ButtonRow("cmdlocation", "باز کردن دفتر", 240, 960, 1560, 495)
                                    .font(9.75)
                                    .back({224, 224, 224})
                                    .tab(11));
