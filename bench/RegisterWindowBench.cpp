@@ -61,8 +61,8 @@ int main(int argc, char** argv) {
         slowest = std::max(slowest, Ms(step));
         ++pages;
     }
-    std::printf("scrolled to the end: %.0f ms for %d pages, %d rows; slowest page %.1f ms\n",
-                Ms(t), pages, window.model().rowCount(), slowest);
+    std::printf("scrolled to the end: %.0f ms for %d pages, %d rows; slowest page %.1f ms\n", Ms(t),
+                pages, window.model().rowCount(), slowest);
 
     window.controls().txtfindsite->setText(QStringLiteral("Site 3"));
     t.restart();

@@ -60,18 +60,18 @@ QString DescribeRecord(const std::vector<reg::RecordVersion>& versions) {
                               .arg(v.inputs.ciLevel));
     const reg::RecordResults& r = v.results;
     lines << T(text::kDetailsResults) + QStringLiteral(": ") +
-             Isolated(QStringLiteral("MPN/100 mL %1; MLE/100 mL %2; %3 – %4; Thomas %5")
-                     .arg(MpnText(r))
-                     .arg(r.mlePerMl ? Figure(*r.mlePerMl * 100) : QStringLiteral("∞"))
-                     .arg(Figure(r.ciLowPerMl * 100))
-                     .arg(r.ciHighPerMl ? Figure(*r.ciHighPerMl * 100) : QStringLiteral("∞"))
-                     .arg(Figure(r.thomasPer100Ml)));
+                 Isolated(
+                     QStringLiteral("MPN/100 mL %1; MLE/100 mL %2; %3 – %4; Thomas %5")
+                         .arg(MpnText(r))
+                         .arg(r.mlePerMl ? Figure(*r.mlePerMl * 100) : QStringLiteral("∞"))
+                         .arg(Figure(r.ciLowPerMl * 100))
+                         .arg(r.ciHighPerMl ? Figure(*r.ciHighPerMl * 100) : QStringLiteral("∞"))
+                         .arg(Figure(r.thomasPer100Ml)));
     lines << T(text::kDetailsVersions) + QStringLiteral(":");
     for (const reg::RecordVersion& each : versions) {
-        QString line = QStringLiteral("  ") +
-                       Isolated(QStringLiteral("%1  %2  %3")
-                                    .arg(each.version)
-                                    .arg(Q(each.savedAt), Q(each.savedBy)));
+        QString line = QStringLiteral("  ") + Isolated(QStringLiteral("%1  %2  %3")
+                                                           .arg(each.version)
+                                                           .arg(Q(each.savedAt), Q(each.savedBy)));
         if (!each.reason.empty())
             line += QStringLiteral("  ") + T(text::kDetailsReason) + QStringLiteral(": ") +
                     Isolated(Q(each.reason));
