@@ -14,16 +14,16 @@
 #include "chart/frmgraph.h"
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
+#include "results/ResultTexts.h"
+#include "tests/support/Calculations.h"
+#include "results/frmresult.h"
 #include "register/frmregister.h"
 #include "register/frmregsave.h"
-#include "results/ResultTexts.h"
-#include "results/frmresult.h"
 #include "results/frmstats.h"
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
 #include "shell/frmdarbare.h"
 #include "tests/shell/WindowFixture.h"
-#include "tests/support/Calculations.h"
 
 namespace tubewise {
 namespace {
@@ -241,7 +241,8 @@ TEST_F(LanguageTest, EveryEnglishResultsTextFitsItsBoxAsThePersianOneDoes) {
         double mpnPerMl;
         bool thomasDefined;
     };
-    for (const Case& k : {Case{3, 0.792, true}, Case{1, 9.9999999, false}, Case{5, 0.0625, true}}) {
+    for (const Case& k :
+         {Case{3, 0.792, true}, Case{1, 9.9999999, false}, Case{5, 0.0625, true}}) {
         const Calculation state = testing::ShownCalculation(k.dilutions, 0.0225640617980848,
                                                             k.mpnPerMl, k.thomasDefined, 67.916);
         frmresult& results = session->form<frmresult>();
@@ -312,10 +313,10 @@ class AccessibilityTest : public LanguageTest, public ::testing::WithParamInterf
 // ones, the labels by their texts, the pictures and rules by what they are.
 TEST_P(AccessibilityTest, EveryControlOfEveryWindowHasANameInTheLanguage) {
     UseLanguageNow(GetParam());
-    Form* const windows[] = {&session->form<frmabout>(),    &session->form<frmdel>(),
-                             &session->form<frmmpn>(),      &session->form<frmresult>(),
-                             &session->form<frmgraph>(),    &session->form<frmContact>(),
-                             &session->form<frmdarbare>(),  &session->form<frmstats>(),
+    Form* const windows[] = {&session->form<frmabout>(),   &session->form<frmdel>(),
+                             &session->form<frmmpn>(),     &session->form<frmresult>(),
+                             &session->form<frmgraph>(),   &session->form<frmContact>(),
+                             &session->form<frmdarbare>(), &session->form<frmstats>(),
                              &session->form<frmregister>(), &session->form<frmregsave>()};
     ASSERT_EQ(std::size(windows), LayoutNames().size()) << "a window is missing here";
     for (Form* w : windows) {
@@ -362,7 +363,8 @@ TEST_F(LanguageTest, GridCellsAreNamedByRowAndColumnAndDescribedByTheirHeading) 
 }
 
 TEST_F(LanguageTest, ResultFiguresAreReadOnlyTextWithTheirCaptionsAndAdvice) {
-    const Calculation state = testing::ShownCalculation(3, 0.0225640617980848, 0.792, true, 67.916);
+    const Calculation state =
+        testing::ShownCalculation(3, 0.0225640617980848, 0.792, true, 67.916);
     frmresult& results = session->form<frmresult>();
     UseLanguageNow(Language::English);
     results.ShowResults(ComposeResultTexts(state, NumberLocale{}));
