@@ -1,16 +1,30 @@
 // The program's road from the welcome window to a saved chart, and the wiring of its windows.
 #include "app/Road.h"
 
+#include <QDateTime>
+#include <QSettings>
+#include <cmath>
+#include <variant>
+
 #include "app/SaveFailure.h"
 #include "chart/ChartExport.h"
 #include "chart/frmgraph.h"
 #include "core/Texts.h"
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
+#include "register/RecordCompute.h"
+#include "register/RecordCsv.h"
+#include "register/RegisterEntry.h"
+#include "register/RegisterStore.h"
+#include "register/frmregister.h"
+#include "register/frmregsave.h"
 #include "results/ReportPdf.h"
 #include "results/ResultTexts.h"
+#include "results/SampleReport.h"
+#include "results/StatisticsTexts.h"
 #include "results/frmresult.h"
 #include "results/frmstats.h"
+#include "shell/SaveWhole.h"
 #include "shell/Session.h"
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
@@ -59,6 +73,8 @@ void Road::Wire(Form* form) {
     if (auto* w = qobject_cast<frmContact*>(form)) WireContact(*w);
     if (auto* w = qobject_cast<frmstats*>(form)) WireStatistics(*w);
     if (auto* w = qobject_cast<frmtray*>(form)) WireTray(*w);
+    if (auto* w = qobject_cast<frmregister*>(form)) WireRegister(*w);
+    if (auto* w = qobject_cast<frmregsave*>(form)) WireRegisterSave(*w);
 }
 
 void Road::WireWelcome(frmabout& welcome) {
@@ -75,6 +91,7 @@ void Road::WireWelcome(frmabout& welcome) {
         s.form<frmtray>().show();
         welcome.hide();
     });
+    connect(&welcome, &frmabout::registerRequested, this, [&s] { ShowRegisterWindow(s); });
     EndProgramWhenClosed(s, welcome);
 }
 
@@ -139,6 +156,23 @@ void Road::WireStatistics(frmstats& statistics) {
     Session& s = session_;
     connect(&statistics, &frmstats::copyRequested, this, [&s] { CopyStatistics(s); });
     connect(&statistics, &frmstats::reportRequested, this, [&s] { SaveReport(s); });
+    connect(&statistics, &frmstats::registerRequested, this, [&s] { AskToRegister(s); });
+}
+
+void Road::WireRegister(frmregister& window) {
+    Session& s = session_;
+    connect(&window, &frmregister::locationRequested, this,
+            [&s](const QString& location) { ChooseRegister(s, location); });
+    connect(&window, &frmregister::correctRequested, this,
+            [&s](std::int64_t record) { CorrectRecord(s, record); });
+    connect(&window, &frmregister::reprintRequested, this,
+            [&s](std::int64_t record) { ReprintRecord(s, record); });
+    connect(&window, &frmregister::exportRequested, this, [&s] { ExportRegister(s); });
+}
+
+void Road::WireRegisterSave(frmregsave& dialog) {
+    Session& s = session_;
+    connect(&dialog, &frmregsave::saveRequested, this, [&s] { SaveToRegister(s); });
 }
 
 void Road::WireContact(frmContact& contact) {
@@ -285,6 +319,269 @@ void SaveChart(Session& session) {
     if (SaveChartGif(chart.drawn(), path, &reason)) return;
     session.seams().message(&chart, SaveFailedMessage(text::kPictureNotSavedPrompt, path, reason),
                             QString::fromStdString(text::Tr(text::kErrorTitle)));
+}
+
+namespace {
+
+const QString kCsvFilter = QStringLiteral("CSV(*.csv)");
+const QString kCsvSuffix = QStringLiteral(".csv");
+const QString kRegisterKey = QStringLiteral("register");
+
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+// A message box over `parent`: a prompt of the catalogue and, on a line of its own, what the
+// system or the database said.
+void TellWhy(Session& session, QWidget* parent, text::Text prompt, const QString& why) {
+    const QString body =
+        why.isEmpty() ? Q(text::Tr(prompt)) : Q(text::Tr(prompt)) + QLatin1Char('\n') + why;
+    session.seams().message(parent, body, Q(text::Tr(text::kErrorTitle)));
+}
+
+QSettings Settings() {
+    return QSettings(QStringLiteral("Tubewise"), QStringLiteral("Tubewise"));
+}
+
+QString UserName() {
+    for (const char* name : {"USER", "LOGNAME", "USERNAME"}) {
+        const QString value = qEnvironmentVariable(name);
+        if (!value.isEmpty()) return value;
+    }
+    return QStringLiteral("unknown");
+}
+
+std::shared_ptr<reg::RegisterStore> OpenStore(const QString& location, QString* why) {
+    return std::shared_ptr<reg::RegisterStore>(reg::RegisterStore::Open(location, why));
+}
+
+// The latest version of a record of the register window's register.
+std::optional<reg::RecordVersion> LatestOf(Session& session, std::int64_t record) {
+    frmregister& window = session.form<frmregister>();
+    QString why;
+    std::optional<std::vector<reg::RecordVersion>> versions;
+    if (window.store()) versions = window.store()->History(record, &why);
+    if (!versions || versions->empty()) {
+        TellWhy(session, &window, text::kRecordNotReadPrompt, why);
+        return std::nullopt;
+    }
+    return versions->back();
+}
+
+text::Text FieldFaultPrompt(reg::FieldFault fault) {
+    switch (fault) {
+        case reg::FieldFault::NoSampleId:
+            return text::kNoSampleIdPrompt;
+        case reg::FieldFault::SampledNotDateTime:
+        case reg::FieldFault::ReceivedNotDateTime:
+            return text::kNotDateTimePrompt;
+        case reg::FieldFault::ReceivedBeforeSampled:
+        case reg::FieldFault::None:
+            break;
+    }
+    return text::kReceivedBeforeSampledPrompt;
+}
+
+// The level choice nearest a stored level.
+LevelChoice ChoiceOf(double level) {
+    LevelChoice best = kDefaultLevel;
+    for (LevelChoice choice : kLevelChoices)
+        if (std::abs(LevelOf(choice) - level) < std::abs(LevelOf(best) - level)) best = choice;
+    return best;
+}
+
+}  // namespace
+
+QString RegisterLocation() {
+    if (qEnvironmentVariableIsSet("TUBEWISE_REGISTER")) return reg::DefaultRegisterLocation();
+    const QString chosen = Settings().value(kRegisterKey).toString();
+    return chosen.isEmpty() ? reg::DefaultRegisterLocation() : chosen;
+}
+
+void AskToRegister(Session& session) {
+    frmstats& statistics = session.form<frmstats>();
+    if (statistics.texts().refusal || !statistics.controls().cmdregister->isEnabled()) return;
+    std::optional<reg::SampleFields> fields;
+    if (const auto record = statistics.correction()) {
+        QString why;
+        if (auto store = OpenStore(RegisterLocation(), &why)) {
+            const auto versions = store->History(*record, &why);
+            if (versions && !versions->empty()) fields = reg::FieldsOf(versions->back());
+        }
+    }
+    frmregsave& dialog = session.form<frmregsave>();
+    dialog.Ask(statistics.correction(), fields);
+    dialog.BringIntoView();
+}
+
+std::optional<std::int64_t> SaveToRegister(Session& session) {
+    frmstats& statistics = session.form<frmstats>();
+    frmregsave& dialog = session.form<frmregsave>();
+    const std::shared_ptr<const Calculation> calc = statistics.sample();
+    if (!calc || statistics.texts().refusal || !statistics.controls().cmdregister->isEnabled())
+        return std::nullopt;
+    const reg::SampleFields fields = dialog.fields();
+    if (const reg::FieldFault fault = reg::CheckFields(fields); fault != reg::FieldFault::None) {
+        TellWhy(session, &dialog, FieldFaultPrompt(fault), QString());
+        return std::nullopt;
+    }
+    const std::optional<std::int64_t> correcting = dialog.correcting();
+    if (correcting && dialog.reason().isEmpty()) {
+        TellWhy(session, &dialog, text::kNoReasonPrompt, QString());
+        return std::nullopt;
+    }
+    const frmmpn& grid = session.form<frmmpn>();
+    reg::RecordVersion draft = reg::DraftOfGrid(
+        fields, grid.ReadGrid(), grid.openRows(), session.numberLocale().decimalSeparator,
+        statistics.chosenMethod(), LevelOf(statistics.chosenLevel()));
+    // The register keeps the texts as typed; they must still be the ones whose figures are shown.
+    const auto computed = reg::ComputeResults(draft.inputs);
+    const auto* results = std::get_if<reg::RecordResults>(&computed);
+    if (!results || !reg::SameAsShown(grid.ReadGrid(), grid.openRows(),
+                                      session.numberLocale().decimalSeparator, calc->series())) {
+        TellWhy(session, &dialog, text::kGridRetypedPrompt, QString());
+        return std::nullopt;
+    }
+    draft.results = *results;
+    draft.programVersion = TUBEWISE_VERSION;
+    draft.savedAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toStdString();
+    draft.savedBy = UserName().toStdString();
+    if (correcting) draft.reason = dialog.reason().toStdString();
+
+    const QString location = RegisterLocation();
+    QString why;
+    const auto store = OpenStore(location, &why);
+    if (!store) {
+        TellWhy(session, &dialog, text::kRegisterNotSavedPrompt,
+                location + QStringLiteral(": ") + why);
+        return std::nullopt;
+    }
+    const auto stored =
+        correcting ? store->Amend(*correcting, draft, &why) : store->Add(draft, &why);
+    if (!stored) {
+        TellWhy(session, &dialog, text::kRegisterNotSavedPrompt, why);
+        return std::nullopt;
+    }
+    dialog.hide();
+    statistics.setCorrection(std::nullopt);
+    if (session.isBuilt<frmregister>()) session.form<frmregister>().Find();
+    const std::string number = std::to_string(stored->record);
+    session.seams().message(
+        &statistics,
+        Q(text::Tr(correcting ? text::kRegisterCorrectedPrompt : text::kRegisterSavedPrompt,
+                   number)),
+        Q(text::Tr(text::kRegisterTitle)));
+    return stored->record;
+}
+
+void ShowRegisterWindow(Session& session) {
+    frmregister& window = session.form<frmregister>();
+    const QString location = RegisterLocation();
+    QString why;
+    auto store = OpenStore(location, &why);
+    window.ShowRegister(location, store);
+    window.BringIntoView();
+    if (!store)
+        TellWhy(session, &window, text::kRegisterNotOpenedPrompt,
+                location + QStringLiteral(": ") + why);
+}
+
+void ChooseRegister(Session& session, const QString& location) {
+    if (location.isEmpty()) return;
+    frmregister& window = session.form<frmregister>();
+    QString why;
+    auto store = OpenStore(location, &why);
+    if (!store) {
+        // The register shown stays; the location box keeps what was typed, to be mended.
+        TellWhy(session, &window, text::kRegisterNotOpenedPrompt,
+                location + QStringLiteral(": ") + why);
+        return;
+    }
+    Settings().setValue(kRegisterKey, location);
+    window.ShowRegister(location, std::move(store));
+}
+
+void CorrectRecord(Session& session, std::int64_t record) {
+    const auto latest = LatestOf(session, record);
+    if (!latest) return;
+    const reg::StoredGrid stored = reg::GridOf(latest->inputs);
+    if (stored.rows == 0) {
+        TellWhy(session, &session.form<frmregister>(), text::kNotTubesPrompt, QString());
+        return;
+    }
+    // The count dialog's road, with the stored count: the grid opens with the rows as typed.
+    frmmpn& grid = session.form<frmmpn>();
+    grid.FillRows(stored.grid, stored.rows);
+    for (Form* other : {static_cast<Form*>(&session.form<frmdel>()),
+                        static_cast<Form*>(&session.form<frmabout>())})
+        other->hide();
+    if (session.isBuilt<frmresult>()) session.form<frmresult>().hide();
+    frmstats& statistics = session.form<frmstats>();
+    statistics.Choose(latest->inputs.ciMethod, ChoiceOf(latest->inputs.ciLevel));
+    statistics.setCorrection(record);
+    grid.BringIntoView();
+    grid.FocusCell(1, GridColumn::Volume);
+}
+
+void ReprintRecord(Session& session, std::int64_t record) {
+    const auto latest = LatestOf(session, record);
+    if (!latest) return;
+    frmregister& window = session.form<frmregister>();
+    const reg::StoredGrid stored = reg::GridOf(latest->inputs);
+    if (stored.rows == 0) {
+        TellWhy(session, &window, text::kNotTubesPrompt, QString());
+        return;
+    }
+    const NumberLocale locale{latest->inputs.decimalSeparator};
+    CalculationOptions options;
+    options.failedSearch = FailedSearch::Discard;
+    const stats::StatisticsOptions limits{latest->inputs.ciMethod, latest->inputs.ciLevel};
+    const Calculation calc = Calculate(stored.grid, stored.rows, locale, options);
+    if (!calc.showResults()) {
+        TellWhy(session, &window, text::kRecordNotReadPrompt, QString());
+        return;
+    }
+    const stats::MpnStatistics statistics = StatisticsOf(calc, limits);
+    const StatisticsTexts texts = ComposeStatisticsTexts(calc, std::nullopt, statistics, locale);
+    ReportHeader header;
+    const std::string mark = text::Tr(text::kRecordVersionLine, std::to_string(latest->record));
+    header.sample =
+        latest->sampleId + "  (" +
+        Q(mark).replace(QStringLiteral("%2"), QString::number(latest->version)).toStdString() + ")";
+    header.analyst = latest->analyst;
+    header.date = (latest->sampledAt.empty() ? latest->savedAt : latest->sampledAt).substr(0, 10);
+    const QString chosen = session.seams().saveFileName(&window, kPdfFilter, QString());
+    if (chosen.isEmpty()) return;  // cancelled
+    const QString path =
+        chosen.endsWith(kPdfSuffix, Qt::CaseInsensitive) ? chosen : chosen + kPdfSuffix;
+    QString reason;
+    if (SaveReportPdf(ComposeSampleReport(calc, texts, header, locale),
+                      DescribeProbabilityChart(&calc), path, &reason))
+        return;
+    session.seams().message(&window, SaveFailedMessage(text::kReportNotSavedPrompt, path, reason),
+                            Q(text::Tr(text::kErrorTitle)));
+}
+
+void ExportRegister(Session& session) {
+    frmregister& window = session.form<frmregister>();
+    QString why;
+    const auto found = window.Found(&why);
+    if (!found) {
+        TellWhy(session, &window, text::kRecordNotReadPrompt, why);
+        return;
+    }
+    const QString chosen = session.seams().saveFileName(&window, kCsvFilter, QString());
+    if (chosen.isEmpty()) return;  // cancelled
+    const QString path =
+        chosen.endsWith(kCsvSuffix, Qt::CaseInsensitive) ? chosen : chosen + kCsvSuffix;
+    // The latest versions only: none of them is superseded.
+    std::string csv = reg::ExportHeader() + "\r\n";
+    for (const reg::RecordVersion& v : *found)
+        csv += reg::ExportLine(v, false, reg::kDefaultHoldingLimitHours) + "\r\n";
+    QString reason;
+    if (SaveWhole(path, QByteArray::fromStdString(csv), &reason)) return;
+    session.seams().message(&window, SaveFailedMessage(text::kExportNotSavedPrompt, path, reason),
+                            Q(text::Tr(text::kErrorTitle)));
 }
 
 }  // namespace tubewise

@@ -6,7 +6,10 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "core/Calculation.h"
 
@@ -22,6 +25,8 @@ class frmgraph;
 class frmContact;
 class frmstats;
 class frmtray;
+class frmregister;
+class frmregsave;
 
 // Wires every window the session builds from its construction on; one per session.
 class Road : public QObject {
@@ -39,6 +44,8 @@ class Road : public QObject {
     void WireContact(frmContact& contact);
     void WireStatistics(frmstats& statistics);
     void WireTray(frmtray& tray);
+    void WireRegister(frmregister& window);
+    void WireRegisterSave(frmregsave& dialog);
 
     Session& session_;
 };
@@ -97,5 +104,39 @@ void RunTrayCalculation(Session& session);
 // writes the chart as an 800 x 400 GIF. A cancelled dialog writes nothing; a failed write
 // leaves any old file as it was and tells the analyst why.
 void SaveChart(Session& session);
+
+// The register the windows read and write: TUBEWISE_REGISTER when set, else the one last chosen
+// in the register window, else the default register in the user's data folder.
+QString RegisterLocation();
+
+// The statistics window's register button: the save dialog, offering the fields typed last (or,
+// for a correction, the record's own) and the holding flag. Nothing when the window shows no
+// current sample.
+void AskToRegister(Session& session);
+
+// The save dialog's save button: the statistics window's sample stored in the register (the
+// grid's texts as typed, the results as the register computes them, which must be the figures
+// shown), as a new record or, after a correction was opened, as the record's next version with
+// its reason. Returns the record's number; on any failure nothing is stored, the analyst is told
+// why and every window keeps what it shows.
+std::optional<std::int64_t> SaveToRegister(Session& session);
+
+// The welcome window's register button: the register window on RegisterLocation(), brought
+// into view.
+void ShowRegisterWindow(Session& session);
+
+// The register window's location button: that register shown and remembered when it opens.
+void ChooseRegister(Session& session, const QString& location);
+
+// The register window's correct button: the record's rows opened in the grid, as the count
+// dialog's road would open them, and the statistics window told that its next save corrects it.
+void CorrectRecord(Session& session, std::int64_t record);
+
+// The register window's reprint button: the record's latest version computed again and its
+// one-page report, marked with the record's number and version, saved where the analyst says.
+void ReprintRecord(Session& session, std::int64_t record);
+
+// The register window's export button: every record the search finds, as the register's CSV.
+void ExportRegister(Session& session);
 
 }  // namespace tubewise

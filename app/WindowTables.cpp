@@ -7,6 +7,8 @@
 #include "chart/frmgraph.h"
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
+#include "register/frmregister.h"
+#include "register/frmregsave.h"
 #include "results/frmresult.h"
 #include "results/frmstats.h"
 #include "shell/frmContact.h"
@@ -24,6 +26,9 @@ std::vector<const WindowSpec*> AllTables() {
         &frmdarbare::Table().spec(), &frmstats::Table().spec(),
         &frmtray::Table().spec(),
     };
+    // The register's window and its save dialog.
+    tables.push_back(&frmregister::Table().spec());
+    tables.push_back(&frmregsave::Table().spec());
     std::sort(tables.begin(), tables.end(),
               [](const WindowSpec* a, const WindowSpec* b) { return a->name < b->name; });
     return tables;

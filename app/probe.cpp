@@ -236,6 +236,33 @@ int Shots(const QString& dir) {
     WaitActive(statistics);
     if (TabTo("txtsample")) Type(QStringLiteral("Well 3"));
     Shoot(*statistics, dir);
+    // The register: the sample saved through the save dialog, then the register window (on
+    // TUBEWISE_REGISTER when it is set).
+    if (TabTo("cmdregister")) {
+        Key(Qt::Key_Return);
+        if (QWidget* save = VisibleWindow("frmregsave")) {
+            WaitActive(save);
+            const struct {
+                const char* box;
+                QString text;
+            } fields[] = {{"txtsampleid", "W-3"},
+                          {"txtsite", "Well 3"},
+                          {"txtsampled", "2026-12-01 08:00"},
+                          {"txtreceived", "2026-12-02 16:30"},
+                          {"txtreganalyst", "Sara"}};
+            for (const auto& f : fields)
+                if (TabTo(f.box)) Type(f.text);
+            Shoot(*save, dir);
+            if (TabTo("cmdsave")) Key(Qt::Key_Return);
+        }
+    }
+    ShowRegisterWindow(session);
+    if (QWidget* registerWindow = VisibleWindow("frmregister")) {
+        WaitActive(registerWindow);
+        Shoot(*registerWindow, dir);
+        registerWindow->close();
+    }
+    WaitActive(statistics);
     statistics->close();
     WaitActive(results);
     TabTo("Command1");

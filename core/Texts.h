@@ -372,4 +372,52 @@ inline constexpr Text kRecordFailed{
     QT_TRANSLATE_NOOP("tubewise::text", "نتيجه: رد شد؛ اختلافي بي دليل در بالا آمده است (%1)")};
 inline constexpr Text kRecordSignature{QT_TRANSLATE_NOOP("tubewise::text", "امضا")};
 
+// The sample register in the windows: saving a sample, its correction, the register window.
+// "%1" stands for a record number, a reason or a date-time form as the prompt says.
+inline constexpr Text kRegisterTitle{QT_TRANSLATE_NOOP("tubewise::text", "دفتر نمونه ها")};
+inline constexpr Text kRegisterSavedPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", ".نمونه با شماره %1 در دفتر ثبت شد")};
+inline constexpr Text kRegisterCorrectedPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", ".اصلاح رکورد %1 در دفتر ثبت شد")};
+inline constexpr Text kRegisterNotSavedPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! نمونه در دفتر ثبت نشد؛ نتيجه روي صفحه مي ماند")};
+inline constexpr Text kRegisterNotOpenedPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! دفتر نمونه ها باز نشد")};
+inline constexpr Text kNoSampleIdPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! شناسه نمونه را بنويسيد")};
+inline constexpr Text kNotDateTimePrompt{QT_TRANSLATE_NOOP(
+    "tubewise::text", "! تاريخ و ساعت را به شکل YYYY-MM-DD HH:MM بنويسيد")};
+inline constexpr Text kReceivedBeforeSampledPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! زمان دريافت پيش از زمان نمونه برداري است")};
+inline constexpr Text kGridRetypedPrompt{QT_TRANSLATE_NOOP(
+    "tubewise::text", "! خانه هاي جدول پس از محاسبه تغيير کرده اند؛ دوباره محاسبه کنيد")};
+inline constexpr Text kNoReasonPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! دليل اصلاح را بنويسيد")};
+inline constexpr Text kHoldingExceeded{
+    QT_TRANSLATE_NOOP("tubewise::text", "! زمان نگهداري نمونه از حد گذشته است")};
+inline constexpr Text kCorrectionOf{QT_TRANSLATE_NOOP("tubewise::text", "اصلاح رکورد %1")};
+inline constexpr Text kRecordNotReadPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! رکورد از دفتر خوانده نشد")};
+inline constexpr Text kNotTubesPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! اين رکورد سري لوله نيست و در جدول باز نمي شود")};
+inline constexpr Text kExportNotSavedPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! فايل CSV ذخيره نشد")};
+inline constexpr Text kRecordVersionLine{
+    QT_TRANSLATE_NOOP("tubewise::text", "رکورد %1، نسخه %2")};
+// The register table's column headings.
+inline constexpr Text kColumnRecord{QT_TRANSLATE_NOOP("tubewise::text", "شماره")};
+inline constexpr Text kColumnVersion{QT_TRANSLATE_NOOP("tubewise::text", "نسخه")};
+inline constexpr Text kColumnSampleId{QT_TRANSLATE_NOOP("tubewise::text", "شناسه نمونه")};
+inline constexpr Text kColumnSite{QT_TRANSLATE_NOOP("tubewise::text", "محل")};
+inline constexpr Text kColumnSampled{QT_TRANSLATE_NOOP("tubewise::text", "نمونه برداري")};
+inline constexpr Text kColumnReceived{QT_TRANSLATE_NOOP("tubewise::text", "دريافت")};
+inline constexpr Text kColumnMpn{QT_TRANSLATE_NOOP("tubewise::text", "MPN در 100 ميلي ليتر")};
+inline constexpr Text kColumnHolding{QT_TRANSLATE_NOOP("tubewise::text", "زمان نگهداري")};
+inline constexpr Text kHoldingFlag{QT_TRANSLATE_NOOP("tubewise::text", "از حد گذشته")};
+// The record's details.
+inline constexpr Text kDetailsInputs{QT_TRANSLATE_NOOP("tubewise::text", "ورودي ها")};
+inline constexpr Text kDetailsResults{QT_TRANSLATE_NOOP("tubewise::text", "نتايج")};
+inline constexpr Text kDetailsVersions{QT_TRANSLATE_NOOP("tubewise::text", "نسخه ها")};
+inline constexpr Text kDetailsReason{QT_TRANSLATE_NOOP("tubewise::text", "دليل")};
+
 }  // namespace tubewise::text

@@ -80,6 +80,18 @@ void frmmpn::FocusCell(int row, GridColumn column) {
     cell->selectAll();
 }
 
+void frmmpn::FillRows(const GridTexts& texts, int rows) {
+    ResetGrid();
+    const Controls& c = controls_;
+    for (int i = 1; i <= rows && i <= kGridRows; ++i) {
+        const GridRowTexts& row = texts[static_cast<std::size_t>(i - 1)];
+        c.txtn[i]->setText(QString::fromStdString(row.volume));
+        c.txtp[i]->setText(QString::fromStdString(row.positive));
+        c.txtq[i]->setText(QString::fromStdString(row.negative));
+    }
+    OpenRows(rows);
+}
+
 GridTexts frmmpn::ReadGrid() const {
     GridTexts grid;
     for (int i = 1; i <= kGridRows; ++i) {

@@ -41,6 +41,9 @@ class frmmpn : public Form {
     void OpenRows(int count);
     // The count of rows last opened: the dilutions a calculation reads.
     int openRows() const { return openRows_; }
+    // A stored series back in the grid for its correction: every row closed and emptied, then
+    // rows 1..rows opened holding `texts` exactly as they were typed.
+    void FillRows(const GridTexts& texts, int rows);
     // The cells' texts as typed, rows 1..5.
     GridTexts ReadGrid() const;
     // Takes the analyst to a cell of row i (1..5) to mend it.

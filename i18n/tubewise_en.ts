@@ -81,6 +81,11 @@
         <extracomment>cmdtray</extracomment>
         <translation>Trays and plates</translation>
     </message>
+    <message>
+        <source>دفتر نمونه ها</source>
+        <extracomment>cmdregister</extracomment>
+        <translation>Sample register</translation>
+    </message>
 </context>
 <context>
     <name>frmdarbare</name>
@@ -192,6 +197,117 @@
         <source>تعداد لوله هاي مثبت</source>
         <extracomment>lblp</extracomment>
         <translation>Positive tubes</translation>
+    </message>
+</context>
+<context>
+    <name>frmregister</name>
+    <message>
+        <source>دفتر نمونه ها</source>
+        <extracomment>window caption</extracomment>
+        <translation>Sample register</translation>
+    </message>
+    <message>
+        <source>جستجو</source>
+        <extracomment>cmdfind</extracomment>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>باز کردن دفتر</source>
+        <extracomment>cmdlocation</extracomment>
+        <translation>Open register</translation>
+    </message>
+    <message>
+        <source>اصلاح رکورد</source>
+        <extracomment>cmdcorrect</extracomment>
+        <translation>Correct record</translation>
+    </message>
+    <message>
+        <source>چاپ دوباره گزارش</source>
+        <extracomment>cmdreprint</extracomment>
+        <translation>Reprint report</translation>
+    </message>
+    <message>
+        <source>ذخيره CSV</source>
+        <extracomment>cmdexport</extracomment>
+        <translation>Save CSV</translation>
+    </message>
+    <message>
+        <source>شناسه نمونه</source>
+        <extracomment>lblfindsample</extracomment>
+        <translation>Sample ID</translation>
+    </message>
+    <message>
+        <source>محل</source>
+        <extracomment>lblfindsite</extracomment>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>از تاريخ</source>
+        <extracomment>lblfrom</extracomment>
+        <translation>From date</translation>
+    </message>
+    <message>
+        <source>تا تاريخ</source>
+        <extracomment>lblto</extracomment>
+        <translation>To date</translation>
+    </message>
+    <message>
+        <source>آزمايشگر</source>
+        <extracomment>lblfindanalyst</extracomment>
+        <translation>Analyst</translation>
+    </message>
+    <message>
+        <source>محل دفتر</source>
+        <extracomment>lbllocation</extracomment>
+        <translation>Register location</translation>
+    </message>
+</context>
+<context>
+    <name>frmregsave</name>
+    <message>
+        <source>ثبت در دفتر</source>
+        <extracomment>window caption</extracomment>
+        <translation>Save to register</translation>
+    </message>
+    <message>
+        <source>ثبت</source>
+        <extracomment>cmdsave</extracomment>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>انصراف</source>
+        <extracomment>cmdcancel</extracomment>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>شناسه نمونه</source>
+        <extracomment>lblsampleid</extracomment>
+        <translation>Sample ID</translation>
+    </message>
+    <message>
+        <source>محل نمونه برداري</source>
+        <extracomment>lblsite</extracomment>
+        <translation>Sampling site</translation>
+    </message>
+    <message>
+        <source>زمان نمونه برداري</source>
+        <extracomment>lblsampled</extracomment>
+        <translation>Sampled at</translation>
+    </message>
+    <message>
+        <source>زمان دريافت</source>
+        <extracomment>lblreceived</extracomment>
+        <translation>Received at</translation>
+    </message>
+    <message>
+        <source>آزمايشگر</source>
+        <extracomment>lblreganalyst</extracomment>
+        <translation>Analyst</translation>
+    </message>
+    <message>
+        <source>دليل اصلاح</source>
+        <extracomment>lblreason</extracomment>
+        <translation>Reason</translation>
     </message>
 </context>
 <context>
@@ -344,6 +460,11 @@ cbolevel item</extracomment>
         <source>99 %</source>
         <extracomment>cbolevel item</extracomment>
         <translation>99 %</translation>
+    </message>
+    <message>
+        <source>ثبت در دفتر</source>
+        <extracomment>cmdregister</extracomment>
+        <translation>Save to register</translation>
     </message>
 </context>
 <context>
@@ -1160,6 +1281,122 @@ Vertical axis: %3</translation>
     <message>
         <source>درست نمايي نسبي</source>
         <translation>Relative likelihood</translation>
+    </message>
+    <message>
+        <source>دفتر نمونه ها</source>
+        <translation>Sample register</translation>
+    </message>
+    <message>
+        <source>.نمونه با شماره %1 در دفتر ثبت شد</source>
+        <translation>The sample was saved in the register as record %1.</translation>
+    </message>
+    <message>
+        <source>.اصلاح رکورد %1 در دفتر ثبت شد</source>
+        <translation>The correction of record %1 was saved in the register.</translation>
+    </message>
+    <message>
+        <source>! نمونه در دفتر ثبت نشد؛ نتيجه روي صفحه مي ماند</source>
+        <translation>The sample was not saved in the register; the result stays on screen!</translation>
+    </message>
+    <message>
+        <source>! دفتر نمونه ها باز نشد</source>
+        <translation>The sample register could not be opened!</translation>
+    </message>
+    <message>
+        <source>! شناسه نمونه را بنويسيد</source>
+        <translation>Type the sample ID!</translation>
+    </message>
+    <message>
+        <source>! تاريخ و ساعت را به شکل YYYY-MM-DD HH:MM بنويسيد</source>
+        <translation>Type dates and times as YYYY-MM-DD HH:MM!</translation>
+    </message>
+    <message>
+        <source>! زمان دريافت پيش از زمان نمونه برداري است</source>
+        <translation>The sample is received before it was taken!</translation>
+    </message>
+    <message>
+        <source>! خانه هاي جدول پس از محاسبه تغيير کرده اند؛ دوباره محاسبه کنيد</source>
+        <translation>The grid has been changed since the calculation; calculate again!</translation>
+    </message>
+    <message>
+        <source>! دليل اصلاح را بنويسيد</source>
+        <translation>Type the reason for the correction!</translation>
+    </message>
+    <message>
+        <source>! زمان نگهداري نمونه از حد گذشته است</source>
+        <translation>Holding time exceeded!</translation>
+    </message>
+    <message>
+        <source>اصلاح رکورد %1</source>
+        <translation>Correction of record %1</translation>
+    </message>
+    <message>
+        <source>! رکورد از دفتر خوانده نشد</source>
+        <translation>The record could not be read from the register!</translation>
+    </message>
+    <message>
+        <source>! اين رکورد سري لوله نيست و در جدول باز نمي شود</source>
+        <translation>This record is not a tube series and cannot be opened in the grid!</translation>
+    </message>
+    <message>
+        <source>! فايل CSV ذخيره نشد</source>
+        <translation>The CSV file was not saved!</translation>
+    </message>
+    <message>
+        <source>رکورد %1، نسخه %2</source>
+        <translation>Record %1, version %2</translation>
+    </message>
+    <message>
+        <source>شماره</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>نسخه</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>شناسه نمونه</source>
+        <translation>Sample ID</translation>
+    </message>
+    <message>
+        <source>محل</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>نمونه برداري</source>
+        <translation>Sampled</translation>
+    </message>
+    <message>
+        <source>دريافت</source>
+        <translation>Received</translation>
+    </message>
+    <message>
+        <source>MPN در 100 ميلي ليتر</source>
+        <translation>MPN per 100 mL</translation>
+    </message>
+    <message>
+        <source>زمان نگهداري</source>
+        <translation>Holding time</translation>
+    </message>
+    <message>
+        <source>از حد گذشته</source>
+        <translation>EXCEEDED</translation>
+    </message>
+    <message>
+        <source>ورودي ها</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>نتايج</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>نسخه ها</source>
+        <translation>Versions</translation>
+    </message>
+    <message>
+        <source>دليل</source>
+        <translation>Reason</translation>
     </message>
 </context>
 </TS>

@@ -296,6 +296,7 @@ bool HoldingExceeded(const RecordVersion& version, double limitHours) {
 bool RecordFilter::Matches(const RecordVersion& version) const {
     if (!site.empty() && version.site != site) return false;
     if (!sampleId.empty() && version.sampleId != sampleId) return false;
+    if (!analyst.empty() && version.analyst != analyst) return false;
     if (from.empty() && to.empty()) return true;
     const auto when = RecordMinutes(version);
     if (!when) return false;

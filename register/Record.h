@@ -117,6 +117,7 @@ struct RecordFilter {
     std::string sampleId;  // exact match
     std::string from;      // "YYYY-MM-DD": sampled on or after that day
     std::string to;        // "YYYY-MM-DD": sampled on or before that day
+    std::string analyst;   // exact match
 
     // A record without a sampling time is dated by its saving.
     bool Matches(const RecordVersion& version) const;

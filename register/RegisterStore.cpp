@@ -574,6 +574,48 @@ bool RegisterStore::VisitLatest(const Visitor& visit, QString* error) {
     return VisitVersions(q, visit, error);
 }
 
+std::optional<std::vector<RecordVersion>> RegisterStore::LatestPage(const RecordFilter& filter,
+                                                                    std::int64_t below, int limit,
+                                                                    std::int64_t* next,
+                                                                    QString* error) {
+    // Scanned a block of records at a time, so that a date range matching few records still
+    // reads in steps the window can wait for.
+    QString where = QStringLiteral(
+        "WHERE NOT EXISTS (SELECT 1 FROM record_versions n"
+        " WHERE n.record = v.record AND n.version > v.version)");
+    QVariantList values;
+    if (below > 0) {
+        where += QStringLiteral(" AND v.record < ?");
+        values << QVariant::fromValue<qint64>(below);
+    }
+    const std::pair<const std::string*, const char*> exact[] = {
+        {&filter.site, "site"}, {&filter.sampleId, "sample_id"}, {&filter.analyst, "analyst"}};
+    for (const auto& [value, column] : exact) {
+        if (value->empty()) continue;
+        where += QStringLiteral(" AND v.%1 = ?").arg(QLatin1String(column));
+        values << Text(*value);
+    }
+    QSqlQuery q(Db());
+    q.prepare(SelectVersions(where + QStringLiteral(" ORDER BY v.record DESC LIMIT ?")));
+    for (const QVariant& value : values) q.addBindValue(value);
+    q.addBindValue(limit);
+    std::vector<RecordVersion> page;
+    std::int64_t last = 0;
+    int read = 0;
+    const bool ok = VisitVersions(
+        q,
+        [&](const RecordVersion& v) {
+            ++read;
+            last = v.record;
+            if (filter.Matches(v)) page.push_back(v);
+            return true;
+        },
+        error);
+    if (!ok) return std::nullopt;
+    *next = read < limit ? 0 : last;
+    return page;
+}
+
 std::optional<std::vector<RecordVersion>> RegisterStore::History(std::int64_t record,
                                                                  QString* error) {
     QSqlQuery q(Db());

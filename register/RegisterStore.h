@@ -64,6 +64,13 @@ class RegisterStore {
     // listing of the whole register never holds it all at once.
     using Visitor = std::function<bool(const RecordVersion&)>;
     bool VisitLatest(const Visitor& visit, QString* error);
+    // Up to `limit` latest versions that `filter` matches, newest record first, among the
+    // records numbered below `below` (0: from the newest). A window reads the register a page at
+    // a time this way, never the whole of it; `*next` is the `below` of the next page, 0 after
+    // the last. Site, sample and analyst are asked of the database, the dates of each version.
+    std::optional<std::vector<RecordVersion>> LatestPage(const RecordFilter& filter,
+                                                         std::int64_t below, int limit,
+                                                         std::int64_t* next, QString* error);
     // Every version of one record, oldest first; empty when there is no such record.
     std::optional<std::vector<RecordVersion>> History(std::int64_t record, QString* error);
     // Every version in the order they were written.

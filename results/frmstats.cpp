@@ -46,6 +46,7 @@ frmstats::frmstats(Session& session)
     }
     onClick(controls_.cmdcopy, [this] { emit copyRequested(); });
     onClick(controls_.cmdreport, [this] { emit reportRequested(); });
+    onClick(controls_.cmdregister, [this] { emit registerRequested(); });
     Retranslate();
 }
 
@@ -146,6 +147,7 @@ void frmstats::Refresh() {
     const bool shown = !texts_.refusal;
     controls_.cmdcopy->setEnabled(shown);
     controls_.cmdreport->setEnabled(shown);
+    controls_.cmdregister->setEnabled(shown);
 }
 
 SampleReport frmstats::Report() const {

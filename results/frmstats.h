@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -45,6 +46,7 @@ class frmstats : public Form {
         TextBox* txtdate = nullptr;
         PictureButton* cmdcopy = nullptr;
         PictureButton* cmdreport = nullptr;
+        PictureButton* cmdregister = nullptr;  // saves the sample shown to the register
         ControlArray<TextLabel, 0, 5> lblstat;  // the captions of txtstat
         TextLabel* lblmethod = nullptr;
         TextLabel* lbllevel = nullptr;
@@ -93,6 +95,13 @@ class frmstats : public Form {
     // The copied result: the header line and the sample's line.
     std::string CopiedText() const;
 
+    // The calculation shown, nullptr before the first; what the register saves.
+    std::shared_ptr<const Calculation> sample() const { return sample_; }
+    // The register's record this sample corrects, once one was opened for correction; saving
+    // then stores a new version of it.
+    std::optional<std::int64_t> correction() const { return correction_; }
+    void setCorrection(std::optional<std::int64_t> record) { correction_ = record; }
+
     // The name chosen in the save dialog the last time; forgotten on close.
     const QString& lastFileName() const { return lastName_; }
     void setLastFileName(const QString& name) { lastName_ = name; }
@@ -100,6 +109,7 @@ class frmstats : public Form {
   signals:
     void copyRequested();
     void reportRequested();
+    void registerRequested();
 
   protected:
     void Retranslate() override;
@@ -116,6 +126,7 @@ class frmstats : public Form {
     stats::MpnStatistics statistics_;
     StatisticsTexts texts_;
     QString lastName_;
+    std::optional<std::int64_t> correction_;
 };
 
 }  // namespace tubewise

@@ -23,7 +23,7 @@ const WindowTable<frmstats::Controls>& frmstats::Table() {
     static_assert(static_cast<int>(kDefaultLevel) == kDefaultLevelIndex);
     using C = frmstats::Controls;
     static const WindowTable<C> table = [] {
-        WindowTable<C> t(WindowRow("frmstats", "Statistics", 8400, 7560, {128, 255, 255}, true));
+        WindowTable<C> t(WindowRow("frmstats", "Statistics", 8400, 8160, {128, 255, 255}, true));
         auto figure = [](int index, int top, int tab) -> ControlSpec {
             return TextBoxRow("txtstat", 480, top, 1815, 375)
                 .at(index)
@@ -72,6 +72,11 @@ const WindowTable<frmstats::Controls>& frmstats::Table() {
                                  .font(11.25)
                                  .back({128, 255, 128})
                                  .tab(12));
+        // Saving to the register: a row of its own below the copy and report buttons.
+        t.add(&C::cmdregister, ButtonRow("cmdregister", "ثبت در دفتر", 3112, 7500, 2175, 495)
+                                   .font(11.25)
+                                   .back({192, 192, 255})
+                                   .tab(28));
         t.add(LabelRow("lblhead", text::kExactHeading.source, 2520, 200, 5400, 360)
                   .at(0)
                   .font(9.75)
@@ -117,7 +122,7 @@ const WindowTable<frmstats::Controls>& frmstats::Table() {
         t.add(ShapeRow(0, 480, 360, 3840, 45, kBar));
         t.add(ShapeRow(1, 480, 2260, 6120, 45, kBar));
         t.add(ShapeRow(2, 480, 6180, 7440, 45, kBar));
-        t.add(ImageRow("Image1", Picture::SmallTexture, 0, 0, 8460, 7620, true));
+        t.add(ImageRow("Image1", Picture::SmallTexture, 0, 0, 8460, 8220, true));
         return t;
     }();
     return table;

@@ -19,6 +19,7 @@ frmabout::frmabout(Session& session)
     onClick(c.cmdblog, [this] { OpenBlog(); });
     setHoverFocus({c.cmdtray});
     onClick(c.cmdtray, [this] { emit trayRequested(); });
+    onClick(c.cmdregister, [this] { emit registerRequested(); });
     Retranslate();
 }
 

@@ -20,6 +20,7 @@ class frmabout : public Form {
         PictureButton* cmdenter = nullptr;    // on to the count dialog
         PictureButton* cmdblog = nullptr;
         PictureButton* cmdcontact = nullptr;
+        PictureButton* cmdregister = nullptr;  // opens the sample register
         TextLabel* Label1 = nullptr;  // the aphorism
         PictureButton* cmdtray = nullptr;  // on to the tray and plate entry
     };
@@ -40,6 +41,7 @@ class frmabout : public Form {
     void aboutRequested();
     void contactRequested();
     void trayRequested();
+    void registerRequested();
 
   protected:
     void Retranslate() override;

@@ -28,6 +28,11 @@ const WindowTable<frmabout::Controls>& frmabout::Table() {
                                   .font(9.75)
                                   .back(kButtonGreen)
                                   .tab(0));
+        // The sample register, beside the way into the program.
+        t.add(&C::cmdregister, ButtonRow("cmdregister", "دفتر نمونه ها", 360, 1920, 1575, 495)
+                                   .font(9.75)
+                                   .back({255, 255, 192})
+                                   .tab(6));
         t.add(
             &C::Label1,
             LabelRow("Label1", "هيچ کس به خرد غايي نرسد ، مگر آن را در خود جستجو کند.      دلفاروت",
@@ -39,7 +44,7 @@ const WindowTable<frmabout::Controls>& frmabout::Table() {
         t.add(&C::cmdtray, ButtonRow("cmdtray", "سيني و پليت", 3840, 1920, 1935, 495)
                                .font(9.75)
                                .back({192, 192, 255})
-                               .tab(6));
+                               .tab(7));
         t.add(ImageRow("Image1", Picture::LargeBackdrop, -120, 0, 6135, 2745, true));
         return t;
     }();

@@ -17,6 +17,8 @@
 #include "results/ResultTexts.h"
 #include "tests/support/Calculations.h"
 #include "results/frmresult.h"
+#include "register/frmregister.h"
+#include "register/frmregsave.h"
 #include "results/frmstats.h"
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
@@ -316,6 +318,7 @@ TEST_P(AccessibilityTest, EveryControlOfEveryWindowHasANameInTheLanguage) {
                              &session->form<frmmpn>(),     &session->form<frmresult>(),
                              &session->form<frmgraph>(),   &session->form<frmContact>(),
                              &session->form<frmdarbare>(), &session->form<frmstats>(),
+                             &session->form<frmregister>(), &session->form<frmregsave>(),
                              &session->form<frmtray>()};
     ASSERT_EQ(std::size(windows), LayoutNames().size()) << "a window is missing here";
     for (Form* w : windows) {
