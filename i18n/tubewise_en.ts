@@ -931,6 +931,8 @@ Vertical axis: %3</translation>
     <message>
         <source>ميانگين هندسي متحرک %1 روزه</source>
         <translation>%1-day rolling geometric mean</translation>
+    </message>
+    <message>
         <source>سند اعتبارسنجي Tubewise</source>
         <translation>Tubewise validation record</translation>
     </message>
