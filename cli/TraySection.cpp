@@ -368,6 +368,16 @@ QString TraySection::CheckUsage(const QCommandLineParser& parser) const {
         if (parser.isSet(name))
             return QStringLiteral("--%1 is not available with %2").arg(name, what);
     }
+    // Forms that cannot be read are usage errors, told with the usage text.
+    const NumberLocale locale = SystemLocale();
+    if (tray) {
+        std::string why;
+        if (!ParseTraySpec(parser.value(kTrayOption).toStdString(), locale, &why))
+            return QString::fromStdString(why);
+    } else {
+        QString why;
+        if (!GroupsOf(parser.positionalArguments(), locale, &why)) return why;
+    }
     if (tray && parser.isSet(kDilutionOption)) {
         bool ok = false;
         parser.value(kDilutionOption).toDouble(&ok);
