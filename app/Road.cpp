@@ -87,7 +87,9 @@ void Road::WireCountDialog(frmdel& dialog) {
 void Road::WireGrid(frmmpn& grid) {
     Session& s = session_;
     connect(&grid, &frmmpn::calculateRequested, this, [&s] { RunCalculation(s); });
+    connect(&grid, &frmmpn::gridEdited, this, [&s] { MarkStatisticsOutOfDate(s); });
     connect(&grid, &frmmpn::changeDilutionRequested, this, [&s, &grid] {
+        MarkStatisticsOutOfDate(s);
         grid.ResetGrid();
         grid.hide();
         frmdel& dialog = s.form<frmdel>();
@@ -216,15 +218,20 @@ void RefreshOpenStatistics(Session& session, const std::shared_ptr<const Calcula
     statistics.Restore();
 }
 
+void MarkStatisticsOutOfDate(Session& session) {
+    if (session.isBuilt<frmstats>()) session.form<frmstats>().MarkOutOfDate();
+}
+
 void CopyStatistics(Session& session) {
-    const frmstats& statistics = session.form<frmstats>();
-    if (statistics.texts().refusal || !session.seams().copyText) return;
+    frmstats& statistics = session.form<frmstats>();
+    if (!statistics.current() || !session.seams().copyText) return;
+    if (!statistics.CheckDate()) return;
     session.seams().copyText(QString::fromStdString(statistics.CopiedText()));
 }
 
 void SaveReport(Session& session) {
     frmstats& statistics = session.form<frmstats>();
-    if (statistics.texts().refusal) return;
+    if (!statistics.current() || !statistics.CheckDate()) return;
     const QString chosen =
         session.seams().saveFileName(&statistics, kPdfFilter, statistics.lastFileName());
     if (chosen.isEmpty()) return;  // cancelled

@@ -77,8 +77,13 @@ void ShowStatistics(Session& session);
 // restored. A statistics window that is not open is neither built nor shown.
 void RefreshOpenStatistics(Session& session, const std::shared_ptr<const Calculation>& calc);
 
+// The grid has been edited or left: an open or hidden statistics window shows that its figures
+// no longer belong to the grid, and offers no save or copy until the next calculation.
+void MarkStatisticsOutOfDate(Session& session);
+
 // The statistics window's copy button: the header line and the sample's line, tab-separated,
-// on the clipboard.
+// on the clipboard. Figures that are out of date are not copied; a date that does not exist is
+// refused with its reason.
 void CopyStatistics(Session& session);
 
 // The statistics window's report button: asks for a name (offering the last one), appends

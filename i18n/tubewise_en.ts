@@ -621,6 +621,18 @@ Vertical axis: %3</translation>
         <translation>The results window&apos;s estimate is approximate; report the exact estimate.</translation>
     </message>
     <message>
+        <source>.هيچ برآوردي را گزارش نکنيد مگر پس از خواندن دوباره لوله ها يا تکرار آزمون</source>
+        <translation>Report no estimate until the tubes have been re-read or the test repeated.</translation>
+    </message>
+    <message>
+        <source>! جدول پس از اين محاسبه تغيير کرده است؛ دوباره محاسبه کنيد</source>
+        <translation>! The grid has changed since this calculation; calculate again.</translation>
+    </message>
+    <message>
+        <source>! اين تاريخ وجود ندارد. تاريخ را به صورت 1403/05/12 يا 2024-08-02 بنويسيد</source>
+        <translation>! This date does not exist. Write the date as 1403/05/12 or 2024-08-02.</translation>
+    </message>
+    <message>
         <source>RTL</source>
         <translation>LTR</translation>
     </message>

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <iterator>
 
+#include "core/Texts.h"
 #include "results/ReportDate.h"
 #include "shell/QtColour.h"
 #include "shell/Session.h"
@@ -61,6 +62,10 @@ void frmstats::Retranslate() {
                  {c.txtanalyst, c.lblanalyst},
                  {c.txtdate, c.lbldate}};
     for (const auto& n : named) n.control->setAccessibleName(n.caption->text().trimmed());
+    // A default date the analyst has not touched follows the calendar of the language.
+    const bool english = session().language() == Language::English;
+    if (today_.isValid() && Text(c.txtdate) == DefaultDateText(today_, !english))
+        SetText(c.txtdate, DefaultDateText(today_, english));
     // The figures' own words (undefined, open limit, advice) follow the language too.
     Refresh();
 }
@@ -68,13 +73,15 @@ void frmstats::Retranslate() {
 frmstats::~frmstats() = default;
 
 void frmstats::Load() {
-    SetText(controls_.txtdate, JalaliDateText(QDate::currentDate()));
+    today_ = QDate::currentDate();
+    SetText(controls_.txtdate, DefaultDateText(today_, session().language() == Language::English));
 }
 
 void frmstats::ShowSample(std::shared_ptr<const Calculation> calc,
                           const std::optional<Message>& refusal) {
     sample_ = std::move(calc);
     refusal_ = refusal;
+    outOfDate_ = false;
     Refresh();
 }
 
@@ -112,7 +119,10 @@ void frmstats::Choose(stats::CiMethod method, LevelChoice level) {
 void frmstats::Refresh() {
     const NumberLocale locale = session().numberLocale();
     statistics_ = StatisticsOf(shown(), options());
-    texts_ = ComposeStatisticsTexts(shown(), refusal_, statistics_, locale);
+    const std::optional<Message> stale =
+        outOfDate_ ? std::optional<Message>(Message{text::Tr(text::kFiguresOutOfDate), ""})
+                   : std::nullopt;
+    texts_ = ComposeStatisticsTexts(shown(), stale ? stale : refusal_, statistics_, locale);
     const std::string* figures[kFigures] = {&texts_.exactPer100Ml,    &texts_.exactPerMl,
                                             &texts_.adjustedPer100Ml, &texts_.lowerPer100Ml,
                                             &texts_.upperPer100Ml,    &texts_.rarity};
@@ -135,7 +145,8 @@ SampleReport frmstats::Report() const {
     ReportHeader header;
     header.sample = Text(controls_.txtsample).trimmed().toStdString();
     header.analyst = Text(controls_.txtanalyst).trimmed().toStdString();
-    header.date = ReportDateText(Text(controls_.txtdate));
+    header.date =
+        ReportDateText(Text(controls_.txtdate), session().language() == Language::English);
     return ComposeSampleReport(shown(), texts_, header, session().numberLocale());
 }
 
@@ -147,6 +158,26 @@ std::string frmstats::CopiedText() const {
     return CopiedResult(shown(), statistics_, texts_,
                         Text(controls_.txtsample).trimmed().toStdString(),
                         session().numberLocale());
+}
+
+bool frmstats::current() const {
+    return sample_ && !outOfDate_ && !texts_.refusal;
+}
+
+void frmstats::MarkOutOfDate() {
+    if (outOfDate_) return;
+    outOfDate_ = true;
+    Refresh();
+}
+
+bool frmstats::CheckDate() {
+    if (ReportDateAccepted(Text(controls_.txtdate))) return true;
+    session().tell(this,
+                   Message{text::Tr(text::kReportDateRefused), text::Tr(text::kWrongInputTitle)});
+    if (session().ending()) return false;
+    controls_.txtdate->setFocus(Qt::OtherFocusReason);
+    controls_.txtdate->selectAll();
+    return false;
 }
 
 }  // namespace tubewise

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QDate>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -81,6 +82,16 @@ class frmstats : public Form {
     // The copied result: the header line and the sample's line.
     std::string CopiedText() const;
 
+    // Whether the figures shown belong to the grid as it stands, so that they may be saved,
+    // copied or registered: a calculation with figures, and no cell edited since.
+    bool current() const;
+    // The grid has changed or been left: the figures are cleared, with the reason in their
+    // place, and saving and copying are disabled until the next calculation is shown.
+    void MarkOutOfDate();
+    // The date box holds nothing or a day that exists; otherwise the analyst is told why and
+    // the date box takes the focus (the caller then saves and copies nothing).
+    bool CheckDate();
+
     // The name chosen in the save dialog the last time; forgotten on close.
     const QString& lastFileName() const { return lastName_; }
     void setLastFileName(const QString& name) { lastName_ = name; }
@@ -99,6 +110,8 @@ class frmstats : public Form {
     Controls controls_;
     std::shared_ptr<const Calculation> sample_;
     std::optional<Message> refusal_;
+    bool outOfDate_ = false;
+    QDate today_;  // the date box's default, in the calendar of the window's language
     stats::MpnStatistics statistics_;
     StatisticsTexts texts_;
     QString lastName_;

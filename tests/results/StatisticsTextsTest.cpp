@@ -147,7 +147,16 @@ INSTANTIATE_TEST_SUITE_P(
              "5.42",
              "0.0542",
              "16.8",
-             text::kReportExactCoarse.source,
+             text::kReportAfterRecheck.source,
+             kRed,
+             true},
+        // Improbable although the search agrees with the exact figure: no green "report it".
+        Case{"improbable_where_the_search_agrees",
+             {{10, 300, 1}, {1, 28, 1}},
+             "126.6",
+             "1.266",
+             "188",
+             text::kReportAfterRecheck.source,
              kRed,
              true}),
     [](const auto& info) { return std::string(info.param.name); });
