@@ -420,6 +420,25 @@ Vertical axis: %3</translation>
     </message>
 </context>
 <context>
+    <name>tubewise::frmstats</name>
+    <message>
+        <source>روش محاسبه حدود اطمينان</source>
+        <translation>How the confidence limits are computed</translation>
+    </message>
+    <message>
+        <source>سطح اطمينان حدود</source>
+        <translation>Confidence level of the limits</translation>
+    </message>
+    <message>
+        <source>هشدار الگوي لوله ها</source>
+        <translation>Warning on the pattern of tubes</translation>
+    </message>
+    <message>
+        <source>برآوردي که بايد گزارش شود</source>
+        <translation>The figure to report</translation>
+    </message>
+</context>
+<context>
     <name>tubewise::text</name>
     <message>
         <source>ورودي اشتباه</source>

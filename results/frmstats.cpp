@@ -61,7 +61,18 @@ void frmstats::Retranslate() {
                  {c.txtsample, c.lblsample},
                  {c.txtanalyst, c.lblanalyst},
                  {c.txtdate, c.lbldate}};
-    for (const auto& n : named) n.control->setAccessibleName(n.caption->text().trimmed());
+    for (const auto& n : named) {
+        n.control->setAccessibleName(n.caption->text().trimmed());
+        // Readers on Linux name a list by its value and say its caption from this relation.
+        n.caption->setBuddy(n.control);
+    }
+    // The two lists say what they choose.
+    c.cbomethod->setAccessibleDescription(tr("روش محاسبه حدود اطمينان"));
+    c.cbolevel->setAccessibleDescription(tr("سطح اطمينان حدود"));
+    // The warning and the advice lines are named by what they are, even while empty; what they
+    // say is their description.
+    c.lblwarn->setAccessibleName(tr("هشدار الگوي لوله ها"));
+    c.lblverdict->setAccessibleName(tr("برآوردي که بايد گزارش شود"));
     // A default date the analyst has not touched follows the calendar of the language.
     const bool english = session().language() == Language::English;
     if (today_.isValid() && Text(c.txtdate) == DefaultDateText(today_, !english))
@@ -135,6 +146,14 @@ void frmstats::Refresh() {
     TextLabel* verdict = controls_.lblverdict;
     SetText(verdict, Q(texts_.refusal ? *texts_.refusal : texts_.verdict));
     SetForeColour(verdict, ToQColor(texts_.verdictColour));
+    controls_.lblwarn->setAccessibleDescription(controls_.lblwarn->text());
+    verdict->setAccessibleDescription(verdict->text());
+    // Each figure is described by its caption and the advice on which figure to report.
+    for (int i = 0; i < kFigures; ++i) {
+        QStringList description{controls_.lblstat[i]->text().trimmed(), verdict->text()};
+        description.removeAll(QString());
+        controls_.txtstat[i]->setAccessibleDescription(description.join(QLatin1Char('\n')));
+    }
     // A refused sample has nothing to copy or report.
     const bool shown = !texts_.refusal;
     controls_.cmdcopy->setEnabled(shown);
