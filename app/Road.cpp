@@ -11,6 +11,8 @@
 #include "results/ResultTexts.h"
 #include "results/frmresult.h"
 #include "results/frmstats.h"
+#include "shell/Layout.h"
+#include "shell/Placement.h"
 #include "shell/Session.h"
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
@@ -30,14 +32,48 @@ void EndProgramWhenClosed(Session& session, Form& form) {
     QObject::connect(&form, &Form::unloaded, &form, [&session] { session.EndProgram(); });
 }
 
+const char kPlaced[] = "tubewise_placed";
+
+// Where the windows of the road were laid out on the screen, in twips: each opens there the
+// first time.
+struct DesignPlace {
+    const char* window;
+    int left;
+    int top;
+};
+constexpr DesignPlace kDesignPlaces[] = {{"frmabout", 5445, 4320},  {"frmdel", 6075, 4680},
+                                         {"frmmpn", 5160, 4080},    {"frmresult", 4860, 3465},
+                                         {"frmgraph", 2355, 2160},  {"frmContact", 1155, 1125},
+                                         {"frmdarbare", 1545, 1650}};
+
+// Opens beside `from` a window that has no place yet; a window already placed keeps its own.
+void PlaceBeside(Session& session, Form& window, const QWidget& from) {
+    if (window.isVisible() || window.property(kPlaced).toBool()) return;
+    MoveBeside(window, from, session.language() == Language::Persian);
+    window.setProperty(kPlaced, true);
+}
+
 // An about or contact dialog, modal; the welcome window takes the keyboard back afterwards.
 template <class Dialog>
 void ShowDialogOverWelcome(Session& session) {
-    session.form<Dialog>().ShowModal();
+    Dialog& dialog = session.form<Dialog>();
+    if (session.isBuilt<frmabout>()) PlaceBeside(session, dialog, session.form<frmabout>());
+    dialog.ShowModal();
     if (session.isBuilt<frmabout>()) session.form<frmabout>().TakeKeyboardBack();
 }
 
 }  // namespace
+
+void Road::PlaceFirstOpening(Form& form) {
+    const QString name = form.objectName();
+    const bool first = opened_.insert(name).second;
+    if (!first) return;
+    for (const DesignPlace& p : kDesignPlaces) {
+        if (name != QLatin1String(p.window)) continue;
+        form.move(TwipsToPixels(p.left), TwipsToPixels(p.top));
+        form.setProperty(kPlaced, true);
+    }
+}
 
 Road::Road(Session& session) : session_(session) {
     connect(&session, &Session::formBuilt, this, &Road::Wire);
@@ -46,6 +82,7 @@ Road::Road(Session& session) : session_(session) {
 
 void Road::Wire(Form* form) {
     Session& s = session_;
+    PlaceFirstOpening(*form);
     connect(form, &Form::languageToggleRequested, this, [&s] {
         s.SwitchLanguage(s.language() == Language::Persian ? Language::English : Language::Persian);
     });
@@ -61,6 +98,7 @@ void Road::Wire(Form* form) {
 void Road::WireWelcome(frmabout& welcome) {
     Session& s = session_;
     connect(&welcome, &frmabout::enterRequested, this, [&s, &welcome] {
+        PlaceBeside(s, s.form<frmdel>(), welcome);
         s.form<frmdel>().show();
         welcome.hide();
     });
@@ -77,6 +115,7 @@ void Road::WireCountDialog(frmdel& dialog) {
         // Building the grid on its first use closes every row before these are opened.
         frmmpn& grid = s.form<frmmpn>();
         grid.OpenRows(count);
+        PlaceBeside(s, grid, dialog);
         dialog.hide();
         grid.show();
     });
@@ -93,6 +132,7 @@ void Road::WireGrid(frmmpn& grid) {
         grid.ResetGrid();
         grid.hide();
         frmdel& dialog = s.form<frmdel>();
+        PlaceBeside(s, dialog, grid);
         dialog.show();
         dialog.Reset();
     });
@@ -102,6 +142,7 @@ void Road::WireGrid(frmmpn& grid) {
 void Road::WireResults(frmresult& results) {
     Session& s = session_;
     connect(&results, &frmresult::returnRequested, this, [&s, &results] {
+        PlaceBeside(s, s.form<frmmpn>(), results);
         results.hide();
         s.form<frmmpn>().show();
     });
@@ -149,8 +190,9 @@ Calculation RunCalculation(Session& session) {
     grid.FocusCell(calc->check.row, calc->check.column);
 
     if (calc->showResults()) {
-        grid.hide();
         frmresult& results = session.form<frmresult>();
+        PlaceBeside(session, results, grid);
+        grid.hide();
         results.ShowResults(ComposeResultTexts(*calc, locale));
         results.show();
     }
@@ -174,6 +216,8 @@ void DrawProbabilityChart(Session& session) {
 
 void ShowChart(Session& session) {
     DrawProbabilityChart(session);
+    if (session.isBuilt<frmresult>())
+        PlaceBeside(session, session.form<frmgraph>(), session.form<frmresult>());
     session.form<frmgraph>().BringIntoView();
 }
 
@@ -207,6 +251,7 @@ void ShowStatistics(Session& session) {
     std::optional<Message> refusal;
     if (!calc || !calc->gridValid()) refusal = UncomputableMessage();
     statistics.ShowSample(calc, refusal);
+    if (session.isBuilt<frmresult>()) PlaceBeside(session, statistics, session.form<frmresult>());
     statistics.BringIntoView();
 }
 

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <memory>
+#include <set>
 
 #include "core/Calculation.h"
 
@@ -37,8 +39,12 @@ class Road : public QObject {
     void WireChart(frmgraph& chart);
     void WireContact(frmContact& contact);
     void WireStatistics(frmstats& statistics);
+    // A window built for the first time in the run opens where the program's windows were laid
+    // out; one built again, or one without such a place, opens beside the window it came from.
+    void PlaceFirstOpening(Form& form);
 
     Session& session_;
+    std::set<QString> opened_;  // the windows built so far, by name
 };
 
 // Start-up: builds the welcome window and shows it, not modal; no other window is built.
