@@ -2,6 +2,8 @@
 #include "app/Road.h"
 
 #include "app/SaveFailure.h"
+
+#include <QDir>
 #include "chart/ChartExport.h"
 #include "chart/frmgraph.h"
 #include "core/Texts.h"
@@ -14,6 +16,7 @@
 #include "shell/Layout.h"
 #include "shell/Placement.h"
 #include "shell/Session.h"
+#include "shell/StatusLine.h"
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
 #include "shell/frmdarbare.h"
@@ -272,11 +275,14 @@ void CopyStatistics(Session& session) {
     if (!statistics.current() || !session.seams().copyText) return;
     if (!statistics.CheckDate()) return;
     session.seams().copyText(QString::fromStdString(statistics.CopiedText()));
+    ShowStatus(statistics.controls().lblstatus,
+               QString::fromStdString(text::Tr(text::kResultCopiedStatus)));
 }
 
 void SaveReport(Session& session) {
     frmstats& statistics = session.form<frmstats>();
     if (!statistics.current() || !statistics.CheckDate()) return;
+    ShowStatus(statistics.controls().lblstatus, QString());
     const QString chosen =
         session.seams().saveFileName(&statistics, kPdfFilter, statistics.lastFileName());
     if (chosen.isEmpty()) return;  // cancelled
@@ -284,7 +290,12 @@ void SaveReport(Session& session) {
     const QString path =
         chosen.endsWith(kPdfSuffix, Qt::CaseInsensitive) ? chosen : chosen + kPdfSuffix;
     QString reason;
-    if (SaveReportPdf(statistics.Report(), statistics.Chart(), path, &reason)) return;
+    if (SaveReportPdf(statistics.Report(), statistics.Chart(), path, &reason)) {
+        ShowStatus(statistics.controls().lblstatus,
+                   QString::fromStdString(text::Tr(text::kReportSavedStatus))
+                       .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
     session.seams().message(&statistics,
                             SaveFailedMessage(text::kReportNotSavedPrompt, path, reason),
                             QString::fromStdString(text::Tr(text::kErrorTitle)));
@@ -292,12 +303,18 @@ void SaveReport(Session& session) {
 
 void SaveChart(Session& session) {
     frmgraph& chart = session.form<frmgraph>();
+    ShowStatus(chart.controls().lblstatus, QString());
     const QString chosen = session.seams().saveFileName(&chart, kGifFilter, chart.lastFileName());
     if (chosen.isEmpty()) return;  // cancelled
     chart.setLastFileName(chosen);
     const QString path = chosen + kGifSuffix;
     QString reason;
-    if (SaveChartGif(chart.drawn(), path, &reason)) return;
+    if (SaveChartGif(chart.drawn(), path, &reason)) {
+        ShowStatus(chart.controls().lblstatus,
+                   QString::fromStdString(text::Tr(text::kPictureSavedStatus))
+                       .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
     session.seams().message(&chart, SaveFailedMessage(text::kPictureNotSavedPrompt, path, reason),
                             QString::fromStdString(text::Tr(text::kErrorTitle)));
 }

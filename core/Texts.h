@@ -162,6 +162,13 @@ inline constexpr Text kReportAfterRecheck{QT_TRANSLATE_NOOP(
 // The statistics window once the grid has changed after the calculation it shows.
 inline constexpr Text kFiguresOutOfDate{QT_TRANSLATE_NOOP(
     "tubewise::text", "! جدول پس از اين محاسبه تغيير کرده است؛ دوباره محاسبه کنيد")};
+// Confirmations in the status line of the window that saved or copied; "%1" is the file.
+inline constexpr Text kPictureSavedStatus{
+    QT_TRANSLATE_NOOP("tubewise::text", "تصوير ذخيره شد: %1")};
+inline constexpr Text kReportSavedStatus{QT_TRANSLATE_NOOP("tubewise::text", "گزارش ذخيره شد: %1")};
+inline constexpr Text kResultCopiedStatus{
+    QT_TRANSLATE_NOOP("tubewise::text", "نتيجه در حافظه کپي شد")};
+inline constexpr Text kStatusLineName{QT_TRANSLATE_NOOP("tubewise::text", "خط وضعيت")};
 // A report date that no calendar has.
 inline constexpr Text kReportDateRefused{QT_TRANSLATE_NOOP(
     "tubewise::text", "! اين تاريخ وجود ندارد. تاريخ را به صورت 1403/05/12 يا 2024-08-02 بنويسيد")};

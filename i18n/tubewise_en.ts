@@ -648,6 +648,22 @@ Vertical axis: %3</translation>
         <translation>! The grid has changed since this calculation; calculate again.</translation>
     </message>
     <message>
+        <source>تصوير ذخيره شد: %1</source>
+        <translation>Picture saved: %1</translation>
+    </message>
+    <message>
+        <source>گزارش ذخيره شد: %1</source>
+        <translation>Report saved: %1</translation>
+    </message>
+    <message>
+        <source>نتيجه در حافظه کپي شد</source>
+        <translation>Result copied to the clipboard</translation>
+    </message>
+    <message>
+        <source>خط وضعيت</source>
+        <translation>Status line</translation>
+    </message>
+    <message>
         <source>! اين تاريخ وجود ندارد. تاريخ را به صورت 1403/05/12 يا 2024-08-02 بنويسيد</source>
         <translation>! This date does not exist. Write the date as 1403/05/12 or 2024-08-02.</translation>
     </message>

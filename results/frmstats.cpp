@@ -73,6 +73,7 @@ void frmstats::Retranslate() {
     // say is their description.
     c.lblwarn->setAccessibleName(tr("هشدار الگوي لوله ها"));
     c.lblverdict->setAccessibleName(tr("برآوردي که بايد گزارش شود"));
+    c.lblstatus->setAccessibleName(QString::fromStdString(text::Tr(text::kStatusLineName)));
     // A default date the analyst has not touched follows the calendar of the language.
     const bool english = session().language() == Language::English;
     if (today_.isValid() && Text(c.txtdate) == DefaultDateText(today_, !english))

@@ -52,6 +52,7 @@ class frmstats : public Form {
         TextLabel* lblsample = nullptr;
         TextLabel* lblanalyst = nullptr;
         TextLabel* lbldate = nullptr;
+        TextLabel* lblstatus = nullptr;  // the report just saved, the line just copied
     };
     static const WindowTable<Controls>& Table();
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
@@ -509,6 +510,43 @@ TEST_F(StatisticsWindowTest, TheDefaultDateFollowsTheLanguageATypedOneStays) {
     UseLanguageNow(Language::English);
     EXPECT_EQ(date->text(), "1403/01/01");
     EXPECT_EQ(window.Report().header.back().value, "2024-03-20 (1403/01/01)");
+}
+
+}  // namespace
+}  // namespace tubewise
+
+namespace tubewise {
+namespace {
+
+// A saved report and a copied line are confirmed in the window's status line, which names the
+// file; a cancelled save or a failed one leaves it empty.
+TEST_F(StatisticsWindowTest, SavingAndCopyingAreConfirmedInTheStatusLine) {
+    Calculate(GridWith({{"10", "5", "0"}, {"1", "3", "2"}, {"0.1", "0", "5"}}));
+    frmstats& window = OpenStatistics();
+    QTemporaryDir dir;
+    QString answer;
+    session->seams().saveFileName = [&](QWidget*, const QString&, const QString&) {
+        return answer;
+    };
+    const QString saved = dir.filePath(QStringLiteral("well.pdf"));
+    const struct {
+        const char* name;
+        QString answer;  // the save dialog's; null: the copy button
+        QString status;
+    } steps[] = {
+        {"saved", saved, Q(text::kReportSavedStatus.source).arg(QDir::toNativeSeparators(saved))},
+        {"cancelled", QString(""), QString()},
+        {"copied", QString(), Q(text::kResultCopiedStatus.source)},
+        {"failed", dir.filePath(QStringLiteral("missing/well.pdf")), QString()},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.name);
+        answer = s.answer;
+        QTest::mouseClick(
+            s.answer.isNull() ? window.controls().cmdcopy : window.controls().cmdreport,
+            Qt::LeftButton);
+        EXPECT_EQ(window.controls().lblstatus->text(), s.status);
+    }
 }
 
 }  // namespace
