@@ -19,8 +19,7 @@ TEST(PlaceBeside, TheSideThatCoversLeastAndAlwaysOnTheScreen) {
         {"room on both sides, English: the right", QRect(500, 200, 300, 300), false, {800, 200}},
         {"no room at the left: the right", QRect(100, 200, 300, 300), true, {400, 200}},
         {"no room at either side: below", QRect(100, 100, 1000, 300), true, {100, 400}},
-        {"at the bottom of the screen: kept on it", QRect(500, 900, 300, 100), true,
-         {100, 724}},
+        {"at the bottom of the screen: kept on it", QRect(500, 900, 300, 100), true, {100, 724}},
         {"no room anywhere: the least covered", QRect(100, 100, 1100, 850), false, {100, 0}},
     };
     for (const auto& r : rows) {
