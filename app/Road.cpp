@@ -7,6 +7,8 @@
 #include <variant>
 
 #include "app/SaveFailure.h"
+
+#include <QDir>
 #include "chart/ChartExport.h"
 #include "chart/frmgraph.h"
 #include "core/Texts.h"
@@ -24,8 +26,11 @@
 #include "results/StatisticsTexts.h"
 #include "results/frmresult.h"
 #include "results/frmstats.h"
+#include "shell/Layout.h"
+#include "shell/Placement.h"
 #include "shell/SaveWhole.h"
 #include "shell/Session.h"
+#include "shell/StatusLine.h"
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
 #include "shell/frmdarbare.h"
@@ -46,14 +51,48 @@ void EndProgramWhenClosed(Session& session, Form& form) {
     QObject::connect(&form, &Form::unloaded, &form, [&session] { session.EndProgram(); });
 }
 
+const char kPlaced[] = "tubewise_placed";
+
+// Where the windows of the road were laid out on the screen, in twips: each opens there the
+// first time.
+struct DesignPlace {
+    const char* window;
+    int left;
+    int top;
+};
+constexpr DesignPlace kDesignPlaces[] = {{"frmabout", 5445, 4320},  {"frmdel", 6075, 4680},
+                                         {"frmmpn", 5160, 4080},    {"frmresult", 4860, 3465},
+                                         {"frmgraph", 2355, 2160},  {"frmContact", 1155, 1125},
+                                         {"frmdarbare", 1545, 1650}};
+
+// Opens beside `from` a window that has no place yet; a window already placed keeps its own.
+void PlaceBeside(Session& session, Form& window, const QWidget& from) {
+    if (window.isVisible() || window.property(kPlaced).toBool()) return;
+    MoveBeside(window, from, session.language() == Language::Persian);
+    window.setProperty(kPlaced, true);
+}
+
 // An about or contact dialog, modal; the welcome window takes the keyboard back afterwards.
 template <class Dialog>
 void ShowDialogOverWelcome(Session& session) {
-    session.form<Dialog>().ShowModal();
+    Dialog& dialog = session.form<Dialog>();
+    if (session.isBuilt<frmabout>()) PlaceBeside(session, dialog, session.form<frmabout>());
+    dialog.ShowModal();
     if (session.isBuilt<frmabout>()) session.form<frmabout>().TakeKeyboardBack();
 }
 
 }  // namespace
+
+void Road::PlaceFirstOpening(Form& form) {
+    const QString name = form.objectName();
+    const bool first = opened_.insert(name).second;
+    if (!first) return;
+    for (const DesignPlace& p : kDesignPlaces) {
+        if (name != QLatin1String(p.window)) continue;
+        form.move(TwipsToPixels(p.left), TwipsToPixels(p.top));
+        form.setProperty(kPlaced, true);
+    }
+}
 
 Road::Road(Session& session) : session_(session) {
     connect(&session, &Session::formBuilt, this, &Road::Wire);
@@ -62,6 +101,7 @@ Road::Road(Session& session) : session_(session) {
 
 void Road::Wire(Form* form) {
     Session& s = session_;
+    PlaceFirstOpening(*form);
     connect(form, &Form::languageToggleRequested, this, [&s] {
         s.SwitchLanguage(s.language() == Language::Persian ? Language::English : Language::Persian);
     });
@@ -80,6 +120,7 @@ void Road::Wire(Form* form) {
 void Road::WireWelcome(frmabout& welcome) {
     Session& s = session_;
     connect(&welcome, &frmabout::enterRequested, this, [&s, &welcome] {
+        PlaceBeside(s, s.form<frmdel>(), welcome);
         s.form<frmdel>().show();
         welcome.hide();
     });
@@ -116,6 +157,7 @@ void Road::WireCountDialog(frmdel& dialog) {
         // Building the grid on its first use closes every row before these are opened.
         frmmpn& grid = s.form<frmmpn>();
         grid.OpenRows(count);
+        PlaceBeside(s, grid, dialog);
         dialog.hide();
         grid.show();
     });
@@ -126,10 +168,13 @@ void Road::WireCountDialog(frmdel& dialog) {
 void Road::WireGrid(frmmpn& grid) {
     Session& s = session_;
     connect(&grid, &frmmpn::calculateRequested, this, [&s] { RunCalculation(s); });
+    connect(&grid, &frmmpn::gridEdited, this, [&s] { MarkStatisticsOutOfDate(s); });
     connect(&grid, &frmmpn::changeDilutionRequested, this, [&s, &grid] {
+        MarkStatisticsOutOfDate(s);
         grid.ResetGrid();
         grid.hide();
         frmdel& dialog = s.form<frmdel>();
+        PlaceBeside(s, dialog, grid);
         dialog.show();
         dialog.Reset();
     });
@@ -139,6 +184,7 @@ void Road::WireGrid(frmmpn& grid) {
 void Road::WireResults(frmresult& results) {
     Session& s = session_;
     connect(&results, &frmresult::returnRequested, this, [&s, &results] {
+        PlaceBeside(s, s.form<frmmpn>(), results);
         results.hide();
         s.form<frmmpn>().show();
     });
@@ -203,8 +249,9 @@ Calculation RunCalculation(Session& session) {
     grid.FocusCell(calc->check.row, calc->check.column);
 
     if (calc->showResults()) {
-        grid.hide();
         frmresult& results = session.form<frmresult>();
+        PlaceBeside(session, results, grid);
+        grid.hide();
         results.ShowResults(ComposeResultTexts(*calc, locale));
         results.show();
     }
@@ -228,6 +275,8 @@ void DrawProbabilityChart(Session& session) {
 
 void ShowChart(Session& session) {
     DrawProbabilityChart(session);
+    if (session.isBuilt<frmresult>())
+        PlaceBeside(session, session.form<frmgraph>(), session.form<frmresult>());
     session.form<frmgraph>().BringIntoView();
 }
 
@@ -261,6 +310,7 @@ void ShowStatistics(Session& session) {
     std::optional<Message> refusal;
     if (!calc || !calc->gridValid()) refusal = UncomputableMessage();
     statistics.ShowSample(calc, refusal);
+    if (session.isBuilt<frmresult>()) PlaceBeside(session, statistics, session.form<frmresult>());
     statistics.BringIntoView();
 }
 
@@ -272,15 +322,23 @@ void RefreshOpenStatistics(Session& session, const std::shared_ptr<const Calcula
     statistics.Restore();
 }
 
+void MarkStatisticsOutOfDate(Session& session) {
+    if (session.isBuilt<frmstats>()) session.form<frmstats>().MarkOutOfDate();
+}
+
 void CopyStatistics(Session& session) {
-    const frmstats& statistics = session.form<frmstats>();
-    if (statistics.texts().refusal || !session.seams().copyText) return;
+    frmstats& statistics = session.form<frmstats>();
+    if (!statistics.current() || !session.seams().copyText) return;
+    if (!statistics.CheckDate()) return;
     session.seams().copyText(QString::fromStdString(statistics.CopiedText()));
+    ShowStatus(statistics.controls().lblstatus,
+               QString::fromStdString(text::Tr(text::kResultCopiedStatus)));
 }
 
 void SaveReport(Session& session) {
     frmstats& statistics = session.form<frmstats>();
-    if (statistics.texts().refusal) return;
+    if (!statistics.current() || !statistics.CheckDate()) return;
+    ShowStatus(statistics.controls().lblstatus, QString());
     const QString chosen =
         session.seams().saveFileName(&statistics, kPdfFilter, statistics.lastFileName());
     if (chosen.isEmpty()) return;  // cancelled
@@ -288,7 +346,12 @@ void SaveReport(Session& session) {
     const QString path =
         chosen.endsWith(kPdfSuffix, Qt::CaseInsensitive) ? chosen : chosen + kPdfSuffix;
     QString reason;
-    if (SaveReportPdf(statistics.Report(), statistics.ChartPicture(), path, &reason)) return;
+    if (SaveReportPdf(statistics.Report(), statistics.ChartPicture(), path, &reason)) {
+        ShowStatus(statistics.controls().lblstatus,
+                   QString::fromStdString(text::Tr(text::kReportSavedStatus))
+                       .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
     session.seams().message(&statistics,
                             SaveFailedMessage(text::kReportNotSavedPrompt, path, reason),
                             QString::fromStdString(text::Tr(text::kErrorTitle)));
@@ -311,12 +374,18 @@ void RunTrayCalculation(Session& session) {
 
 void SaveChart(Session& session) {
     frmgraph& chart = session.form<frmgraph>();
+    ShowStatus(chart.controls().lblstatus, QString());
     const QString chosen = session.seams().saveFileName(&chart, kGifFilter, chart.lastFileName());
     if (chosen.isEmpty()) return;  // cancelled
     chart.setLastFileName(chosen);
     const QString path = chosen + kGifSuffix;
     QString reason;
-    if (SaveChartGif(chart.drawn(), path, &reason)) return;
+    if (SaveChartGif(chart.drawn(), path, &reason)) {
+        ShowStatus(chart.controls().lblstatus,
+                   QString::fromStdString(text::Tr(text::kPictureSavedStatus))
+                       .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
     session.seams().message(&chart, SaveFailedMessage(text::kPictureNotSavedPrompt, path, reason),
                             QString::fromStdString(text::Tr(text::kErrorTitle)));
 }

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <memory>
+#include <set>
 
 #include "core/Calculation.h"
 
@@ -46,8 +48,12 @@ class Road : public QObject {
     void WireTray(frmtray& tray);
     void WireRegister(frmregister& window);
     void WireRegisterSave(frmregsave& dialog);
+    // A window built for the first time in the run opens where the program's windows were laid
+    // out; one built again, or one without such a place, opens beside the window it came from.
+    void PlaceFirstOpening(Form& form);
 
     Session& session_;
+    std::set<QString> opened_;  // the windows built so far, by name
 };
 
 // Start-up: builds the welcome window and shows it, not modal; no other window is built.
@@ -86,8 +92,13 @@ void ShowStatistics(Session& session);
 // restored. A statistics window that is not open is neither built nor shown.
 void RefreshOpenStatistics(Session& session, const std::shared_ptr<const Calculation>& calc);
 
+// The grid has been edited or left: an open or hidden statistics window shows that its figures
+// no longer belong to the grid, and offers no save or copy until the next calculation.
+void MarkStatisticsOutOfDate(Session& session);
+
 // The statistics window's copy button: the header line and the sample's line, tab-separated,
-// on the clipboard.
+// on the clipboard. Figures that are out of date are not copied; a date that does not exist is
+// refused with its reason.
 void CopyStatistics(Session& session);
 
 // The statistics window's report button: asks for a name (offering the last one), appends

@@ -6,7 +6,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <cerrno>
 #include <climits>
+#include <cstring>
 
 #include "core/Texts.h"
 
@@ -59,9 +61,35 @@ SaveFailure DiagnoseSaveFailure(const QString& path) {
     return SaveFailure::Other;
 }
 
+SaveFailure SaveFailureOf(const QString& systemReason, const QString& path) {
+    const struct {
+        int error;
+        SaveFailure failure;
+    } known[] = {{ENOSPC, SaveFailure::DiskFull},       {EDQUOT, SaveFailure::DiskFull},
+                 {EROFS, SaveFailure::ReadOnly},        {EACCES, SaveFailure::NoPermission},
+                 {EPERM, SaveFailure::NoPermission},    {ENOENT, SaveFailure::FolderMissing},
+                 {ENOTDIR, SaveFailure::FolderMissing}, {ENAMETOOLONG, SaveFailure::NameNotAllowed},
+                 {EISDIR, SaveFailure::NameNotAllowed}};
+    const QString words = systemReason.trimmed();
+    for (int error = 1; error < 256; ++error) {
+        if (words != QString::fromLocal8Bit(std::strerror(error))) continue;
+        for (const auto& k : known) {
+            if (k.error != error) continue;
+            // "No such file or directory" also comes from file systems that take no new files
+            // (/proc): the folder is named as missing only when it is.
+            if (k.failure == SaveFailure::FolderMissing &&
+                DiagnoseSaveFailure(path) != SaveFailure::FolderMissing)
+                return SaveFailure::Other;
+            return k.failure;
+        }
+        return SaveFailure::Other;
+    }
+    return DiagnoseSaveFailure(path);
+}
+
 QString SaveFailedMessage(text::Text prompt, const QString& path, const QString& systemReason) {
     QStringList lines{QString::fromStdString(text::Tr(prompt))};
-    if (const text::Text* reason = ReasonText(DiagnoseSaveFailure(path)))
+    if (const text::Text* reason = ReasonText(SaveFailureOf(systemReason, path)))
         lines << QString::fromStdString(text::Tr(*reason));
     lines << QDir::toNativeSeparators(path);
     if (!systemReason.isEmpty()) lines << systemReason;

@@ -6,6 +6,7 @@
 #include <QtCharts/QChartView>
 
 #include "chart/ChartRenderer.h"
+#include "core/Texts.h"
 
 namespace tubewise {
 
@@ -49,6 +50,7 @@ void frmgraph::Describe() {
 }
 
 void frmgraph::Retranslate() {
+    controls_.lblstatus->setAccessibleName(QString::fromStdString(text::Tr(text::kStatusLineName)));
     if (drawn_.reached == ChartStep::None) {
         Describe();  // nothing drawn yet
         return;

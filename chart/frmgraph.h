@@ -20,6 +20,7 @@ class frmgraph : public Form {
     struct Controls {
         QWidget* ChartSpace1 = nullptr;     // holds the chart view
         PictureButton* Command1 = nullptr;  // save the chart
+        TextLabel* lblstatus = nullptr;     // the picture just saved
     };
     static const WindowTable<Controls>& Table();
 

@@ -15,6 +15,7 @@ const WindowTable<frmgraph::Controls>& frmgraph::Table() {
                                 .font(9.75)
                                 .back({128, 255, 128})
                                 .tab(0));
+        t.add(&C::lblstatus, LabelRow("lblstatus", "", 240, 6360, 8640, 495).font(9.75).tab(2));
         t.add(ImageRow("Image1", Picture::SmallTexture, 0, 6120, 10920, 885, true));
         return t;
     }();

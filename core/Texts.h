@@ -155,6 +155,23 @@ inline constexpr Text kReportExactCapped{QT_TRANSLATE_NOOP(
     "tubewise::text", ".برآورد پنجره نتايج فقط کران پايين است؛ برآورد دقيق را گزارش کنيد")};
 inline constexpr Text kReportExactCoarse{QT_TRANSLATE_NOOP(
     "tubewise::text", ".برآورد پنجره نتايج تقريبي است؛ برآورد دقيق را گزارش کنيد")};
+// A pattern the model makes unlikely: no figure stands until the tubes are read again.
+inline constexpr Text kReportAfterRecheck{QT_TRANSLATE_NOOP(
+    "tubewise::text",
+    ".هيچ برآوردي را گزارش نکنيد مگر پس از خواندن دوباره لوله ها يا تکرار آزمون")};
+// The statistics window once the grid has changed after the calculation it shows.
+inline constexpr Text kFiguresOutOfDate{QT_TRANSLATE_NOOP(
+    "tubewise::text", "! جدول پس از اين محاسبه تغيير کرده است؛ دوباره محاسبه کنيد")};
+// Confirmations in the status line of the window that saved or copied; "%1" is the file.
+inline constexpr Text kPictureSavedStatus{
+    QT_TRANSLATE_NOOP("tubewise::text", "تصوير ذخيره شد: %1")};
+inline constexpr Text kReportSavedStatus{QT_TRANSLATE_NOOP("tubewise::text", "گزارش ذخيره شد: %1")};
+inline constexpr Text kResultCopiedStatus{
+    QT_TRANSLATE_NOOP("tubewise::text", "نتيجه در حافظه کپي شد")};
+inline constexpr Text kStatusLineName{QT_TRANSLATE_NOOP("tubewise::text", "خط وضعيت")};
+// A report date that no calendar has.
+inline constexpr Text kReportDateRefused{QT_TRANSLATE_NOOP(
+    "tubewise::text", "! اين تاريخ وجود ندارد. تاريخ را به صورت 1403/05/12 يا 2024-08-02 بنويسيد")};
 
 // The report's own captions.
 // The direction the report's page reads in, in the run's language: "RTL" or "LTR".

@@ -19,6 +19,9 @@ frmmpn::frmmpn(Session& session)
     : Form(session, Table().spec()), controls_(Table().Bind(rowWidgets())) {
     onClick(controls_.cmddilchange, [this] { emit changeDilutionRequested(); });
     onClick(calculateButton(), [this] { emit calculateRequested(); });
+    for (int i = 1; i <= kGridRows; ++i)
+        for (TextBox* cell : {controls_.txtn[i], controls_.txtp[i], controls_.txtq[i]})
+            connect(cell, &QLineEdit::textEdited, this, [this] { emit gridEdited(); });
     Retranslate();
 }
 

@@ -54,6 +54,8 @@ class frmmpn : public Form {
   signals:
     void calculateRequested();
     void changeDilutionRequested();
+    // The analyst changed a cell: figures of an earlier calculation no longer belong to the grid.
+    void gridEdited();
 
   protected:
     // Each cell is named by its row and column, and described by its column's heading.

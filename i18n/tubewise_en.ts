@@ -621,6 +621,25 @@ Vertical axis: %3</translation>
     </message>
 </context>
 <context>
+    <name>tubewise::frmstats</name>
+    <message>
+        <source>روش محاسبه حدود اطمينان</source>
+        <translation>How the confidence limits are computed</translation>
+    </message>
+    <message>
+        <source>سطح اطمينان حدود</source>
+        <translation>Confidence level of the limits</translation>
+    </message>
+    <message>
+        <source>هشدار الگوي لوله ها</source>
+        <translation>Warning on the pattern of tubes</translation>
+    </message>
+    <message>
+        <source>برآوردي که بايد گزارش شود</source>
+        <translation>The figure to report</translation>
+    </message>
+</context>
+<context>
     <name>tubewise::text</name>
     <message>
         <source>ورودي اشتباه</source>
@@ -820,6 +839,34 @@ Vertical axis: %3</translation>
     <message>
         <source>.برآورد پنجره نتايج تقريبي است؛ برآورد دقيق را گزارش کنيد</source>
         <translation>The results window&apos;s estimate is approximate; report the exact estimate.</translation>
+    </message>
+    <message>
+        <source>.هيچ برآوردي را گزارش نکنيد مگر پس از خواندن دوباره لوله ها يا تکرار آزمون</source>
+        <translation>Report no estimate until the tubes have been re-read or the test repeated.</translation>
+    </message>
+    <message>
+        <source>! جدول پس از اين محاسبه تغيير کرده است؛ دوباره محاسبه کنيد</source>
+        <translation>! The grid has changed since this calculation; calculate again.</translation>
+    </message>
+    <message>
+        <source>تصوير ذخيره شد: %1</source>
+        <translation>Picture saved: %1</translation>
+    </message>
+    <message>
+        <source>گزارش ذخيره شد: %1</source>
+        <translation>Report saved: %1</translation>
+    </message>
+    <message>
+        <source>نتيجه در حافظه کپي شد</source>
+        <translation>Result copied to the clipboard</translation>
+    </message>
+    <message>
+        <source>خط وضعيت</source>
+        <translation>Status line</translation>
+    </message>
+    <message>
+        <source>! اين تاريخ وجود ندارد. تاريخ را به صورت 1403/05/12 يا 2024-08-02 بنويسيد</source>
+        <translation>! This date does not exist. Write the date as 1403/05/12 or 2024-08-02.</translation>
     </message>
     <message>
         <source>RTL</source>

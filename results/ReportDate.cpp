@@ -48,13 +48,23 @@ std::optional<QDate> ParseReportDate(const QString& typed) {
     return date;
 }
 
-std::string ReportDateText(const QString& typed) {
+std::string ReportDateText(const QString& typed, bool gregorianFirst) {
     if (const auto date = ParseReportDate(typed)) {
-        return (JalaliDateText(*date) + QStringLiteral(" (") +
-                date->toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char(')'))
-            .toStdString();
+        const QString jalali = JalaliDateText(*date);
+        const QString gregorian = date->toString(QStringLiteral("yyyy-MM-dd"));
+        const QString& first = gregorianFirst ? gregorian : jalali;
+        const QString& second = gregorianFirst ? jalali : gregorian;
+        return (first + QStringLiteral(" (") + second + QLatin1Char(')')).toStdString();
     }
     return typed.trimmed().toStdString();
+}
+
+QString DefaultDateText(QDate date, bool gregorian) {
+    return gregorian ? date.toString(QStringLiteral("yyyy-MM-dd")) : JalaliDateText(date);
+}
+
+bool ReportDateAccepted(const QString& typed) {
+    return typed.trimmed().isEmpty() || ParseReportDate(typed).has_value();
 }
 
 }  // namespace tubewise

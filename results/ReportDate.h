@@ -16,7 +16,15 @@ QString JalaliDateText(QDate date);
 std::optional<QDate> ParseReportDate(const QString& typed);
 
 // The date as the report prints it: "1403/05/12 (2024-08-02)" for a date ParseReportDate
-// reads, otherwise the typed text as it is (without surrounding blanks).
-std::string ReportDateText(const QString& typed);
+// reads, otherwise the typed text as it is (without surrounding blanks). With `gregorianFirst`
+// (an English report) the Gregorian date leads: "2024-08-02 (1403/05/12)".
+std::string ReportDateText(const QString& typed, bool gregorianFirst = false);
+
+// The date box's default for today in a window's calendar: the Persian one ("1403/05/12") or,
+// in English, the Gregorian one ("2024-08-02").
+QString DefaultDateText(QDate date, bool gregorian);
+
+// Whether a date box's text may go into a report: empty, or a day ParseReportDate reads.
+bool ReportDateAccepted(const QString& typed);
 
 }  // namespace tubewise

@@ -70,13 +70,14 @@ SampleReport ComposeSampleReport(const Calculation& calc, const StatisticsTexts&
         if (!Trimmed(line.value).empty()) r.header.push_back(line);
 
     r.seriesHeading = text::Tr(text::kSeriesHeading);
+    // The grid's order, read from its first column: row, mL, negative tubes, positive tubes.
     r.seriesColumns = {text::Tr(text::kSeriesNumber), text::Tr(text::kSeriesVolume),
-                       text::Tr(text::kSeriesPositive), text::Tr(text::kSeriesNegative)};
+                       text::Tr(text::kSeriesNegative), text::Tr(text::kSeriesPositive)};
     if (calc.gridValid()) {
         int number = 0;
         for (const SeriesRow& row : calc.series().rows) {
             r.seriesRows.push_back({std::to_string(++number), Volume(row, locale),
-                                    std::to_string(row.positive), std::to_string(row.negative)});
+                                    std::to_string(row.negative), std::to_string(row.positive)});
         }
     }
 

@@ -42,7 +42,7 @@ struct SampleReport {
     std::string title;
     std::vector<ReportLine> header;  // sample, analyst, date as given
     std::string seriesHeading;
-    std::vector<std::string> seriesColumns;  // in reading order: number, mL, positive, negative
+    std::vector<std::string> seriesColumns;  // in reading order: number, mL, negative, positive
     std::vector<std::vector<std::string>> seriesRows;
     std::vector<ReportSection> sections;  // results window, exact figures, Thomas
     std::string chartHeading;

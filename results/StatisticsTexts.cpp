@@ -104,6 +104,12 @@ StatisticsTexts ComposeStatisticsTexts(const Calculation& calc,
                t.gridCapped ? text::kReportExactCapped : text::kReportExactCoarse);
     t.verdict = verdict.text;
     t.verdictColour = verdict.colour;
+    // A green "report it" beside the rarity warning would contradict it: the figure stands only
+    // once the tubes are re-read or the test repeated, said in the warning's colour.
+    if (s.improbable) {
+        t.verdict = text::Tr(text::kReportAfterRecheck);
+        t.verdictColour = kAdviceRed;
+    }
     return t;
 }
 

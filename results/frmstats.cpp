@@ -6,6 +6,7 @@
 
 #include "chart/ChartRenderer.h"
 #include "chart/CurveChartRenderer.h"
+#include "core/Texts.h"
 #include "results/ReportDate.h"
 #include "results/TrayStatistics.h"
 #include "shell/QtColour.h"
@@ -64,7 +65,23 @@ void frmstats::Retranslate() {
                  {c.txtsample, c.lblsample},
                  {c.txtanalyst, c.lblanalyst},
                  {c.txtdate, c.lbldate}};
-    for (const auto& n : named) n.control->setAccessibleName(n.caption->text().trimmed());
+    for (const auto& n : named) {
+        n.control->setAccessibleName(n.caption->text().trimmed());
+        // Readers on Linux name a list by its value and say its caption from this relation.
+        n.caption->setBuddy(n.control);
+    }
+    // The two lists say what they choose.
+    c.cbomethod->setAccessibleDescription(tr("روش محاسبه حدود اطمينان"));
+    c.cbolevel->setAccessibleDescription(tr("سطح اطمينان حدود"));
+    // The warning and the advice lines are named by what they are, even while empty; what they
+    // say is their description.
+    c.lblwarn->setAccessibleName(tr("هشدار الگوي لوله ها"));
+    c.lblverdict->setAccessibleName(tr("برآوردي که بايد گزارش شود"));
+    c.lblstatus->setAccessibleName(QString::fromStdString(text::Tr(text::kStatusLineName)));
+    // A default date the analyst has not touched follows the calendar of the language.
+    const bool english = session().language() == Language::English;
+    if (today_.isValid() && Text(c.txtdate) == DefaultDateText(today_, !english))
+        SetText(c.txtdate, DefaultDateText(today_, english));
     // The figures' own words (undefined, open limit, advice) follow the language too.
     Refresh();
 }
@@ -72,7 +89,8 @@ void frmstats::Retranslate() {
 frmstats::~frmstats() = default;
 
 void frmstats::Load() {
-    SetText(controls_.txtdate, JalaliDateText(QDate::currentDate()));
+    today_ = QDate::currentDate();
+    SetText(controls_.txtdate, DefaultDateText(today_, session().language() == Language::English));
 }
 
 void frmstats::ShowSample(std::shared_ptr<const Calculation> calc,
@@ -80,6 +98,7 @@ void frmstats::ShowSample(std::shared_ptr<const Calculation> calc,
     sample_ = std::move(calc);
     refusal_ = refusal;
     tray_.reset();
+    outOfDate_ = false;
     Refresh();
 }
 
@@ -87,6 +106,7 @@ void frmstats::ShowTray(const trays::TrayInput& input) {
     sample_.reset();
     refusal_.reset();
     tray_ = input;
+    outOfDate_ = false;
     Refresh();
 }
 
@@ -123,13 +143,18 @@ void frmstats::Choose(stats::CiMethod method, LevelChoice level) {
 
 void frmstats::Refresh() {
     const NumberLocale locale = session().numberLocale();
+    // A tray's counts are typed in its own window: editing the grid leaves them standing.
+    const std::optional<Message> stale =
+        outOfDate_ && !tray_
+            ? std::optional<Message>(Message{text::Tr(text::kFiguresOutOfDate), ""})
+            : std::nullopt;
     if (tray_) {
         trayResult_ = trays::ComputeTray(*tray_, options());
         statistics_ = trayResult_.statistics;
         texts_ = ComposeTrayStatisticsTexts(trayResult_, locale);
     } else {
         statistics_ = StatisticsOf(shown(), options());
-        texts_ = ComposeStatisticsTexts(shown(), refusal_, statistics_, locale);
+        texts_ = ComposeStatisticsTexts(shown(), stale ? stale : refusal_, statistics_, locale);
     }
     const std::string* figures[kFigures] = {&texts_.exactPer100Ml,    &texts_.exactPerMl,
                                             &texts_.adjustedPer100Ml, &texts_.lowerPer100Ml,
@@ -143,6 +168,14 @@ void frmstats::Refresh() {
     TextLabel* verdict = controls_.lblverdict;
     SetText(verdict, Q(texts_.refusal ? *texts_.refusal : texts_.verdict));
     SetForeColour(verdict, ToQColor(texts_.verdictColour));
+    controls_.lblwarn->setAccessibleDescription(controls_.lblwarn->text());
+    verdict->setAccessibleDescription(verdict->text());
+    // Each figure is described by its caption and the advice on which figure to report.
+    for (int i = 0; i < kFigures; ++i) {
+        QStringList description{controls_.lblstat[i]->text().trimmed(), verdict->text()};
+        description.removeAll(QString());
+        controls_.txtstat[i]->setAccessibleDescription(description.join(QLatin1Char('\n')));
+    }
     // A refused sample has nothing to copy or report.
     const bool shown = !texts_.refusal;
     controls_.cmdcopy->setEnabled(shown);
@@ -154,7 +187,8 @@ SampleReport frmstats::Report() const {
     ReportHeader header;
     header.sample = Text(controls_.txtsample).trimmed().toStdString();
     header.analyst = Text(controls_.txtanalyst).trimmed().toStdString();
-    header.date = ReportDateText(Text(controls_.txtdate));
+    header.date =
+        ReportDateText(Text(controls_.txtdate), session().language() == Language::English);
     if (tray_) return ComposeTrayReport(*tray_, texts_, header, session().numberLocale());
     return ComposeSampleReport(shown(), texts_, header, session().numberLocale());
 }
@@ -177,6 +211,26 @@ std::string frmstats::CopiedText() const {
     return CopiedResult(shown(), statistics_, texts_,
                         Text(controls_.txtsample).trimmed().toStdString(),
                         session().numberLocale());
+}
+
+bool frmstats::current() const {
+    return (sample_ || tray_) && !outOfDate_ && !texts_.refusal;
+}
+
+void frmstats::MarkOutOfDate() {
+    if (outOfDate_) return;
+    outOfDate_ = true;
+    Refresh();
+}
+
+bool frmstats::CheckDate() {
+    if (ReportDateAccepted(Text(controls_.txtdate))) return true;
+    session().tell(this,
+                   Message{text::Tr(text::kReportDateRefused), text::Tr(text::kWrongInputTitle)});
+    if (session().ending()) return false;
+    controls_.txtdate->setFocus(Qt::OtherFocusReason);
+    controls_.txtdate->selectAll();
+    return false;
 }
 
 }  // namespace tubewise

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QImage>
+#include <QDate>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -55,6 +56,7 @@ class frmstats : public Form {
         TextLabel* lblsample = nullptr;
         TextLabel* lblanalyst = nullptr;
         TextLabel* lbldate = nullptr;
+        TextLabel* lblstatus = nullptr;  // the report just saved, the line just copied
     };
     static const WindowTable<Controls>& Table();
 
@@ -101,6 +103,15 @@ class frmstats : public Form {
     // then stores a new version of it.
     std::optional<std::int64_t> correction() const { return correction_; }
     void setCorrection(std::optional<std::int64_t> record) { correction_ = record; }
+    // Whether the figures shown belong to the grid as it stands, so that they may be saved,
+    // copied or registered: a calculation with figures, and no cell edited since.
+    bool current() const;
+    // The grid has changed or been left: the figures are cleared, with the reason in their
+    // place, and saving and copying are disabled until the next calculation is shown.
+    void MarkOutOfDate();
+    // The date box holds nothing or a day that exists; otherwise the analyst is told why and
+    // the date box takes the focus (the caller then saves and copies nothing).
+    bool CheckDate();
 
     // The name chosen in the save dialog the last time; forgotten on close.
     const QString& lastFileName() const { return lastName_; }
@@ -123,6 +134,8 @@ class frmstats : public Form {
     std::optional<Message> refusal_;
     std::optional<trays::TrayInput> tray_;
     trays::TrayResult trayResult_;
+    bool outOfDate_ = false;
+    QDate today_;  // the date box's default, in the calendar of the window's language
     stats::MpnStatistics statistics_;
     StatisticsTexts texts_;
     QString lastName_;

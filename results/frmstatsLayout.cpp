@@ -119,6 +119,8 @@ const WindowTable<frmstats::Controls>& frmstats::Table() {
                                .font(9.75)
                                .tab(27)
                                .right());
+        t.add(&C::lblstatus,
+              LabelRow("lblstatus", "", 2760, 6900, 2880, 495).font(9.75).tab(28).centre());
         t.add(ShapeRow(0, 480, 360, 3840, 45, kBar));
         t.add(ShapeRow(1, 480, 2260, 6120, 45, kBar));
         t.add(ShapeRow(2, 480, 6180, 7440, 45, kBar));

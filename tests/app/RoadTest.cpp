@@ -3,6 +3,7 @@
 // exit; what a screen reader says along it; and switching the language halfway.
 #include <QAccessible>
 #include <QImageReader>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
@@ -12,6 +13,9 @@
 #include "entry/frmmpn.h"
 #include "results/ResultTexts.h"
 #include "results/frmresult.h"
+#include "results/frmstats.h"
+#include "shell/Layout.h"
+#include "shell/Placement.h"
 #include "shell/frmabout.h"
 #include "tests/shell/WindowFixture.h"
 
@@ -319,6 +323,54 @@ TEST_F(RoadTest, SwitchingTheLanguageKeepsTheGridTheResultsAndTheChart) {
     EXPECT_EQ(chart.chartView()->chart()->title().toStdString(), chart.drawn().title);
     EXPECT_EQ(remembered, (std::vector<Language>{Language::English, Language::Persian}));
     EXPECT_TRUE(messages.empty());
+}
+
+}  // namespace
+}  // namespace tubewise
+
+namespace tubewise {
+namespace {
+
+// The road's windows open where they were laid out the first time, every time at the same place,
+// and the statistics window (which has no place of its own) beside the results window.
+TEST_F(RoadTest, WindowsOpenAtTheirPlaceAndBesideTheOneTheyCameFrom) {
+    frmabout& welcome = StartProgram(*session);
+    EXPECT_EQ(welcome.pos(), QPoint(TwipsToPixels(5445), TwipsToPixels(4320)));
+    welcome.controls().cmdenter->click();
+    frmdel& dialog = session->form<frmdel>();
+    const QPoint dialogPlace(TwipsToPixels(6075), TwipsToPixels(4680));
+    EXPECT_EQ(dialog.pos(), dialogPlace);
+    QTest::keyClicks(dialog.controls().txtdilnum, QStringLiteral("1"));
+    dialog.controls().cmdset->click();
+    frmmpn& grid = session->form<frmmpn>();
+    EXPECT_EQ(grid.pos(), QPoint(TwipsToPixels(5160), TwipsToPixels(4080)));
+    grid.controls().cmddilchange->click();
+    EXPECT_EQ(dialog.pos(), dialogPlace) << "the count dialog opens where it did the first time";
+
+    QTest::keyClicks(dialog.controls().txtdilnum, QStringLiteral("1"));
+    dialog.controls().cmdset->click();
+    for (auto [cell, text] :
+         {std::pair{grid.controls().txtn[1], "10"}, std::pair{grid.controls().txtp[1], "3"},
+          std::pair{grid.controls().txtq[1], "2"}})
+        QTest::keyClicks(cell, QString::fromLatin1(text));
+    grid.calculateButton()->click();
+    frmresult& results = session->form<frmresult>();
+    ASSERT_TRUE(results.isVisible());
+    const QRect screen = results.screen()->availableGeometry();
+    QPoint first;
+    for (int opening = 0; opening < 2; ++opening) {
+        results.controls().cmdstats->click();
+        frmstats& statistics = session->form<frmstats>();
+        ASSERT_TRUE(statistics.isVisible());
+        const QRect placed = statistics.frameGeometry();
+        EXPECT_TRUE(screen.contains(placed)) << "on the screen";
+        EXPECT_EQ(placed.topLeft(),
+                  PlaceBeside(results.frameGeometry(), placed.size(), screen, true));
+        if (opening == 0) first = placed.topLeft();
+        EXPECT_EQ(placed.topLeft(), first) << "the same place every time";
+        statistics.close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 }  // namespace

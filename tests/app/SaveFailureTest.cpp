@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 
 #include "app/SaveFailure.h"
 #include "shell/SaveWhole.h"
@@ -114,6 +116,50 @@ TEST(SaveFailure, MessageGivesPromptReasonPathAndSystemWords) {
             .split(QLatin1Char('\n'))
             .size(),
         3);
+}
+
+}  // namespace
+}  // namespace tubewise
+
+namespace tubewise {
+namespace {
+
+// The reason told comes from the error the system gave, checked against the file system only
+// where one error has two causes; the words of no system error fall back on the diagnosis.
+TEST(SaveFailure, TheReasonFollowsTheSystemsError) {
+    QTemporaryDir dir;
+    const QString here = dir.filePath(QStringLiteral("x.pdf"));
+    const QString missing = dir.filePath(QStringLiteral("missing/x.pdf"));
+    auto words = [](int error) { return QString::fromLocal8Bit(std::strerror(error)); };
+    const struct {
+        QString reason;
+        QString path;
+        SaveFailure expected;
+    } rows[] = {
+        {words(ENOSPC), here, SaveFailure::DiskFull},
+        {words(EROFS), here, SaveFailure::ReadOnly},
+        {words(EACCES), here, SaveFailure::NoPermission},
+        {words(ENOENT), missing, SaveFailure::FolderMissing},
+        {words(ENOENT), QStringLiteral("/proc/x.pdf"), SaveFailure::Other},
+        {words(ENAMETOOLONG), here, SaveFailure::NameNotAllowed},
+        {words(EIO), here, SaveFailure::Other},
+        {QString(), missing, SaveFailure::FolderMissing},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE((r.reason + " at " + r.path).toStdString());
+        EXPECT_EQ(SaveFailureOf(r.reason, r.path), r.expected);
+    }
+}
+
+// Saving under /proc, which has no room at all, is told by the system's words, not as a full disk.
+TEST(SaveFailure, SavingUnderProcIsNotCalledAFullDisk) {
+    const QString path = QStringLiteral("/proc/tubewise-report.pdf");
+    QString reason;
+    ASSERT_FALSE(SaveWhole(path, QByteArrayLiteral("%PDF"), &reason));
+    const QString message = SaveFailedMessage(text::Text{"! prompt"}, path, reason);
+    EXPECT_FALSE(message.contains(QString::fromStdString(text::kSaveDiskFull.source)))
+        << message.toStdString();
+    EXPECT_TRUE(message.endsWith(reason)) << message.toStdString();
 }
 
 }  // namespace

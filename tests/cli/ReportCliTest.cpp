@@ -74,6 +74,8 @@ TEST_F(ReportCli, AnEnglishReportReadsFromTheLeft) {
     EXPECT_GT(figure, caption);
     EXPECT_GT(series, 0);
     EXPECT_LT(series, negative) << "the series' columns run from the left";
+    EXPECT_LT(negative, testing::WordLeft(path, QStringLiteral("Positive")))
+        << "negative before positive tubes, as the grid reads";
 }
 
 // Like every output, the report goes into a pipe or to standard output as a stream; the pipe

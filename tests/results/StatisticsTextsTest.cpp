@@ -147,7 +147,16 @@ INSTANTIATE_TEST_SUITE_P(
              "5.42",
              "0.0542",
              "16.8",
-             text::kReportExactCoarse.source,
+             text::kReportAfterRecheck.source,
+             kRed,
+             true},
+        // Improbable although the search agrees with the exact figure: no green "report it".
+        Case{"improbable_where_the_search_agrees",
+             {{10, 300, 1}, {1, 28, 1}},
+             "126.6",
+             "1.266",
+             "188",
+             text::kReportAfterRecheck.source,
              kRed,
              true}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -215,9 +224,13 @@ TEST(SampleReport, HoldsTheHeaderSeriesAndSectionsInReadingOrder) {
     EXPECT_EQ(r.header[0].caption, text::kSampleCaption.source);
     EXPECT_EQ(r.header[0].value, "Well 7");
     EXPECT_EQ(r.header[1].caption, text::kDateCaption.source);
+    // The columns in the grid's order: row, mL, negative, positive.
+    EXPECT_EQ(r.seriesColumns, (std::vector<std::string>{
+                                   text::kSeriesNumber.source, text::kSeriesVolume.source,
+                                   text::kSeriesNegative.source, text::kSeriesPositive.source}));
     EXPECT_EQ(r.seriesRows,
               (std::vector<std::vector<std::string>>{
-                  {"1", "10", "5", "0"}, {"2", "1", "5", "0"}, {"3", "0.1", "4", "1"}}));
+                  {"1", "10", "0", "5"}, {"2", "1", "0", "5"}, {"3", "0.1", "1", "4"}}));
     ASSERT_EQ(r.sections.size(), 3u);
     EXPECT_EQ(r.sections[0].heading, text::kGridHeading.source);
     EXPECT_EQ(r.sections[0].lines[0].value, " 1000  <");

@@ -4,14 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
 #include <vector>
 
+#include "app/Road.h"
 #include "core/Texts.h"
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
+#include "results/ReportDate.h"
 #include "results/frmresult.h"
 #include "results/frmstats.h"
 #include "tests/shell/WindowFixture.h"
@@ -370,6 +373,180 @@ TEST_F(StatisticsWindowTest, ReachedFromTheResultsWindowAndWalkedByTheKeyboard) 
     PressKey(Qt::Key_Backtab, Qt::ShiftModifier);
     PressKey(Qt::Key_Return);  // Enter on the copy button
     EXPECT_EQ(copied.size(), 1);
+}
+
+}  // namespace
+}  // namespace tubewise
+
+namespace tubewise {
+namespace {
+
+// The grid changed or left after the calculation shown: the window never offers figures under
+// a name they do not belong to, until the next calculation.
+TEST_F(StatisticsWindowTest, FiguresGoOutOfDateWhenTheGridIsEditedOrLeft) {
+    enum class Leave { EditACell, ChangeDilution };
+    const struct {
+        Leave leave;
+        std::vector<Cells> rows;  // typed without calculating
+        const char* exact;        // once calculated
+        const char* series;
+    } cases[] = {
+        {Leave::EditACell, {{"10", "5", "0"}, {"1", "3", "2"}}, "91.78", "10:5:0 1:3:2"},
+        {Leave::ChangeDilution,
+         {{"10", "5", "0"}, {"1", "3", "2"}, {"0.1", "0", "5"}},
+         "79.24",
+         "10:5:0 1:3:2 0.1:0:5"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.series);
+        frmmpn& grid = GridWith({{"10", "300", "1"}, {"1", "28", "1"}});
+        Calculate(grid);
+        frmstats& window = OpenStatistics();
+        ASSERT_TRUE(window.current());
+        ASSERT_EQ(Figure(0), Local("126.6"));
+
+        QTest::mouseClick(session->form<frmresult>().controls().cmdreturn, Qt::LeftButton);
+        if (c.leave == Leave::ChangeDilution) {
+            QTest::mouseClick(grid.controls().cmddilchange, Qt::LeftButton);
+            frmdel& dialog = session->form<frmdel>();
+            QTest::keyClicks(dialog.controls().txtdilnum, QString::number(c.rows.size()));
+            dialog.controls().cmdset->click();
+        }
+        TypeRows(grid, c.rows);
+        QTest::keyClicks(window.controls().txtsample, QStringLiteral("Well 9"));
+
+        EXPECT_FALSE(window.current());
+        for (int i = 0; i < 6; ++i) EXPECT_EQ(Figure(i), "") << i;
+        EXPECT_EQ(window.controls().lblverdict->text(), Q(text::kFiguresOutOfDate.source));
+        EXPECT_FALSE(window.controls().cmdcopy->isEnabled());
+        EXPECT_FALSE(window.controls().cmdreport->isEnabled());
+        int asked = 0;
+        session->seams().saveFileName = [&](QWidget*, const QString&, const QString&) {
+            ++asked;
+            return QString();
+        };
+        SaveReport(*session);
+        CopyStatistics(*session);
+        EXPECT_EQ(asked, 0);
+        EXPECT_TRUE(copied.isEmpty());
+
+        Calculate(grid);
+        EXPECT_TRUE(window.current());
+        EXPECT_EQ(Figure(0), Local(c.exact));
+        CopyStatistics(*session);
+        ASSERT_EQ(copied.size(), 1);
+        EXPECT_TRUE(copied.front().contains("Well 9\t" + Local(c.series) + "\t"))
+            << copied.front().toStdString();
+        copied.clear();
+        window.close();
+        QTest::mouseClick(session->form<frmresult>().controls().cmdreturn, Qt::LeftButton);
+        QTest::mouseClick(grid.controls().cmddilchange, Qt::LeftButton);
+    }
+}
+
+// Save and copy take a date that exists, in either calendar, or none; any other text is refused
+// with its reason, the date box taking the focus and nothing leaving the window.
+TEST_F(StatisticsWindowTest, ADateThatDoesNotExistIsRefusedOnSaveAndCopy) {
+    Calculate(GridWith({{"10", "5", "0"}, {"1", "3", "2"}, {"0.1", "0", "5"}}));
+    frmstats& window = OpenStatistics();
+    const struct {
+        const char* typed;
+        bool accepted;
+    } rows[] = {{"2025-02-30", false},
+                {"1403/12/31", false},
+                {"2024/13/01", false},
+                {"first shift", false},
+                {"2024-02-29", true},
+                {"1403/12/30", true},
+                {"", true}};
+    int asked = 0;
+    session->seams().saveFileName = [&](QWidget*, const QString&, const QString&) {
+        ++asked;
+        return QString();
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.typed);
+        messages.clear();
+        copied.clear();
+        asked = 0;
+        window.controls().txtdate->clear();
+        QTest::keyClicks(window.controls().txtdate, QString::fromUtf8(r.typed));
+        window.controls().cmdcopy->setFocus();
+        QTest::mouseClick(window.controls().cmdcopy, Qt::LeftButton);
+        QTest::mouseClick(window.controls().cmdreport, Qt::LeftButton);
+        EXPECT_EQ(copied.size(), r.accepted ? 1 : 0);
+        EXPECT_EQ(asked, r.accepted ? 1 : 0);
+        if (r.accepted) {
+            EXPECT_TRUE(messages.empty());
+            continue;
+        }
+        ASSERT_EQ(messages.size(), 2u);
+        EXPECT_EQ(messages[0].prompt, Q(text::kReportDateRefused.source));
+        EXPECT_EQ(messages[0].parent, &window);
+        EXPECT_EQ(window.focusWidget(), window.controls().txtdate);
+    }
+}
+
+// The default date is in the calendar of the window's language and follows a switch; a date the
+// analyst typed stays as typed, and an English report leads with the Gregorian date.
+TEST_F(StatisticsWindowTest, TheDefaultDateFollowsTheLanguageATypedOneStays) {
+    Calculate(GridWith({{"10", "5", "0"}, {"1", "3", "2"}, {"0.1", "0", "5"}}));
+    frmstats& window = OpenStatistics();
+    const QDate today = QDate::currentDate();
+    const QString gregorian = today.toString(QStringLiteral("yyyy-MM-dd"));
+    TextBox* date = window.controls().txtdate;
+    EXPECT_EQ(date->text(), JalaliDateText(today));
+    UseLanguageNow(Language::English);
+    EXPECT_EQ(date->text(), gregorian);
+    EXPECT_EQ(window.Report().header.back().value,
+              (gregorian + " (" + JalaliDateText(today) + ")").toStdString());
+    UseLanguageNow(Language::Persian);
+    EXPECT_EQ(date->text(), JalaliDateText(today));
+    EXPECT_EQ(window.Report().header.back().value,
+              (JalaliDateText(today) + " (" + gregorian + ")").toStdString());
+
+    date->clear();
+    QTest::keyClicks(date, QStringLiteral("1403/01/01"));
+    UseLanguageNow(Language::English);
+    EXPECT_EQ(date->text(), "1403/01/01");
+    EXPECT_EQ(window.Report().header.back().value, "2024-03-20 (1403/01/01)");
+}
+
+}  // namespace
+}  // namespace tubewise
+
+namespace tubewise {
+namespace {
+
+// A saved report and a copied line are confirmed in the window's status line, which names the
+// file; a cancelled save or a failed one leaves it empty.
+TEST_F(StatisticsWindowTest, SavingAndCopyingAreConfirmedInTheStatusLine) {
+    Calculate(GridWith({{"10", "5", "0"}, {"1", "3", "2"}, {"0.1", "0", "5"}}));
+    frmstats& window = OpenStatistics();
+    QTemporaryDir dir;
+    QString answer;
+    session->seams().saveFileName = [&](QWidget*, const QString&, const QString&) {
+        return answer;
+    };
+    const QString saved = dir.filePath(QStringLiteral("well.pdf"));
+    const struct {
+        const char* name;
+        QString answer;  // the save dialog's; null: the copy button
+        QString status;
+    } steps[] = {
+        {"saved", saved, Q(text::kReportSavedStatus.source).arg(QDir::toNativeSeparators(saved))},
+        {"cancelled", QString(""), QString()},
+        {"copied", QString(), Q(text::kResultCopiedStatus.source)},
+        {"failed", dir.filePath(QStringLiteral("missing/well.pdf")), QString()},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.name);
+        answer = s.answer;
+        QTest::mouseClick(
+            s.answer.isNull() ? window.controls().cmdcopy : window.controls().cmdreport,
+            Qt::LeftButton);
+        EXPECT_EQ(window.controls().lblstatus->text(), s.status);
+    }
 }
 
 }  // namespace
