@@ -73,7 +73,7 @@ QString PersianFace() {
     return face;
 }
 
-QFont ResolveFont(const FontSpec& spec) {
+QFont ResolveFont(const FontFace& spec) {
     return ResolveFont(spec.face, spec.points, spec.bold);
 }
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <string>
 
-#include "shell/FontSpec.h"
+#include "shell/FontFace.h"
 
 namespace tubewise {
 
@@ -15,7 +15,7 @@ namespace tubewise {
 // shows Persian letters for what the first lacks. The windows and the chart both take their
 // fonts from here.
 QFont ResolveFont(const std::string& face, double points, bool bold);
-QFont ResolveFont(const FontSpec& spec);
+QFont ResolveFont(const FontFace& spec);
 
 // The installed face that shows Persian letters, preferring the faces the program was
 // drawn with; empty when the machine has none (Persian would show as empty boxes).

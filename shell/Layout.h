@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/Colour.h"
-#include "shell/FontSpec.h"
+#include "shell/FontFace.h"
 
 namespace tubewise {
 
@@ -46,7 +46,7 @@ struct ControlSpec {
     std::string textSource;
     std::string argument;
     int left = 0, top = 0, width = 0, height = 0;  // twips, relative to the container
-    std::optional<FontSpec> font;
+    std::optional<FontFace> font;
     std::optional<Colour> foreground;
     std::optional<Colour> background;
     int tabIndex = -1;  // -1: the control has no place in the tab order

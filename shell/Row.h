@@ -26,7 +26,7 @@ class Row {
         return *this;
     }
     Row& font(double points, std::string face = "Arial", int charset = 178) {
-        spec_.font = FontSpec{std::move(face), points, true, charset};
+        spec_.font = FontFace{std::move(face), points, true, charset};
         return *this;
     }
     Row& fore(Colour c) {

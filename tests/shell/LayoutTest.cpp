@@ -151,8 +151,8 @@ TEST_F(LayoutTest, EveryTextHasGlyphsInItsResolvedFont) {
 }
 
 TEST_F(LayoutTest, ArialAndTimesResolveToFacesWithTheirMetrics) {
-    const QFont arial = ResolveFont(FontSpec{"Arial", 12, true, 178});
-    const QFont times = ResolveFont(FontSpec{"Times New Roman", 11.25, true, 0});
+    const QFont arial = ResolveFont(FontFace{"Arial", 12, true, 178});
+    const QFont times = ResolveFont(FontFace{"Times New Roman", 11.25, true, 0});
     // The metric twins are what fontconfig offers for the Windows faces on this platform.
     EXPECT_TRUE(QFontInfo(arial).family() == "Arial" ||
                 QFontInfo(arial).family() == "Liberation Sans")

@@ -80,7 +80,7 @@ TEST(MessageBoxTest, MarksStoredFirstStandAtTheLeftOfTheirLines) {
         ASSERT_NE(label, nullptr);
         // In the program's face, upright, a blank is as wide as the mark, so only the mark's
         // pixels change when it becomes one.
-        FontSpec face;
+        FontFace face;
         face.bold = false;
         label->setFont(ResolveFont(face));
         const QFontMetricsF metrics(label->font());

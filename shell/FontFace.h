@@ -5,7 +5,7 @@
 
 namespace tubewise {
 
-struct FontSpec {
+struct FontFace {
     std::string face = "Arial";
     double points = 9.75;
     bool bold = true;
