@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QSettings>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 #include "core/Texts.h"
@@ -19,6 +20,27 @@ bool installed = false;  // the English translator is installed on the applicati
 QTranslator& EnglishTranslator() {
     static QTranslator translator;
     return translator;
+}
+
+// Qt's own texts in Persian (the save dialog's buttons, its file list), from Debian's Qt
+// translations; without them Qt's dialogs stay English in the Persian interface.
+QTranslator& QtPersianTranslator() {
+    static QTranslator translator;
+    return translator;
+}
+bool qtPersianInstalled = false;
+
+void UseQtPersian(bool persian) {
+    QTranslator& qt = QtPersianTranslator();
+    if (persian && !qtPersianInstalled) {
+        if (qt.isEmpty() && !qt.load(QStringLiteral("qtbase_fa"),
+                                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            return;  // not installed: Qt's dialogs stay English, nothing else changes
+        qtPersianInstalled = QCoreApplication::installTranslator(&qt);
+    } else if (!persian && qtPersianInstalled) {
+        QCoreApplication::removeTranslator(&qt);
+        qtPersianInstalled = false;
+    }
 }
 
 // The core's catalogue looked up in the installed translations.
@@ -47,12 +69,14 @@ bool UseLanguage(Language language) {
         if (!installed && !QCoreApplication::installTranslator(&english)) return false;
         installed = true;
         text::SetTranslator(&TranslateCatalogue);
+        UseQtPersian(false);
     } else {
         // Persian is the source language: no lookup at all, so Persian runs show the texts
         // exactly as they are written.
         text::SetTranslator(nullptr);
         if (installed) QCoreApplication::removeTranslator(&english);
         installed = false;
+        UseQtPersian(true);
     }
     current = language;
     return true;

@@ -6,7 +6,7 @@ set -eu
 PACKAGES="build-essential cmake ninja-build pkg-config \
 libgtest-dev libgmock-dev libbenchmark-dev \
 qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
-qt6-tools-dev qt6-l10n-tools \
+qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
 libgif-dev \
 libqt6sql6-sqlite libqt6sql6-psql postgresql sqlite3 \
 xvfb xauth xdg-utils x11-apps openbox imagemagick poppler-utils \

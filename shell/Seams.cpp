@@ -57,7 +57,13 @@ Seams Seams::Desktop() {
         MakeMessageBox(parent, prompt, title)->exec();
     };
     s.saveFileName = [](QWidget* parent, const QString& filter, const QString& lastName) {
-        return QFileDialog::getSaveFileName(parent, QString(), lastName, filter);
+        // Qt's dialog, in the interface's language (Qt's Persian translations) and, in
+        // Persian, laid out from the right as a Persian reader expects.
+        QFileDialog dialog(parent, QString(), lastName, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setLayoutDirection(CurrentLanguage() == Language::Persian ? Qt::RightToLeft
+                                                                         : Qt::LeftToRight);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
     s.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     // exit() leaves every running event loop, the modal ones included.

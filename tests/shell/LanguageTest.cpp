@@ -83,6 +83,18 @@ TEST_F(LanguageTest, EveryTableTextHasAnEnglishTranslationAndEnglishWindowsShowN
 
 // A control x pixels from its container's left edge in Persian stands x pixels from the right
 // edge in English; switching back restores the Persian window exactly.
+// Qt's own dialogs (the save dialog's buttons) speak the interface's language: Debian's
+// Persian translations of Qt are loaded with Persian and dropped with English.
+TEST_F(LanguageTest, QtsOwnTextsFollowTheLanguage) {
+    UseLanguageNow(Language::Persian);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Save"), QStringLiteral("ذخیره"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("انصراف"));
+    UseLanguageNow(Language::English);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Save"), QStringLiteral("Save"));
+    UseLanguageNow(Language::Persian);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Save"), QStringLiteral("ذخیره"));
+}
+
 TEST_F(LanguageTest, EnglishMirrorsEveryWindowAndPersianComesBackAsItWas) {
     std::vector<std::pair<std::string, Form*>> windows;
     std::map<std::pair<std::string, std::string>, QRect> persian;
