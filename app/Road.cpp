@@ -1,12 +1,15 @@
 // The program's road from the welcome window to a saved chart, and the wiring of its windows.
 #include "app/Road.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSettings>
 #include <cmath>
 #include <variant>
 
 #include "app/SaveFailure.h"
+#include "validate/SelfCheck.h"
+#include "validate/ValidationRecord.h"
 
 #include <QDir>
 #include "chart/ChartExport.h"
@@ -133,6 +136,7 @@ void Road::WireWelcome(frmabout& welcome) {
         welcome.hide();
     });
     connect(&welcome, &frmabout::registerRequested, this, [&s] { ShowRegisterWindow(s); });
+    connect(&welcome, &frmabout::validateRequested, this, [&s] { ValidateInstallation(s); });
     EndProgramWhenClosed(s, welcome);
 }
 
@@ -370,6 +374,34 @@ void RunTrayCalculation(Session& session) {
     frmstats& statistics = session.form<frmstats>();
     statistics.ShowTray(input);
     statistics.BringIntoView();
+}
+
+void ValidateInstallation(Session& session) {
+    frmabout& welcome = session.form<frmabout>();
+    const validate::SelfCheckResult result = validate::RunSelfCheck(validate::BuiltInTables());
+    const int explained = result.ExplainedCompared();
+    const QString title = QCoreApplication::translate("tubewise::Road", "اعتبارسنجي برنامه");
+    const QString summary =
+        QCoreApplication::translate(
+            "tubewise::Road",
+            ".%1 مقدار از جدول هاي منتشر شده بررسي شد: %2 برابر، %3 تفاوت با دليل ثبت شده، "
+            "%4 تفاوت بي دليل")
+            .arg(result.checked)
+            .arg(result.agreed)
+            .arg(explained)
+            .arg(result.checked - result.agreed - explained);
+    session.seams().message(&welcome, summary, title);
+    if (session.ending()) return;
+    const QString chosen = session.seams().saveFileName(&welcome, kPdfFilter, QString());
+    if (chosen.isEmpty()) return;  // no record wanted
+    const QString path =
+        chosen.endsWith(kPdfSuffix, Qt::CaseInsensitive) ? chosen : chosen + kPdfSuffix;
+    QString reason;
+    if (SaveWhole(path, validate::ValidationRecordPdf(result, validate::CurrentRecordContext()),
+                  &reason))
+        return;
+    session.seams().message(&welcome, SaveFailedMessage(text::kReportNotSavedPrompt, path, reason),
+                            QString::fromStdString(text::Tr(text::kErrorTitle)));
 }
 
 void SaveChart(Session& session) {

@@ -111,6 +111,11 @@ void SaveReport(Session& session);
 // window (built hidden when it does not exist yet) shows the tray's figures and comes into view.
 void RunTrayCalculation(Session& session);
 
+// The welcome window's "validate this installation": the self-check against the published tables
+// built into the program, its summary told to the analyst, then its PDF record saved (whole) where
+// the analyst chooses; a cancelled dialog saves nothing.
+void ValidateInstallation(Session& session);
+
 // The chart window's save button: asks for a name (offering the last one), appends ".GIF" and
 // writes the chart as an 800 x 400 GIF. A cancelled dialog writes nothing; a failed write
 // leaves any old file as it was and tells the analyst why.

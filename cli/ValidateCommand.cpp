@@ -150,17 +150,8 @@ int RunValidate(int& argc, char** argv) {
 
 #ifdef TUBEWISE_CLI_CHART
     if (parser.isSet(report)) {
-        validate::RecordContext context;
-        context.checkedAt = QDateTime::currentDateTimeUtc()
-                                .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss 'UTC'"))
-                                .toStdString();
-        context.operatingSystem =
-            (QSysInfo::prettyProductName() + QStringLiteral(", ") + QSysInfo::kernelType() +
-             QStringLiteral(" ") + QSysInfo::kernelVersion() + QStringLiteral(", ") +
-             QSysInfo::currentCpuArchitecture())
-                .toStdString();
-        context.qtRuntime = qVersion();
-        const QByteArray pdf = validate::ValidationRecordPdf(result, context);
+        const QByteArray pdf =
+            validate::ValidationRecordPdf(result, validate::CurrentRecordContext());
         const QString why = WriteOutput(parser.value(report), pdf.toStdString());
         if (!why.isEmpty()) {
             std::fprintf(stderr, "tubewise-cli validate: %s: %s\n",

@@ -82,6 +82,11 @@
         <translation>Trays and plates</translation>
     </message>
     <message>
+        <source>اعتبارسنجي برنامه</source>
+        <extracomment>cmdvalidate</extracomment>
+        <translation>Validate this installation</translation>
+    </message>
+    <message>
         <source>دفتر نمونه ها</source>
         <extracomment>cmdregister</extracomment>
         <translation>Sample register</translation>
@@ -555,6 +560,17 @@ cbodesign item</extracomment>
     <message>
         <source>خط جداکننده</source>
         <translation>Separator</translation>
+    </message>
+</context>
+<context>
+    <name>tubewise::Road</name>
+    <message>
+        <source>اعتبارسنجي برنامه</source>
+        <translation>Validate this installation</translation>
+    </message>
+    <message>
+        <source>.%1 مقدار از جدول هاي منتشر شده بررسي شد: %2 برابر، %3 تفاوت با دليل ثبت شده، %4 تفاوت بي دليل</source>
+        <translation>%1 published values checked: %2 agree, %3 differ for a recorded reason, %4 differ without one.</translation>
     </message>
 </context>
 <context>

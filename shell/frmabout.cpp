@@ -20,6 +20,7 @@ frmabout::frmabout(Session& session)
     setHoverFocus({c.cmdtray});
     onClick(c.cmdtray, [this] { emit trayRequested(); });
     onClick(c.cmdregister, [this] { emit registerRequested(); });
+    onClick(c.cmdvalidate, [this] { emit validateRequested(); });
     Retranslate();
 }
 

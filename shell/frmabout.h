@@ -23,6 +23,7 @@ class frmabout : public Form {
         PictureButton* cmdregister = nullptr;  // opens the sample register
         TextLabel* Label1 = nullptr;  // the aphorism
         PictureButton* cmdtray = nullptr;  // on to the tray and plate entry
+        PictureButton* cmdvalidate = nullptr;  // checks this installation against the tables
     };
     static const WindowTable<Controls>& Table();
 
@@ -42,6 +43,7 @@ class frmabout : public Form {
     void contactRequested();
     void trayRequested();
     void registerRequested();
+    void validateRequested();
 
   protected:
     void Retranslate() override;

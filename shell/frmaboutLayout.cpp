@@ -45,6 +45,12 @@ const WindowTable<frmabout::Controls>& frmabout::Table() {
                                .font(9.75)
                                .back({192, 192, 255})
                                .tab(7));
+        // The self-check of this installation against the published tables, in the free space
+        // beside the language switch.
+        t.add(&C::cmdvalidate, ButtonRow("cmdvalidate", "اعتبارسنجي برنامه", 1440, 240, 2040, 400)
+                                   .font(8.25)
+                                   .back({224, 224, 224})
+                                   .tab(8));
         t.add(ImageRow("Image1", Picture::LargeBackdrop, -120, 0, 6135, 2745, true));
         return t;
     }();

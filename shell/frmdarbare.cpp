@@ -6,11 +6,24 @@
 #include <QTimer>
 
 #include "shell/Session.h"
+#include "tubewise/BuildInfo.h"
 
 namespace tubewise {
 
 frmdarbare::frmdarbare(Session& session)
-    : Form(session, Table().spec()), controls_(Table().Bind(rowWidgets())) {}
+    : Form(session, Table().spec()), controls_(Table().Bind(rowWidgets())) {
+    Retranslate();
+}
+
+QString frmdarbare::BuildText() {
+    return QStringLiteral("Tubewise " TUBEWISE_BUILD_VERSION " (revision " TUBEWISE_SOURCE_REVISION
+                          ")");
+}
+
+void frmdarbare::Retranslate() {
+    // The same in both languages; the table's empty text is put back on every switch.
+    SetText(controls_.lblbuild, BuildText());
+}
 
 void frmdarbare::focusOutEvent(QFocusEvent* event) {
     Form::focusOutEvent(event);

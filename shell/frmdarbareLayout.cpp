@@ -32,6 +32,11 @@ const WindowTable<frmdarbare::Controls>& frmdarbare::Table() {
                               .fore({0, 64, 0})
                               .tab(0)
                               .right());
+        // The build, above the version line; filled in by the window.
+        t.add(&C::lblbuild, LabelRow("lblbuild", "", 240, 240, 4200, 300)
+                                .font(8.25, "Arial", 0)
+                                .fore({0, 64, 0})
+                                .tab(2));
         t.add(ImageRow("Image1", Picture::LargeBackdrop, -360, -600, 10470, 7785, false));
         return t;
     }();

@@ -4,6 +4,8 @@
 #include "validate/ValidationRecord.h"
 
 #include <QBuffer>
+#include <QDateTime>
+#include <QSysInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -94,6 +96,20 @@ QFont Body(bool bold = false, double points = 9.5) {
 }
 
 }  // namespace
+
+RecordContext CurrentRecordContext() {
+    RecordContext context;
+    context.checkedAt = QDateTime::currentDateTimeUtc()
+                            .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss 'UTC'"))
+                            .toStdString();
+    context.operatingSystem =
+        (QSysInfo::prettyProductName() + QStringLiteral(", ") + QSysInfo::kernelType() +
+         QStringLiteral(" ") + QSysInfo::kernelVersion() + QStringLiteral(", ") +
+         QSysInfo::currentCpuArchitecture())
+            .toStdString();
+    context.qtRuntime = qVersion();
+    return context;
+}
 
 QByteArray ValidationRecordPdf(const SelfCheckResult& result, const RecordContext& context) {
     QByteArray bytes;

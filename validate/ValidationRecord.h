@@ -21,4 +21,7 @@ struct RecordContext {
 // analyst's name and signature. Needs a QGuiApplication.
 QByteArray ValidationRecordPdf(const SelfCheckResult& result, const RecordContext& context);
 
+// The context of a check made now, on this machine, with the Qt this program runs on.
+RecordContext CurrentRecordContext();
+
 }  // namespace tubewise::validate

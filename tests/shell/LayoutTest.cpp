@@ -235,7 +235,7 @@ class TabOrderTest : public LayoutTest {
 };
 
 TEST_F(TabOrderTest, FollowsTheTabNumbers) {
-    EXPECT_EQ(Cycle(Build("frmabout")).join(' '), "cmdcontact cmdblog cmdenter cmddarbare cmdlang cmdregister cmdtray");
+    EXPECT_EQ(Cycle(Build("frmabout")).join(' '), "cmdcontact cmdblog cmdenter cmddarbare cmdlang cmdregister cmdtray cmdvalidate");
     EXPECT_EQ(Cycle(Build("frmresult")).join(' '),
               "txtresult(0) Command1 txtresult(1) txtresult(2) cmdreturn txtthomas cmdstats");
     EXPECT_EQ(Cycle(Build("frmgraph")).join(' '), "Command1 ChartSpace1");
