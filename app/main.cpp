@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
     }
     if (!tubewise::UseLanguage(language))
         std::fprintf(stderr, "tubewise: the English translations could not be loaded\n");
+    tubewise::UseQtTexts(tubewise::CurrentLanguage());
 
     tubewise::Session session;
     tubewise::Road road(session);

@@ -69,17 +69,19 @@ bool UseLanguage(Language language) {
         if (!installed && !QCoreApplication::installTranslator(&english)) return false;
         installed = true;
         text::SetTranslator(&TranslateCatalogue);
-        UseQtPersian(false);
     } else {
         // Persian is the source language: no lookup at all, so Persian runs show the texts
         // exactly as they are written.
         text::SetTranslator(nullptr);
         if (installed) QCoreApplication::removeTranslator(&english);
         installed = false;
-        UseQtPersian(true);
     }
     current = language;
     return true;
+}
+
+void UseQtTexts(Language language) {
+    UseQtPersian(language == Language::Persian);
 }
 
 Language CurrentLanguage() {

@@ -21,6 +21,10 @@ QString LanguageCode(Language language);
 // sends every widget a LanguageChange event. Needs the application object; false when the
 // translations could not be loaded (the run then stays Persian).
 bool UseLanguage(Language language);
+// Qt's own texts (its dialogs' buttons, and the system's error texts it gives) in Persian too
+// where the language is Persian: for the desktop program, whose save dialog the analyst reads.
+// The command line keeps the system's English words in its messages, as scripts expect them.
+void UseQtTexts(Language language);
 Language CurrentLanguage();
 
 // The language the analyst chose last; Persian when nothing (or nothing known) is stored.

@@ -29,6 +29,7 @@ void Session::tell(QWidget* parent, const Message& message) const {
 void Session::SwitchLanguage(Language language) {
     if (ending_ || language == CurrentLanguage()) return;
     if (!UseLanguage(language)) return;
+    UseQtTexts(language);
     if (seams_.rememberLanguage) seams_.rememberLanguage(language);
     emit languageChanged(language);
 }
