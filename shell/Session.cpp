@@ -1,4 +1,4 @@
-// One run of the program: the calculation state, the seams and the windows' lifetimes.
+// One run of the program: the last calculation, the seams and the windows' lifetimes.
 #include "shell/Session.h"
 
 #include <QLocale>
