@@ -151,23 +151,23 @@ TEST(Filter, SiteSampleAndDays) {
     };
     const Case cases[] = {
         {{}, true},
-        {{"Well 3", "", "", ""}, true},
-        {{"Well", "", "", ""}, false},
-        {{"", "W-12", "", ""}, true},
-        {{"", "W-1", "", ""}, false},
-        {{"", "", "2026-11-30", ""}, true},
-        {{"", "", "2026-12-01", ""}, false},
-        {{"", "", "", "2026-11-30"}, true},  // the whole last day is in
-        {{"", "", "", "2026-11-29"}, false},
-        {{"Well 3", "W-12", "2026-11-01", "2026-11-30"}, true},
+        {{"Well 3", "", "", "", ""}, true},
+        {{"Well", "", "", "", ""}, false},
+        {{"", "W-12", "", "", ""}, true},
+        {{"", "W-1", "", "", ""}, false},
+        {{"", "", "2026-11-30", "", ""}, true},
+        {{"", "", "2026-12-01", "", ""}, false},
+        {{"", "", "", "2026-11-30", ""}, true},  // the whole last day is in
+        {{"", "", "", "2026-11-29", ""}, false},
+        {{"Well 3", "W-12", "2026-11-01", "2026-11-30", ""}, true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.filter.Matches(v), c.matches) << c.filter.site << "|" << c.filter.sampleId
                                                   << "|" << c.filter.from << "|" << c.filter.to;
     // Without a sampling time the record is dated by its saving.
     v.sampledAt.clear();
-    EXPECT_TRUE((RecordFilter{"", "", "2026-11-30", "2026-11-30"}.Matches(v)));
-    EXPECT_FALSE((RecordFilter{"", "", "2026-12-01", ""}.Matches(v)));
+    EXPECT_TRUE((RecordFilter{"", "", "2026-11-30", "2026-11-30", ""}.Matches(v)));
+    EXPECT_FALSE((RecordFilter{"", "", "2026-12-01", "", ""}.Matches(v)));
 }
 
 // The published table (FDA BAM, three tubes at 10, 1 and 0.1 mL) to its two figures.
