@@ -10,9 +10,9 @@
 #include "chart/ChartExport.h"
 #include "chart/ChartRenderer.h"
 #include "chart/GifWriter.h"
-#include "chart/TrayChartRenderer.h"
+#include "chart/CurveChartRenderer.h"
 #include "core/Calculation.h"
-#include "trays/TrayChart.h"
+#include "results/TrayStatistics.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ void BM_TrayChartGif(benchmark::State& bench) {
     for (auto _ : bench) {
         const trays::TrayResult r = trays::ComputeTray(input, stats::StatisticsOptions{});
         benchmark::DoNotOptimize(
-            EncodeGif(RenderTrayChartPicture(trays::DescribeTrayChart(r, NumberLocale{}))));
+            EncodeGif(RenderCurveChart(DescribeTrayChart(r, NumberLocale{}))));
     }
 }
 BENCHMARK(BM_TrayChartGif)->Unit(benchmark::kMillisecond);

@@ -20,11 +20,11 @@
 #include <QDate>
 
 #include "chart/GifWriter.h"
-#include "chart/TrayChartRenderer.h"
+#include "chart/CurveChartRenderer.h"
 #include "results/ReportDate.h"
 #include "results/ReportPdf.h"
 #include "results/SampleReport.h"
-#include "trays/TrayChart.h"
+#include "results/TrayStatistics.h"
 #endif
 
 namespace tubewise::cli {
@@ -216,7 +216,7 @@ QString WriteChart(const QCommandLineParser& parser, const trays::TrayResult& r)
     const QString path = parser.value(kChartOption);
     QString reason;
     const QByteArray gif =
-        EncodeGif(RenderTrayChartPicture(trays::DescribeTrayChart(r, NumberLocale{})), &reason);
+        EncodeGif(RenderCurveChart(DescribeTrayChart(r, NumberLocale{})), &reason);
     if (!gif.isEmpty()) {
         reason = WriteOutput(
             path, std::string_view(gif.constData(), static_cast<std::size_t>(gif.size())));
@@ -230,54 +230,6 @@ QString WriteChart(const QCommandLineParser& parser, const trays::TrayResult& r)
 #endif
 }
 
-#ifdef TUBEWISE_CLI_CHART
-// The statistics window's page for a tray: the design and its counts in place of the series
-// table, the tray's figures per 100 mL of the original sample, and its likelihood chart.
-SampleReport ComposeTrayReport(const trays::TrayInput& input, const trays::TrayResult& r,
-                               const ReportHeader& header) {
-    const NumberLocale locale;
-    SampleReport report;
-    report.rightToLeft = text::Tr(text::kReportDirection) != "LTR";
-    report.title = text::Tr(text::kReportTitle);
-    const ReportLine given[] = {{text::Tr(text::kSampleCaption), header.sample, {}},
-                                {text::Tr(text::kAnalystCaption), header.analyst, {}},
-                                {text::Tr(text::kDateCaption), header.date, {}}};
-    for (const ReportLine& line : given)
-        if (!line.value.empty()) report.header.push_back(line);
-    report.sections.push_back(
-        {trays::DesignName(input.design),
-         {{"", trays::CountsText(input, locale), {}},
-          {"", trays::DilutionFactorText(input.dilutionFactor, locale), {}}}});
-    const stats::MpnStatistics& s = r.statistics;
-    const auto figure = [&](double per100Ml) {
-        return trays::FigureText(per100Ml, r.dilutionFactor, locale);
-    };
-    char rarity[32];
-    std::snprintf(rarity, sizeof rarity, "%.3g", s.rarityIndex);
-    ReportSection exact{text::Tr(text::kExactHeading), {}};
-    exact.lines = {
-        {text::Tr(text::kExactPer100Ml), trays::ReportFigureText(r, locale), {}},
-        {text::Tr(text::kAdjustedPer100Ml),
-         r.biasAdjustedPer100Ml ? figure(*r.biasAdjustedPer100Ml)
-                                : text::Tr(text::kStatisticUndefined),
-         {}},
-        {text::Tr(text::kMethodCaption),
-         text::Tr(s.method == stats::CiMethod::Jarvis ? text::kMethodJarvis
-                                                      : text::kMethodLikelihoodRatio),
-         {}},
-        {text::Tr(text::kLevelCaption),
-         FormatGeneral(s.level * 100, locale) + text::kLevelSuffix,
-         {}},
-        {text::Tr(text::kLowerLimitPer100Ml), figure(r.lowLimitPer100Ml), {}},
-        {text::Tr(text::kUpperLimitPer100Ml), figure(r.highLimitPer100Ml), {}},
-        {text::Tr(text::kRarityCaption), rarity, {}},
-    };
-    if (r.improbable) exact.lines.push_back({"", text::Tr(text::kImprobableWarning), kAdviceRed});
-    report.sections.push_back(exact);
-    report.chartHeading = text::Tr(text::kChartHeading);
-    return report;
-}
-#endif
 
 // --report FILE: the tray's one-page PDF; the reason of a failure, or empty.
 QString WriteReport(const QCommandLineParser& parser, const trays::TrayInput& input,
@@ -291,9 +243,11 @@ QString WriteReport(const QCommandLineParser& parser, const trays::TrayInput& in
         ReportDateText(parser.isSet(QStringLiteral("date")) ? parser.value(QStringLiteral("date"))
                                                             : JalaliDateText(QDate::currentDate()));
     const QString path = parser.value(QStringLiteral("report"));
-    const QByteArray pdf =
-        RenderReportPdf(ComposeTrayReport(input, r, header),
-                        RenderTrayChartPicture(trays::DescribeTrayChart(r, NumberLocale{})));
+    // The statistics window's page for a tray, composed as the window composes it.
+    const NumberLocale locale;
+    const QByteArray pdf = RenderReportPdf(
+        ComposeTrayReport(input, ComposeTrayStatisticsTexts(r, locale), header, locale),
+        RenderCurveChart(DescribeTrayChart(r, locale)));
     const QString reason =
         WriteOutput(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
     if (reason.isEmpty()) return {};
