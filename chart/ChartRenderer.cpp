@@ -128,6 +128,10 @@ std::unique_ptr<QChart> RenderChart(const ChartDescription& d) {
 }
 
 QImage RenderChartPicture(const ChartDescription& description, QSize size) {
+    return RenderPicture(RenderChart(description), size);
+}
+
+QImage RenderPicture(std::unique_ptr<QChart> owned, QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.setDevicePixelRatio(1);
     image.setDotsPerMeterX(kDotsPerMeter96Dpi);
@@ -135,7 +139,7 @@ QImage RenderChartPicture(const ChartDescription& description, QSize size) {
     image.fill(Qt::white);
 
     QGraphicsScene scene;
-    QChart* chart = RenderChart(description).release();
+    QChart* chart = owned.release();
     scene.addItem(chart);  // the scene owns it from here
     const QRectF area(QPointF(0, 0), QSizeF(size));
     scene.setSceneRect(area);

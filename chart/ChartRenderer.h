@@ -25,6 +25,11 @@ std::unique_ptr<QChart> RenderChart(const ChartDescription& description);
 // Needs a QApplication.
 QImage RenderChartPicture(const ChartDescription& description, QSize size = kChartPictureSize);
 
+// Any chart drawn off screen into an image of `size` pixels at device pixel ratio 1, white
+// behind it, fonts sized as on a 96 dpi screen: the probability chart's picture and the site
+// chart's are made this one way.
+QImage RenderPicture(std::unique_ptr<QChart> chart, QSize size);
+
 // The installed face nearest to the one the chart names ("B titr" -> Titr, "Times new roman"
 // -> a metric-compatible serif), at the given size and weight.
 QFont NearestFont(const ChartFont& font);

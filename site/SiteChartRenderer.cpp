@@ -1,10 +1,9 @@
 // Qt Charts rendering of the site chart, and its picture drawn off screen.
 #include "site/SiteChartRenderer.h"
 
+#include "chart/ChartRenderer.h"
+
 #include <QDateTime>
-#include <QGraphicsLayout>
-#include <QGraphicsScene>
-#include <QPainter>
 #include <QtCharts/QChart>
 #include <QtCharts/QDateTimeAxis>
 #include <QtCharts/QLegend>
@@ -19,7 +18,6 @@ namespace tubewise::site {
 
 namespace {
 
-constexpr int kDotsPerMeter96Dpi = 3780;  // fonts sized as on a 96 dpi screen
 constexpr qreal kMarkerSize = 9;
 constexpr int kLineWidth = 2;
 
@@ -111,26 +109,7 @@ std::unique_ptr<QChart> RenderSiteChart(const SiteChartDescription& d) {
 }
 
 QImage RenderSiteChartPicture(const SiteChartDescription& description, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    image.setDevicePixelRatio(1);
-    image.setDotsPerMeterX(kDotsPerMeter96Dpi);
-    image.setDotsPerMeterY(kDotsPerMeter96Dpi);
-    image.fill(Qt::white);
-
-    QGraphicsScene scene;
-    QChart* chart = RenderSiteChart(description).release();
-    scene.addItem(chart);  // the scene owns it from here
-    const QRectF area(QPointF(0, 0), QSizeF(size));
-    scene.setSceneRect(area);
-    chart->setGeometry(area);
-    if (chart->layout()) chart->layout()->activate();
-
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    scene.render(&painter, area, area);
-    painter.end();
-    return image;
+    return RenderPicture(RenderSiteChart(description), size);
 }
 
 }  // namespace tubewise::site
