@@ -4,7 +4,9 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QSettings>
+#include <algorithm>
 #include <cmath>
+#include <set>
 #include <variant>
 
 #include "app/SaveFailure.h"
@@ -23,6 +25,7 @@
 #include "register/RegisterStore.h"
 #include "register/frmregister.h"
 #include "register/frmregsave.h"
+#include "results/ReportDate.h"
 #include "results/ReportPdf.h"
 #include "results/ResultTexts.h"
 #include "results/SampleReport.h"
@@ -37,6 +40,12 @@
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
 #include "shell/frmdarbare.h"
+#include "site/SiteCsv.h"
+#include "site/SiteRecords.h"
+#include "site/SiteReport.h"
+#include "site/SiteReportPdf.h"
+#include "site/SiteRequest.h"
+#include "site/frmsite.h"
 #include "trays/TrayEntry.h"
 #include "trays/frmtray.h"
 
@@ -118,6 +127,7 @@ void Road::Wire(Form* form) {
     if (auto* w = qobject_cast<frmtray*>(form)) WireTray(*w);
     if (auto* w = qobject_cast<frmregister*>(form)) WireRegister(*w);
     if (auto* w = qobject_cast<frmregsave*>(form)) WireRegisterSave(*w);
+    if (auto* w = qobject_cast<frmsite*>(form)) WireSite(*w);
 }
 
 void Road::WireWelcome(frmabout& welcome) {
@@ -218,11 +228,22 @@ void Road::WireRegister(frmregister& window) {
     connect(&window, &frmregister::reprintRequested, this,
             [&s](std::int64_t record) { ReprintRecord(s, record); });
     connect(&window, &frmregister::exportRequested, this, [&s] { ExportRegister(s); });
+    connect(&window, &frmregister::siteRequested, this,
+            [&s](const QString& site) { ShowSiteWindow(s, site); });
 }
 
 void Road::WireRegisterSave(frmregsave& dialog) {
     Session& s = session_;
     connect(&dialog, &frmregsave::saveRequested, this, [&s] { SaveToRegister(s); });
+}
+
+void Road::WireSite(frmsite& window) {
+    Session& s = session_;
+    connect(&window, &frmsite::showRequested, this, [&s] { ShowSite(s); });
+    connect(&window, &frmsite::saveProfileRequested, this, [&s] { SaveSiteProfile(s); });
+    connect(&window, &frmsite::deleteProfileRequested, this, [&s] { DeleteSiteProfile(s); });
+    connect(&window, &frmsite::reportRequested, this, [&s] { SaveSiteReport(s); });
+    connect(&window, &frmsite::csvRequested, this, [&s] { SaveSiteCsv(s); });
 }
 
 void Road::WireContact(frmContact& contact) {
@@ -681,6 +702,162 @@ void ExportRegister(Session& session) {
         csv += reg::ExportLine(v, false, reg::kDefaultHoldingLimitHours) + "\r\n";
     QString reason;
     if (SaveWhole(path, QByteArray::fromStdString(csv), &reason)) return;
+    session.seams().message(&window, SaveFailedMessage(text::kExportNotSavedPrompt, path, reason),
+                            Q(text::Tr(text::kErrorTitle)));
+}
+
+namespace {
+
+// The distinct sites of the register's records, sorted; records without a site left out.
+std::optional<std::vector<std::string>> SitesOfRegister(reg::RegisterStore& store, QString* why) {
+    std::set<std::string> sites;
+    const bool read = store.VisitLatest(
+        [&](const reg::RecordVersion& v) {
+            if (!v.site.empty()) sites.insert(v.site);
+            return true;
+        },
+        why);
+    if (!read) return std::nullopt;
+    return std::vector<std::string>(sites.begin(), sites.end());
+}
+
+// The analyst's profiles written to the settings; told when they could not be.
+void KeepSiteProfiles(Session& session, frmsite& window) {
+    const auto keep = session.seams().keepSiteProfiles;
+    if (!keep || keep(site::WriteProfiles(window.profiles()))) return;
+    TellWhy(session, &window, text::kSiteProfilesNotKeptPrompt, QString());
+}
+
+// A name chosen in the save dialog with `suffix` appended unless it ends so; empty when
+// the dialog was cancelled.
+QString AskFileName(Session& session, QWidget* parent, const QString& filter,
+                    const QString& suffix) {
+    const QString chosen = session.seams().saveFileName(parent, filter, QString());
+    if (chosen.isEmpty()) return chosen;
+    return chosen.endsWith(suffix, Qt::CaseInsensitive) ? chosen : chosen + suffix;
+}
+
+}  // namespace
+
+void ShowSiteWindow(Session& session, const QString& site) {
+    std::shared_ptr<reg::RegisterStore> store;
+    if (session.isBuilt<frmregister>()) store = session.form<frmregister>().store();
+    QString why;
+    const QString location = store ? store->Location() : RegisterLocation();
+    if (!store) store = OpenStore(location, &why);
+    frmsite& window = session.form<frmsite>();
+    std::vector<std::string> sites;
+    if (store) {
+        if (auto read = SitesOfRegister(*store, &why)) {
+            sites = std::move(*read);
+        } else {
+            store.reset();
+        }
+    }
+    if (session.seams().readSiteProfiles)
+        window.SetProfiles(site::ReadProfiles(session.seams().readSiteProfiles()).profiles);
+    window.ShowSites(store, sites, site.toStdString());
+    window.BringIntoView();
+    if (!store) {
+        TellWhy(session, &window, text::kRegisterNotOpenedPrompt,
+                location + QStringLiteral(": ") + why);
+        return;
+    }
+    if (!site.isEmpty() && std::find(sites.begin(), sites.end(), site.toStdString()) != sites.end())
+        ShowSite(session);
+}
+
+void ShowSite(Session& session) {
+    frmsite& window = session.form<frmsite>();
+    const auto read = site::ReadSiteRequest(window.requestTexts(), session.numberLocale());
+    if (const auto* fault = std::get_if<site::SiteFault>(&read)) {
+        TellWhy(session, &window, fault->prompt, QString());
+        window.FocusField(fault->field);
+        return;
+    }
+    const site::SiteRequest& request = std::get<site::SiteRequest>(read);
+    if (!window.store()) {
+        TellWhy(session, &window, text::kSiteNoRegisterPrompt, QString());
+        return;
+    }
+    std::vector<reg::RecordVersion> versions;
+    QString why;
+    const bool readAll = window.store()->VisitLatest(
+        [&](const reg::RecordVersion& v) {
+            if (v.site == request.site) versions.push_back(v);
+            return true;
+        },
+        &why);
+    if (!readAll) {
+        TellWhy(session, &window, text::kRecordNotReadPrompt, why);
+        return;
+    }
+    const site::SiteRecords records = site::SiteSamplesOf(versions, request.site);
+    frmsite::Shown shown;
+    shown.request = request;
+    shown.summary = site::SummariseSite(records.samples, request.options);
+    shown.notDated = records.notDated;
+    shown.notComputable = records.notComputable;
+    window.Show(std::move(shown));
+}
+
+void SaveSiteProfile(Session& session) {
+    frmsite& window = session.form<frmsite>();
+    auto made = site::ProfileOfTexts(window.profileName().toStdString(), window.requestTexts(),
+                                     session.numberLocale());
+    if (const auto* fault = std::get_if<site::SiteFault>(&made)) {
+        TellWhy(session, &window, fault->prompt, QString());
+        window.FocusField(fault->field);
+        return;
+    }
+    site::LimitProfile profile = std::get<site::LimitProfile>(std::move(made));
+    const std::string name = profile.name;
+    window.SetProfiles(site::PutProfile(window.profiles(), std::move(profile)), name);
+    KeepSiteProfiles(session, window);
+}
+
+void DeleteSiteProfile(Session& session) {
+    frmsite& window = session.form<frmsite>();
+    const auto chosen = window.chosenProfile();
+    if (!chosen) return;  // "no limit" is not a profile
+    std::vector<site::LimitProfile> profiles = window.profiles();
+    std::erase_if(profiles, [&](const site::LimitProfile& p) { return p.name == chosen->name; });
+    window.SetProfiles(std::move(profiles));
+    KeepSiteProfiles(session, window);
+}
+
+void SaveSiteReport(Session& session) {
+    frmsite& window = session.form<frmsite>();
+    if (!window.shown()) return;
+    const frmsite::Shown& shown = *window.shown();
+    const NumberLocale locale = session.numberLocale();
+    const site::SiteReportHeader header =
+        site::HeaderOf(shown.request, shown.summary,
+                       ReportDateText(QDate::currentDate().toString(Qt::ISODate),
+                                      session.language() == Language::English));
+    const SampleReport report = site::ComposeSiteReport(header, shown.summary, locale);
+    const QString path = AskFileName(session, &window, kPdfFilter, kPdfSuffix);
+    if (path.isEmpty()) return;  // cancelled
+    QString reason;
+    if (site::SaveSiteReportPdf(report, window.chartDescription(), path, &reason)) return;
+    session.seams().message(&window, SaveFailedMessage(text::kReportNotSavedPrompt, path, reason),
+                            Q(text::Tr(text::kErrorTitle)));
+}
+
+void SaveSiteCsv(Session& session) {
+    frmsite& window = session.form<frmsite>();
+    if (!window.shown()) return;
+    const frmsite::Shown& shown = *window.shown();
+    site::SiteCsvOptions options;
+    options.nonDetects = shown.request.options.nonDetects;
+    options.limitPer100Ml = shown.request.options.limitPer100Ml;
+    options.rollingDays = shown.request.rollingDays;
+    const QString path = AskFileName(session, &window, kCsvFilter, kCsvSuffix);
+    if (path.isEmpty()) return;  // cancelled
+    QString reason;
+    if (SaveWhole(path, QByteArray::fromStdString(site::SiteCsv(shown.summary.samples, options)),
+                  &reason))
+        return;
     session.seams().message(&window, SaveFailedMessage(text::kExportNotSavedPrompt, path, reason),
                             Q(text::Tr(text::kErrorTitle)));
 }

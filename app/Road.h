@@ -29,6 +29,7 @@ class frmstats;
 class frmtray;
 class frmregister;
 class frmregsave;
+class frmsite;
 
 // Wires every window the session builds from its construction on; one per session.
 class Road : public QObject {
@@ -48,6 +49,7 @@ class Road : public QObject {
     void WireTray(frmtray& tray);
     void WireRegister(frmregister& window);
     void WireRegisterSave(frmregsave& dialog);
+    void WireSite(frmsite& window);
     // A window built for the first time in the run opens where the program's windows were laid
     // out; one built again, or one without such a place, opens beside the window it came from.
     void PlaceFirstOpening(Form& form);
@@ -154,5 +156,31 @@ void ReprintRecord(Session& session, std::int64_t record);
 
 // The register window's export button: every record the search finds, as the register's CSV.
 void ExportRegister(Session& session);
+
+// The register window's site button: the site window on the register window's register (or
+// RegisterLocation() when none is open) with the analyst's limit profiles, `site` chosen and
+// shown when the register has it, brought into view.
+void ShowSiteWindow(Session& session, const QString& site);
+
+// The site window's show button (and choosing a site or a profile): the site's samples of the
+// chosen period read from the register and summarised. A box that cannot be read is told and
+// takes the keyboard; what is shown stays until a request can be read.
+void ShowSite(Session& session);
+
+// The site window's save-limit button: the period, statistic and limit in the boxes kept as a
+// profile under the typed name (replacing one of that name), chosen, and written to the
+// settings.
+void SaveSiteProfile(Session& session);
+
+// The site window's delete-limit button: the chosen profile removed from the list and the
+// settings.
+void DeleteSiteProfile(Session& session);
+
+// The site window's report button: the one-page site report of what is shown, saved (whole)
+// where the analyst says, ".pdf" appended unless the name ends so.
+void SaveSiteReport(Session& session);
+
+// The site window's CSV button: the shown period's samples as CSV, saved whole.
+void SaveSiteCsv(Session& session);
 
 }  // namespace tubewise

@@ -14,6 +14,7 @@
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
 #include "shell/frmdarbare.h"
+#include "site/frmsite.h"
 #include "trays/frmtray.h"
 
 namespace tubewise {
@@ -29,6 +30,7 @@ std::vector<const WindowSpec*> AllTables() {
     // The register's window and its save dialog.
     tables.push_back(&frmregister::Table().spec());
     tables.push_back(&frmregsave::Table().spec());
+    tables.push_back(&frmsite::Table().spec());
     std::sort(tables.begin(), tables.end(),
               [](const WindowSpec* a, const WindowSpec* b) { return a->name < b->name; });
     return tables;

@@ -360,6 +360,37 @@ inline constexpr Text kSiteChartHeading{QT_TRANSLATE_NOOP("tubewise::text", "ن�
 // A sample's report with a limit chosen: "%1" the limit per 100 mL.
 inline constexpr Text kSampleLimitCaption{
     QT_TRANSLATE_NOOP("tubewise::text", "مطابقت با حد مجاز %1 در 100 ميلي ليتر")};
+// The site window: what it refuses, with the box it names taking the keyboard, the records it
+// leaves out ("%1" their number), the period shown ("%1" a day or the sample it runs from or
+// to) and its panes' names for a screen reader.
+inline constexpr Text kSiteNoSitePrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! محل نمونه برداري را انتخاب کنيد")};
+inline constexpr Text kSiteDayPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! تاريخ را به شکل YYYY-MM-DD بنويسيد")};
+inline constexpr Text kSiteRangeOrderPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! تاريخ آغاز پس از تاريخ پايان است")};
+inline constexpr Text kSiteCountPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! تعداد را عددي درست از 1 تا 100000 بنويسيد")};
+inline constexpr Text kSiteLimitPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! حد مجاز را عددي بزرگتر از صفر بنويسيد")};
+inline constexpr Text kSiteRollingPrompt{QT_TRANSLATE_NOOP(
+    "tubewise::text", "! روزهاي ميانگين متحرک را عددي درست از 1 تا 100000 بنويسيد")};
+inline constexpr Text kSiteProfileNamePrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! نام حد را بنويسيد")};
+inline constexpr Text kSiteProfilesNotKeptPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! حدها در تنظيمات برنامه ذخيره نشد")};
+inline constexpr Text kSiteNotDated{
+    QT_TRANSLATE_NOOP("tubewise::text", "رکوردهاي بدون زمان نمونه برداري، کنار گذاشته: %1")};
+inline constexpr Text kSiteNotComputable{
+    QT_TRANSLATE_NOOP("tubewise::text", "رکوردهايي که ورودي آنها نمونه نمي دهد، کنار گذاشته: %1")};
+inline constexpr Text kSitePeriodFrom{QT_TRANSLATE_NOOP("tubewise::text", "از: %1")};
+inline constexpr Text kSitePeriodTo{QT_TRANSLATE_NOOP("tubewise::text", "تا: %1")};
+inline constexpr Text kSiteCountSamples{QT_TRANSLATE_NOOP("tubewise::text", "تعداد نمونه ها")};
+inline constexpr Text kSiteCountDays{QT_TRANSLATE_NOOP("tubewise::text", "تعداد روزها")};
+inline constexpr Text kSiteStatisticsName{QT_TRANSLATE_NOOP("tubewise::text", "آمار محل")};
+inline constexpr Text kSiteChartName{QT_TRANSLATE_NOOP("tubewise::text", "نمودار نمونه هاي محل")};
+inline constexpr Text kSiteNoRegisterPrompt{
+    QT_TRANSLATE_NOOP("tubewise::text", "! دفتر نمونه ها باز نيست")};
 // The validation record of `tubewise-cli validate`: the published tables recomputed on this
 // installation. "%1" stands for "agreed / checked".
 inline constexpr Text kRecordTitle{QT_TRANSLATE_NOOP("tubewise::text", "سند اعتبارسنجي Tubewise")};

@@ -266,6 +266,11 @@
         <extracomment>lbllocation</extracomment>
         <translation>Register location</translation>
     </message>
+    <message>
+        <source>آمار محل</source>
+        <extracomment>cmdsite</extracomment>
+        <translation>Site statistics</translation>
+    </message>
 </context>
 <context>
     <name>frmregsave</name>
@@ -353,6 +358,164 @@ lblbahs(0)</extracomment>
         <source>برآورد دقيق و حدود اطمينان</source>
         <extracomment>cmdstats</extracomment>
         <translation>Exact MPN and limits</translation>
+    </message>
+</context>
+<context>
+    <name>frmsite</name>
+    <message>
+        <source>آمار محل نمونه برداري</source>
+        <extracomment>window caption</extracomment>
+        <translation>Sampling site statistics</translation>
+    </message>
+    <message>
+        <source>بازه تاريخ</source>
+        <extracomment>cboperiod
+----------
+cboperiod item</extracomment>
+        <translation>Date range</translation>
+    </message>
+    <message>
+        <source>آخرين نمونه ها</source>
+        <extracomment>cboperiod item</extracomment>
+        <translation>Last samples</translation>
+    </message>
+    <message>
+        <source>روزهاي اخير</source>
+        <extracomment>cboperiod item</extracomment>
+        <translation>Recent days</translation>
+    </message>
+    <message>
+        <source>نمايش</source>
+        <extracomment>cmdshow</extracomment>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>بدون حد</source>
+        <extracomment>cboprofile
+----------
+cboprofile item</extracomment>
+        <translation>No limit</translation>
+    </message>
+    <message>
+        <source>تک نمونه</source>
+        <extracomment>cbostatistic
+----------
+cbostatistic item</extracomment>
+        <translation>Single sample</translation>
+    </message>
+    <message>
+        <source>ميانگين هندسي</source>
+        <extracomment>cbostatistic item</extracomment>
+        <translation>Geometric mean</translation>
+    </message>
+    <message>
+        <source>صدک 90</source>
+        <extracomment>cbostatistic item</extracomment>
+        <translation>90th percentile</translation>
+    </message>
+    <message>
+        <source>صدک 95</source>
+        <extracomment>cbostatistic item</extracomment>
+        <translation>95th percentile</translation>
+    </message>
+    <message>
+        <source>پذيرش ساده</source>
+        <extracomment>cborule
+----------
+cborule item</extracomment>
+        <translation>Simple acceptance</translation>
+    </message>
+    <message>
+        <source>پذيرش محافظت شده</source>
+        <extracomment>cborule item</extracomment>
+        <translation>Guarded acceptance</translation>
+    </message>
+    <message>
+        <source>با حد تشخيص</source>
+        <extracomment>cbonondetect
+----------
+cbonondetect item</extracomment>
+        <translation>At the detection limit</translation>
+    </message>
+    <message>
+        <source>با نصف حد تشخيص</source>
+        <extracomment>cbonondetect item</extracomment>
+        <translation>At half the detection limit</translation>
+    </message>
+    <message>
+        <source>ذخيره حد</source>
+        <extracomment>cmdsaveprofile</extracomment>
+        <translation>Save limit</translation>
+    </message>
+    <message>
+        <source>حذف حد</source>
+        <extracomment>cmddeleteprofile</extracomment>
+        <translation>Delete limit</translation>
+    </message>
+    <message>
+        <source>ذخيره گزارش</source>
+        <extracomment>cmdreport</extracomment>
+        <translation>Save report</translation>
+    </message>
+    <message>
+        <source>ذخيره CSV</source>
+        <extracomment>cmdcsv</extracomment>
+        <translation>Save CSV</translation>
+    </message>
+    <message>
+        <source>محل نمونه برداري</source>
+        <extracomment>lblsite</extracomment>
+        <translation>Sampling site</translation>
+    </message>
+    <message>
+        <source>دوره</source>
+        <extracomment>lblperiod</extracomment>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>از تاريخ</source>
+        <extracomment>lblfrom</extracomment>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>تا تاريخ</source>
+        <extracomment>lblto</extracomment>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>حد مجاز</source>
+        <extracomment>lblprofile</extracomment>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>آماره</source>
+        <extracomment>lblstatistic</extracomment>
+        <translation>Statistic</translation>
+    </message>
+    <message>
+        <source>حد در 100 ميلي ليتر</source>
+        <extracomment>lbllimit</extracomment>
+        <translation>Limit per 100 mL</translation>
+    </message>
+    <message>
+        <source>قاعده تصميم</source>
+        <extracomment>lblrule</extracomment>
+        <translation>Decision rule</translation>
+    </message>
+    <message>
+        <source>نمونه بدون لوله مثبت</source>
+        <extracomment>lblnondetect</extracomment>
+        <translation>Non-detects count</translation>
+    </message>
+    <message>
+        <source>نام حد</source>
+        <extracomment>lblprofilename</extracomment>
+        <translation>Limit name</translation>
+    </message>
+    <message>
+        <source>روزهاي ميانگين متحرک</source>
+        <extracomment>lblrolling</extracomment>
+        <translation>Rolling mean days</translation>
     </message>
 </context>
 <context>
@@ -1034,7 +1197,7 @@ Vertical axis: %3</translation>
     </message>
     <message>
         <source>! حجم چاهک هاي گروه ها براي محاسبه بيش از حد با هم فاصله دارد</source>
-        <translation>The groups' well volumes are too far apart to be calculated!</translation>
+        <translation>The groups&apos; well volumes are too far apart to be calculated!</translation>
     </message>
     <message>
         <source>درستنمايي نسبي</source>
@@ -1042,7 +1205,6 @@ Vertical axis: %3</translation>
     </message>
     <message>
         <source>MPN در 100 ميلي ليتر (مقياس لگاريتمي)</source>
-        <translation>MPN per 100 mL (log scale)</translation>
         <translation>The groups&apos; well volumes are too far apart to be calculated!</translation>
     </message>
     <message>
@@ -1460,6 +1622,74 @@ Vertical axis: %3</translation>
     <message>
         <source>دليل</source>
         <translation>Reason</translation>
+    </message>
+    <message>
+        <source>! محل نمونه برداري را انتخاب کنيد</source>
+        <translation>Choose a sampling site!</translation>
+    </message>
+    <message>
+        <source>! تاريخ را به شکل YYYY-MM-DD بنويسيد</source>
+        <translation>Type the date as YYYY-MM-DD!</translation>
+    </message>
+    <message>
+        <source>! تاريخ آغاز پس از تاريخ پايان است</source>
+        <translation>The first day is after the last day!</translation>
+    </message>
+    <message>
+        <source>! تعداد را عددي درست از 1 تا 100000 بنويسيد</source>
+        <translation>Type the count as a whole number from 1 to 100000!</translation>
+    </message>
+    <message>
+        <source>! حد مجاز را عددي بزرگتر از صفر بنويسيد</source>
+        <translation>Type the limit as a number above 0!</translation>
+    </message>
+    <message>
+        <source>! روزهاي ميانگين متحرک را عددي درست از 1 تا 100000 بنويسيد</source>
+        <translation>Type the rolling mean days as a whole number from 1 to 100000!</translation>
+    </message>
+    <message>
+        <source>! نام حد را بنويسيد</source>
+        <translation>Type a name for the limit!</translation>
+    </message>
+    <message>
+        <source>! حدها در تنظيمات برنامه ذخيره نشد</source>
+        <translation>The limits could not be kept in the program&apos;s settings!</translation>
+    </message>
+    <message>
+        <source>رکوردهاي بدون زمان نمونه برداري، کنار گذاشته: %1</source>
+        <translation>Records without a sampling time, left out: %1</translation>
+    </message>
+    <message>
+        <source>رکوردهايي که ورودي آنها نمونه نمي دهد، کنار گذاشته: %1</source>
+        <translation>Records whose inputs give no sample, left out: %1</translation>
+    </message>
+    <message>
+        <source>از: %1</source>
+        <translation>From: %1</translation>
+    </message>
+    <message>
+        <source>تا: %1</source>
+        <translation>To: %1</translation>
+    </message>
+    <message>
+        <source>تعداد نمونه ها</source>
+        <translation>Number of samples</translation>
+    </message>
+    <message>
+        <source>تعداد روزها</source>
+        <translation>Number of days</translation>
+    </message>
+    <message>
+        <source>آمار محل</source>
+        <translation>Site statistics</translation>
+    </message>
+    <message>
+        <source>نمودار نمونه هاي محل</source>
+        <translation>Chart of the site&apos;s samples</translation>
+    </message>
+    <message>
+        <source>! دفتر نمونه ها باز نيست</source>
+        <translation>No sample register is open!</translation>
     </message>
 </context>
 </TS>

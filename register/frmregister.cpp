@@ -124,6 +124,7 @@ frmregister::frmregister(Session& session)
         if (auto record = chosenRecord()) emit reprintRequested(*record);
     });
     onClick(controls_.cmdexport, [this] { emit exportRequested(); });
+    onClick(controls_.cmdsite, [this] { emit siteRequested(chosenSite()); });
     EnableRecordButtons();
     Retranslate();
 }
@@ -184,6 +185,15 @@ std::optional<std::int64_t> frmregister::chosenRecord() const {
     const QModelIndex current = table_->currentIndex();
     if (!current.isValid()) return std::nullopt;
     return model_->version(current.row()).record;
+}
+
+QString frmregister::chosenSite() const {
+    const QModelIndex current = table_->currentIndex();
+    if (current.isValid()) {
+        const QString site = Q(model_->version(current.row()).site);
+        if (!site.isEmpty()) return site;
+    }
+    return Text(controls_.txtfindsite).trimmed();
 }
 
 std::optional<std::vector<reg::RecordVersion>> frmregister::Found(QString* error) const {

@@ -38,6 +38,7 @@ class frmregister : public Form {
         PictureButton* cmdcorrect = nullptr;
         PictureButton* cmdreprint = nullptr;
         PictureButton* cmdexport = nullptr;
+        PictureButton* cmdsite = nullptr;  // the site window for the chosen record's site
         TextLabel* lblfindsample = nullptr;
         TextLabel* lblfindsite = nullptr;
         TextLabel* lblfrom = nullptr;
@@ -63,6 +64,8 @@ class frmregister : public Form {
     reg::RecordFilter filter() const;
     // The record of the table's current row, if any.
     std::optional<std::int64_t> chosenRecord() const;
+    // The chosen record's site; without a chosen record, the site typed in the search.
+    QString chosenSite() const;
     // Every record the search finds, read whole for an export.
     std::optional<std::vector<reg::RecordVersion>> Found(QString* error) const;
     std::shared_ptr<reg::RegisterStore> store() const { return store_; }
@@ -73,6 +76,8 @@ class frmregister : public Form {
     void correctRequested(std::int64_t record);
     void reprintRequested(std::int64_t record);
     void exportRequested();
+    // The site window for a site: the chosen record's, else the one typed in the search.
+    void siteRequested(const QString& site);
 
   protected:
     void Retranslate() override;

@@ -50,6 +50,10 @@ const WindowTable<frmregister::Controls>& frmregister::Table() {
                                  .font(9.75)
                                  .back({224, 224, 224})
                                  .tab(9));
+        t.add(&C::cmdsite, ButtonRow("cmdsite", "آمار محل", 2640, 8340, 1980, 495)
+                               .font(9.75)
+                               .back({192, 192, 255})
+                               .tab(18));
         t.add(&C::lblfindsample, caption("lblfindsample", "شناسه نمونه", 0, 12));
         t.add(&C::lblfindsite, caption("lblfindsite", "محل", 1, 13));
         t.add(&C::lblfrom, caption("lblfrom", "از تاريخ", 2, 14));

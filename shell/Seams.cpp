@@ -19,6 +19,9 @@ namespace {
 // What a window manager puts beside the title: the icon and the frame's buttons.
 constexpr int kTitleBarRoom = 120;
 
+// The settings key of the limit profiles; one profile a line.
+const QString kSiteProfilesKey = QStringLiteral("siteProfiles");
+
 // The box's label guesses each line's direction from its first strong letter, which makes a
 // Persian line right to left; a left-to-right mark ahead of every line settles it.
 QString LeftToRightLines(const QString& prompt) {
@@ -72,6 +75,16 @@ Seams Seams::Desktop() {
     s.rememberLanguage = [](Language language) {
         QSettings settings(QStringLiteral("Tubewise"), QStringLiteral("Tubewise"));
         StoreLanguage(settings, language);
+    };
+    s.readSiteProfiles = [] {
+        QSettings settings(QStringLiteral("Tubewise"), QStringLiteral("Tubewise"));
+        return settings.value(kSiteProfilesKey).toString().toStdString();
+    };
+    s.keepSiteProfiles = [](const std::string& text) {
+        QSettings settings(QStringLiteral("Tubewise"), QStringLiteral("Tubewise"));
+        settings.setValue(kSiteProfilesKey, QString::fromStdString(text));
+        settings.sync();
+        return settings.status() == QSettings::NoError;
     };
     return s;
 }

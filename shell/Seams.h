@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "i18n/Language.h"
 
@@ -28,6 +29,10 @@ struct Seams {
     std::function<void(const QString& text)> copyText;
     // Keeps the language the analyst chose for the next run.
     std::function<void(Language language)> rememberLanguage;
+    // The analyst's limit profiles as the settings keep them (the text of site::WriteProfiles),
+    // and keeping them; false when the settings could not be written.
+    std::function<std::string()> readSiteProfiles;
+    std::function<bool(const std::string& text)> keepSiteProfiles;
 
     // Real message boxes, file dialog, QDesktopServices, QCoreApplication::quit, the clipboard
     // and the program's settings.

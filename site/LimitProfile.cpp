@@ -85,32 +85,12 @@ std::optional<std::string> Unescape(std::string_view text) {
     return out;
 }
 
-std::string DayText(SampleDay day) {
-    const std::chrono::year_month_day ymd{day};
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(ymd.year()),
-                  static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
-    return text;
-}
-
 template <typename Number>
 std::optional<Number> ParseNumber(std::string_view text) {
     Number value{};
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
     return value;
-}
-
-std::optional<SampleDay> ParseDay(std::string_view text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-    const auto y = ParseNumber<int>(text.substr(0, 4));
-    const auto m = ParseNumber<unsigned>(text.substr(5, 2));
-    const auto d = ParseNumber<unsigned>(text.substr(8, 2));
-    if (!y || !m || !d) return std::nullopt;
-    const std::chrono::year_month_day ymd{std::chrono::year{*y}, std::chrono::month{*m},
-                                          std::chrono::day{*d}};
-    if (!ymd.ok()) return std::nullopt;
-    return SampleDay{ymd};
 }
 
 std::string PeriodText(const Period& period) {

@@ -4,6 +4,8 @@
 
 #include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -34,6 +36,10 @@ using Period = std::variant<DateRange, LastSamples, RollingDays>;
 // The samples of the period in the order they were taken (equal times by record number).
 // A count or a number of days below 1 selects nothing.
 std::vector<SiteSample> SelectPeriod(std::span<const SiteSample> samples, const Period& period);
+
+// A day as "YYYY-MM-DD", and such a text read back; nullopt when it names no real day.
+std::string DayText(SampleDay day);
+std::optional<SampleDay> ParseDay(std::string_view text);
 
 // The samples in time order, equal times by record number.
 std::vector<SiteSample> InTimeOrder(std::span<const SiteSample> samples);

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QWindow>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/Road.h"
@@ -42,6 +43,12 @@ class WindowTest : public ::testing::Test {
         };
         seams.quit = [this] { ++quits; };
         seams.rememberLanguage = [this](Language language) { remembered.push_back(language); };
+        seams.readSiteProfiles = [this] { return keptProfiles; };
+        seams.keepSiteProfiles = [this](const std::string& text) {
+            if (!profilesWritable) return false;
+            keptProfiles = text;
+            return true;
+        };
         session = std::make_unique<Session>(seams);
         road = std::make_unique<Road>(*session);
     }
@@ -94,6 +101,8 @@ class WindowTest : public ::testing::Test {
     std::vector<ShownMessage> messages;
     int quits = 0;
     std::vector<Language> remembered;  // the languages the analyst chose, in order
+    std::string keptProfiles;          // the limit profiles as the settings keep them
+    bool profilesWritable = true;      // false: the settings refuse to keep them
     std::unique_ptr<Session> session;
     std::unique_ptr<Road> road;  // wires the windows as the program does
 };
