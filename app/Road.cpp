@@ -40,6 +40,7 @@
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
 #include "shell/frmdarbare.h"
+#include "site/SampleConformity.h"
 #include "site/SiteCsv.h"
 #include "site/SiteRecords.h"
 #include "site/SiteReport.h"
@@ -57,6 +58,8 @@ const QString kGifFilter = QStringLiteral("GIF(*.GIF)");
 const QString kGifSuffix = QStringLiteral(".GIF");
 const QString kPdfFilter = QStringLiteral("PDF(*.pdf)");
 const QString kPdfSuffix = QStringLiteral(".pdf");
+
+void TellWhy(Session& session, QWidget* parent, text::Text prompt, const QString& why);
 
 // Closing one of the four windows of the road ends the program at once.
 void EndProgramWhenClosed(Session& session, Form& form) {
@@ -360,10 +363,50 @@ void CopyStatistics(Session& session) {
                QString::fromStdString(text::Tr(text::kResultCopiedStatus)));
 }
 
+namespace {
+
+// The report of the statistics window, closed by its conformity with the limit typed for it;
+// nothing when that limit cannot be read (the analyst is told, and its box takes the keyboard).
+std::optional<SampleReport> ReportWithConformity(Session& session, frmstats& statistics) {
+    SampleReport report = statistics.Report();
+    const frmstats::Controls& c = statistics.controls();
+    const std::string typed = Form::Text(c.txtreplimit).trimmed().toStdString();
+    if (typed.empty()) return report;
+    const auto limit = TextToFloat(typed, session.numberLocale());
+    if (!limit || !std::isfinite(*limit) || !(*limit > 0)) {
+        TellWhy(session, &statistics, text::kSiteLimitPrompt, QString());
+        c.txtreplimit->setFocus(Qt::OtherFocusReason);
+        c.txtreplimit->selectAll();
+        return std::nullopt;
+    }
+    const site::DecisionRule rule = c.cboreprule->currentIndex() == 1
+                                        ? site::DecisionRule::Guarded
+                                        : site::DecisionRule::SimpleAcceptance;
+    std::vector<stats::Dilution> series;
+    if (statistics.showsTray()) {
+        // The tray's wells hold the diluted sample: per mL of the original they hold less.
+        const trays::TrayResult& tray = statistics.trayResult();
+        for (stats::Dilution d : tray.groups) {
+            d.volumeMl /= tray.dilutionFactor;
+            series.push_back(d);
+        }
+    } else if (statistics.sample()) {
+        series = DilutionsOf(statistics.sample()->series());
+    }
+    site::AddSampleConformity(report,
+                              site::SampleConformityLine(series, statistics.options(), *limit, rule,
+                                                         session.numberLocale()));
+    return report;
+}
+
+}  // namespace
+
 void SaveReport(Session& session) {
     frmstats& statistics = session.form<frmstats>();
     if (!statistics.current() || !statistics.CheckDate()) return;
     ShowStatus(statistics.controls().lblstatus, QString());
+    const std::optional<SampleReport> report = ReportWithConformity(session, statistics);
+    if (!report) return;
     const QString chosen =
         session.seams().saveFileName(&statistics, kPdfFilter, statistics.lastFileName());
     if (chosen.isEmpty()) return;  // cancelled
@@ -371,7 +414,7 @@ void SaveReport(Session& session) {
     const QString path =
         chosen.endsWith(kPdfSuffix, Qt::CaseInsensitive) ? chosen : chosen + kPdfSuffix;
     QString reason;
-    if (SaveReportPdf(statistics.Report(), statistics.ChartPicture(), path, &reason)) {
+    if (SaveReportPdf(*report, statistics.ChartPicture(), path, &reason)) {
         ShowStatus(statistics.controls().lblstatus,
                    QString::fromStdString(text::Tr(text::kReportSavedStatus))
                        .arg(QDir::toNativeSeparators(path)));

@@ -11,12 +11,18 @@
 //                              statistics window with a 97-well tray, by the keyboard, and
 //                              writes DIR/frmtray.png, DIR/frmstats-tray.png and the
 //                              report DIR/report-tray.pdf
+//   tubewise-probe siteshots DIR [fa|en]
+//                              on a throw-away register of 24 weekly samples of one site,
+//                              walks from the register window to the site window by the
+//                              keyboard, a limit typed, and writes DIR/frmsite.png and the
+//                              site report DIR/report-site.pdf
 #include <unistd.h>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -29,6 +35,9 @@
 #include "entry/frmdel.h"
 #include "entry/frmmpn.h"
 #include "i18n/Language.h"
+#include "register/RecordCompute.h"
+#include "register/RegisterEntry.h"
+#include "register/RegisterStore.h"
 #include "results/ReportPdf.h"
 #include "results/frmstats.h"
 #include "shell/Session.h"
@@ -317,6 +326,83 @@ int TrayShots(const QString& dir) {
                : 1;
 }
 
+// 24 weekly samples of five tubes at 10, 1 and 0.1 mL, one of them with every tube negative
+// and one with every tube positive, in a new register at `location`.
+bool FillSiteRegister(const QString& location) {
+    const int patterns[][3] = {{5, 3, 0}, {4, 1, 0}, {5, 2, 1}, {3, 1, 0}, {5, 4, 1}, {2, 0, 0},
+                               {0, 0, 0}, {5, 3, 1}, {4, 2, 0}, {5, 5, 2}, {3, 0, 0}, {5, 1, 0},
+                               {4, 1, 1}, {5, 5, 5}, {5, 2, 0}, {2, 1, 0}, {5, 3, 2}, {4, 3, 0},
+                               {1, 0, 0}, {5, 4, 0}, {5, 2, 2}, {3, 2, 0}, {5, 4, 2}, {4, 0, 0}};
+    QString why;
+    auto store = reg::RegisterStore::Open(location, &why);
+    if (!store) return false;
+    const QDate first(2026, 6, 1);
+    int week = 0;
+    for (const auto& p : patterns) {
+        GridTexts grid{};
+        const char* volumes[] = {"10", "1", "0.1"};
+        for (int row = 0; row < 3; ++row)
+            grid[static_cast<std::size_t>(row)] = {volumes[row], std::to_string(p[row]),
+                                                   std::to_string(5 - p[row])};
+        const std::string when =
+            first.addDays(7 * week).toString(Qt::ISODate).toStdString() + " 08:30";
+        reg::RecordVersion draft =
+            reg::DraftOfGrid({"R-" + std::to_string(++week), "River A", when, "", "Sara"}, grid, 3,
+                             ".", stats::CiMethod::Jarvis, 0.95);
+        const auto results = reg::ComputeResults(draft.inputs);
+        if (!std::holds_alternative<reg::RecordResults>(results)) return false;
+        draft.results = std::get<reg::RecordResults>(results);
+        draft.savedAt = "2026-12-01T00:00:00.000Z";
+        draft.savedBy = "probe";
+        if (!store->Add(draft, &why)) return false;
+    }
+    return true;
+}
+
+// The site road: the register window's site button, a limit typed, the site shown.
+int SiteShots(const QString& dir) {
+    QDir().mkpath(dir);
+    QTemporaryDir scratch;
+    const QString location = scratch.filePath(QStringLiteral("register.sqlite"));
+    if (!FillSiteRegister(location)) {
+        std::fprintf(stderr, "the register could not be filled\n");
+        return 1;
+    }
+    qputenv("TUBEWISE_REGISTER", location.toUtf8());
+    Seams seams = Seams::Desktop();
+    seams.message = [](QWidget*, const QString& prompt, const QString&) {
+        std::printf("message: %s\n", qPrintable(prompt));
+    };
+    seams.quit = [] {};
+    seams.readSiteProfiles = [] { return std::string(); };
+    seams.keepSiteProfiles = [](const std::string&) { return true; };
+    Session session(seams);
+    Road road(session);
+    ShowRegisterWindow(session);
+    QWidget* registerWindow = VisibleWindow("frmregister");
+    if (!registerWindow) return 1;
+    WaitActive(registerWindow);
+    TabTo("cmdsite");
+    Key(Qt::Key_Return);
+    QWidget* site = VisibleWindow("frmsite");
+    if (!site) {
+        std::fprintf(stderr, "the site button showed no site window\n");
+        return 1;
+    }
+    registerWindow->hide();
+    WaitActive(site);
+    if (TabTo("txtlimit")) Type(QStringLiteral("200"));
+    if (TabTo("cborule")) Key(Qt::Key_Down);  // guarded
+    TabTo("cmdshow");
+    Key(Qt::Key_Return);
+    Shoot(*site, dir);
+    session.seams().saveFileName = [&](QWidget*, const QString&, const QString&) {
+        return dir + QStringLiteral("/report-site.pdf");
+    };
+    SaveSiteReport(session);
+    return QFile::exists(dir + QStringLiteral("/report-site.pdf")) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -334,7 +420,12 @@ int main(int argc, char** argv) {
         const auto language = LanguageFromCode(args.size() >= 4 ? args[3] : QStringLiteral("fa"));
         if (language && UseLanguage(*language)) return TrayShots(args[2]);
     }
+    if (args.size() >= 3 && args[1] == QLatin1String("siteshots")) {
+        const auto language = LanguageFromCode(args.size() >= 4 ? args[3] : QStringLiteral("fa"));
+        if (language && UseLanguage(*language)) return SiteShots(args[2]);
+    }
     std::fprintf(stderr,
-                 "usage: tubewise-probe startup | shots DIR [fa|en] | trayshots DIR [fa|en]\n");
+                 "usage: tubewise-probe startup | shots DIR [fa|en] | trayshots DIR [fa|en] | "
+                 "siteshots DIR [fa|en]\n");
     return 2;
 }

@@ -387,6 +387,19 @@ inline constexpr Text kSitePeriodFrom{QT_TRANSLATE_NOOP("tubewise::text", "از:
 inline constexpr Text kSitePeriodTo{QT_TRANSLATE_NOOP("tubewise::text", "تا: %1")};
 inline constexpr Text kSiteCountSamples{QT_TRANSLATE_NOOP("tubewise::text", "تعداد نمونه ها")};
 inline constexpr Text kSiteCountDays{QT_TRANSLATE_NOOP("tubewise::text", "تعداد روزها")};
+// What each of the site window's lists chooses, for a screen reader.
+inline constexpr Text kSiteListSites{
+    QT_TRANSLATE_NOOP("tubewise::text", "محل هاي نمونه برداري دفتر نمونه ها")};
+inline constexpr Text kSiteListPeriod{QT_TRANSLATE_NOOP(
+    "tubewise::text", "نوع دوره: بازه تاريخ، آخرين نمونه ها يا روزهاي اخير")};
+inline constexpr Text kSiteListProfiles{
+    QT_TRANSLATE_NOOP("tubewise::text", "حدهاي ذخيره شده، يا بدون حد")};
+inline constexpr Text kSiteListStatistic{
+    QT_TRANSLATE_NOOP("tubewise::text", "آماره اي که با حد مقايسه مي شود")};
+inline constexpr Text kSiteListRule{
+    QT_TRANSLATE_NOOP("tubewise::text", "قاعده تصميم مطابقت با حد")};
+inline constexpr Text kSiteListNonDetects{
+    QT_TRANSLATE_NOOP("tubewise::text", "شمارش نمونه هاي بدون لوله مثبت")};
 inline constexpr Text kSiteStatisticsName{QT_TRANSLATE_NOOP("tubewise::text", "آمار محل")};
 inline constexpr Text kSiteChartName{QT_TRANSLATE_NOOP("tubewise::text", "نمودار نمونه هاي محل")};
 inline constexpr Text kSiteNoRegisterPrompt{

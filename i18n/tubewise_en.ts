@@ -634,6 +634,28 @@ cbolevel item</extracomment>
         <extracomment>cmdregister</extracomment>
         <translation>Save to register</translation>
     </message>
+    <message>
+        <source>پذيرش ساده</source>
+        <extracomment>cboreprule
+----------
+cboreprule item</extracomment>
+        <translation>Simple acceptance</translation>
+    </message>
+    <message>
+        <source>پذيرش محافظت شده</source>
+        <extracomment>cboreprule item</extracomment>
+        <translation>Guarded acceptance</translation>
+    </message>
+    <message>
+        <source>حد مجاز گزارش در 100 ميلي ليتر</source>
+        <extracomment>lblreplimit</extracomment>
+        <translation>Report limit per 100 mL</translation>
+    </message>
+    <message>
+        <source>قاعده</source>
+        <extracomment>lblreprule</extracomment>
+        <translation>Rule</translation>
+    </message>
 </context>
 <context>
     <name>frmtray</name>
@@ -816,6 +838,10 @@ Vertical axis: %3</translation>
     <message>
         <source>برآوردي که بايد گزارش شود</source>
         <translation>The figure to report</translation>
+    </message>
+    <message>
+        <source>قاعده تصميم مطابقت نمونه با حد مجاز گزارش</source>
+        <translation>Decision rule of the sample&apos;s conformity with the report&apos;s limit</translation>
     </message>
 </context>
 <context>
@@ -1673,11 +1699,11 @@ Vertical axis: %3</translation>
     </message>
     <message>
         <source>تعداد نمونه ها</source>
-        <translation>Number of samples</translation>
+        <translation>Samples</translation>
     </message>
     <message>
         <source>تعداد روزها</source>
-        <translation>Number of days</translation>
+        <translation>Days</translation>
     </message>
     <message>
         <source>آمار محل</source>
@@ -1690,6 +1716,30 @@ Vertical axis: %3</translation>
     <message>
         <source>! دفتر نمونه ها باز نيست</source>
         <translation>No sample register is open!</translation>
+    </message>
+    <message>
+        <source>محل هاي نمونه برداري دفتر نمونه ها</source>
+        <translation>The sample register&apos;s sampling sites</translation>
+    </message>
+    <message>
+        <source>نوع دوره: بازه تاريخ، آخرين نمونه ها يا روزهاي اخير</source>
+        <translation>Kind of period: a date range, the last samples or recent days</translation>
+    </message>
+    <message>
+        <source>حدهاي ذخيره شده، يا بدون حد</source>
+        <translation>Saved limits, or no limit</translation>
+    </message>
+    <message>
+        <source>آماره اي که با حد مقايسه مي شود</source>
+        <translation>The statistic compared with the limit</translation>
+    </message>
+    <message>
+        <source>قاعده تصميم مطابقت با حد</source>
+        <translation>Decision rule of conformity with the limit</translation>
+    </message>
+    <message>
+        <source>شمارش نمونه هاي بدون لوله مثبت</source>
+        <translation>How samples with every tube negative count</translation>
     </message>
 </context>
 </TS>

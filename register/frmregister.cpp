@@ -95,16 +95,16 @@ frmregister::frmregister(Session& session)
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setWordWrap(false);
     // Every column in view at once, the dates and the figure whole.
-    constexpr int kWidths[RegisterTableModel::kColumns] = {50, 56, 76, 76, 110, 110, 62, 128, 90};
+    constexpr int kWidths[RegisterTableModel::kColumns] = {50, 56, 90, 100, 126, 126, 80, 150, 100};
     for (int column = 0; column < RegisterTableModel::kColumns; ++column)
         table_->horizontalHeader()->resizeSection(column, kWidths[column]);
-    table_->setGeometry(TwipsToPixels(240), TwipsToPixels(1500), TwipsToPixels(11520),
+    table_->setGeometry(TwipsToPixels(240), TwipsToPixels(1500), TwipsToPixels(13920),
                         TwipsToPixels(4320));
     details_ = new QPlainTextEdit(this);
     details_->setObjectName(QStringLiteral("txtdetails"));
     details_->setReadOnly(true);
     details_->setTabChangesFocus(true);
-    details_->setGeometry(TwipsToPixels(240), TwipsToPixels(5940), TwipsToPixels(11520),
+    details_->setGeometry(TwipsToPixels(240), TwipsToPixels(5940), TwipsToPixels(13920),
                           TwipsToPixels(2280));
     QWidget::setTabOrder(controls_.cmdfind, table_);
     QWidget::setTabOrder(table_, details_);

@@ -10,16 +10,16 @@ const WindowTable<frmregister::Controls>& frmregister::Table() {
     using C = frmregister::Controls;
     static const WindowTable<C> table = [] {
         WindowTable<C> t(
-            WindowRow("frmregister", "دفتر نمونه ها", 12000, 9000, {224, 240, 255}, true));
+            WindowRow("frmregister", "دفتر نمونه ها", 14400, 9000, {224, 240, 255}, true));
         // Five search boxes from the right, each under its caption.
         auto box = [](const char* name, int slot, int tab) {
-            return TextBoxRow(name, 11760 - (slot + 1) * 2040 + 120, 480, 1920, 375)
+            return TextBoxRow(name, 14160 - (slot + 1) * 2400 + 120, 480, 2280, 375)
                 .font(9.75)
                 .tab(tab)
                 .right();
         };
         auto caption = [](const char* name, const char* text, int slot, int tab) {
-            return LabelRow(name, text, 11760 - (slot + 1) * 2040 + 120, 120, 1920, 330)
+            return LabelRow(name, text, 14160 - (slot + 1) * 2400 + 120, 120, 2280, 330)
                 .font(9.75)
                 .tab(tab)
                 .right();
@@ -33,16 +33,16 @@ const WindowTable<frmregister::Controls>& frmregister::Table() {
                                .font(9.75)
                                .back({192, 192, 255})
                                .tab(5));
-        t.add(&C::txtlocation, TextBoxRow("txtlocation", 1920, 1020, 7920, 375).font(9).tab(10));
+        t.add(&C::txtlocation, TextBoxRow("txtlocation", 1920, 1020, 10320, 375).font(9).tab(10));
         t.add(&C::cmdlocation, ButtonRow("cmdlocation", "باز کردن دفتر", 240, 960, 1560, 495)
                                    .font(9.75)
                                    .back({224, 224, 224})
                                    .tab(11));
-        t.add(&C::cmdcorrect, ButtonRow("cmdcorrect", "اصلاح رکورد", 9480, 8340, 2280, 495)
+        t.add(&C::cmdcorrect, ButtonRow("cmdcorrect", "اصلاح رکورد", 11880, 8340, 2280, 495)
                                   .font(9.75)
                                   .back({255, 224, 160})
                                   .tab(7));
-        t.add(&C::cmdreprint, ButtonRow("cmdreprint", "چاپ دوباره گزارش", 4860, 8340, 2280, 495)
+        t.add(&C::cmdreprint, ButtonRow("cmdreprint", "چاپ دوباره گزارش", 6060, 8340, 2280, 495)
                                   .font(9.75)
                                   .back({128, 255, 128})
                                   .tab(8));
@@ -50,7 +50,7 @@ const WindowTable<frmregister::Controls>& frmregister::Table() {
                                  .font(9.75)
                                  .back({224, 224, 224})
                                  .tab(9));
-        t.add(&C::cmdsite, ButtonRow("cmdsite", "آمار محل", 2640, 8340, 1980, 495)
+        t.add(&C::cmdsite, ButtonRow("cmdsite", "آمار محل", 3150, 8340, 2280, 495)
                                .font(9.75)
                                .back({192, 192, 255})
                                .tab(18));
@@ -61,7 +61,7 @@ const WindowTable<frmregister::Controls>& frmregister::Table() {
         t.add(&C::lblfindanalyst, caption("lblfindanalyst", "آزمايشگر", 4, 16));
         t.add(
             &C::lbllocation,
-            LabelRow("lbllocation", "محل دفتر", 9960, 1020, 1800, 375).font(9.75).tab(17).right());
+            LabelRow("lbllocation", "محل دفتر", 12360, 1020, 1800, 375).font(9.75).tab(17).right());
         return t;
     }();
     return table;

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "core/Colour.h"
 #include "core/Calculation.h"
+#include "core/Colour.h"
 #include "core/NumberText.h"
 #include "core/Texts.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/Colour.h"
 #include "core/Calculation.h"
+#include "core/Colour.h"
 #include "core/NumberText.h"
 #include "core/stats/MpnStatistics.h"
 #include "results/ResultTexts.h"

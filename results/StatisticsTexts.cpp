@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/Calculation.h"
-#include "results/ResultTexts.h"
 #include "core/Texts.h"
+#include "results/ResultTexts.h"
 
 namespace tubewise {
 

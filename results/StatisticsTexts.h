@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
+#include "core/Calculation.h"
 #include "core/Colour.h"
 #include "core/Messages.h"
-#include "core/Calculation.h"
 #include "core/NumberText.h"
 #include "core/stats/MpnStatistics.h"
 

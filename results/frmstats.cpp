@@ -38,8 +38,7 @@ double LevelOf(LevelChoice choice) {
 }
 
 frmstats::frmstats(Session& session)
-    : Form(session, Table().spec()),
-      controls_(Table().Bind(rowWidgets())) {
+    : Form(session, Table().spec()), controls_(Table().Bind(rowWidgets())) {
     for (QComboBox* list : {controls_.cbomethod, controls_.cbolevel}) {
         connect(list, &QComboBox::currentIndexChanged, this, [this] {
             if (!this->session().ending()) Refresh();
@@ -60,19 +59,19 @@ void frmstats::Retranslate() {
     const struct {
         QWidget* control;
         TextLabel* caption;
-    } named[] = {{c.cbomethod, c.lblmethod},
-                 {c.cbolevel, c.lbllevel},
-                 {c.txtsample, c.lblsample},
-                 {c.txtanalyst, c.lblanalyst},
-                 {c.txtdate, c.lbldate}};
+    } named[] = {{c.cbomethod, c.lblmethod},  {c.cbolevel, c.lbllevel},
+                 {c.txtsample, c.lblsample},  {c.txtanalyst, c.lblanalyst},
+                 {c.txtdate, c.lbldate},      {c.txtreplimit, c.lblreplimit},
+                 {c.cboreprule, c.lblreprule}};
     for (const auto& n : named) {
         n.control->setAccessibleName(n.caption->text().trimmed());
         // Readers on Linux name a list by its value and say its caption from this relation.
         n.caption->setBuddy(n.control);
     }
-    // The two lists say what they choose.
+    // The lists say what they choose.
     c.cbomethod->setAccessibleDescription(tr("روش محاسبه حدود اطمينان"));
     c.cbolevel->setAccessibleDescription(tr("سطح اطمينان حدود"));
+    c.cboreprule->setAccessibleDescription(tr("قاعده تصميم مطابقت نمونه با حد مجاز گزارش"));
     // The warning and the advice lines are named by what they are, even while empty; what they
     // say is their description.
     c.lblwarn->setAccessibleName(tr("هشدار الگوي لوله ها"));

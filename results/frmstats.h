@@ -3,16 +3,16 @@
 #pragma once
 
 #include <QComboBox>
-#include <QImage>
 #include <QDate>
+#include <QImage>
 #include <QString>
 #include <cstdint>
 #include <memory>
 #include <optional>
 
 #include "chart/ChartDescription.h"
-#include "core/Messages.h"
 #include "core/Calculation.h"
+#include "core/Messages.h"
 #include "results/SampleReport.h"
 #include "results/StatisticsTexts.h"
 #include "shell/Form.h"
@@ -48,6 +48,10 @@ class frmstats : public Form {
         PictureButton* cmdcopy = nullptr;
         PictureButton* cmdreport = nullptr;
         PictureButton* cmdregister = nullptr;  // saves the sample shown to the register
+        TextBox* txtreplimit = nullptr;   // a limit per 100 mL the report states conformity with
+        QComboBox* cboreprule = nullptr;  // its decision rule: simple acceptance, guarded
+        TextLabel* lblreplimit = nullptr;
+        TextLabel* lblreprule = nullptr;
         ControlArray<TextLabel, 0, 5> lblstat;  // the captions of txtstat
         TextLabel* lblmethod = nullptr;
         TextLabel* lbllevel = nullptr;

@@ -23,7 +23,7 @@ const WindowTable<frmstats::Controls>& frmstats::Table() {
     static_assert(static_cast<int>(kDefaultLevel) == kDefaultLevelIndex);
     using C = frmstats::Controls;
     static const WindowTable<C> table = [] {
-        WindowTable<C> t(WindowRow("frmstats", "Statistics", 8400, 8160, {128, 255, 255}, true));
+        WindowTable<C> t(WindowRow("frmstats", "Statistics", 8400, 8640, {128, 255, 255}, true));
         auto figure = [](int index, int top, int tab) -> ControlSpec {
             return TextBoxRow("txtstat", 480, top, 1815, 375)
                 .at(index)
@@ -77,6 +77,21 @@ const WindowTable<frmstats::Controls>& frmstats::Table() {
                                    .font(11.25)
                                    .back({192, 192, 255})
                                    .tab(28));
+        // A limit for the report: its conformity line closes the report's exact figures.
+        t.add(&C::txtreplimit,
+              TextBoxRow("txtreplimit", 3660, 8100, 1200, 375).font(9.75).tab(29).centre());
+        t.add(&C::cboreprule,
+              Row(ControlKind::ComboBox, "cboreprule", "پذيرش ساده", 480, 8100, 2400, 375)
+                  .items({"پذيرش ساده", "پذيرش محافظت شده"})
+                  .font(9.75)
+                  .tab(30));
+        t.add(&C::lblreplimit,
+              LabelRow("lblreplimit", "حد مجاز گزارش در 100 ميلي ليتر", 4920, 8100, 3000, 375)
+                  .font(9.75)
+                  .tab(31)
+                  .right());
+        t.add(&C::lblreprule,
+              LabelRow("lblreprule", "قاعده", 2940, 8100, 660, 375).font(9.75).tab(32).right());
         t.add(LabelRow("lblhead", text::kExactHeading.source, 2520, 200, 5400, 360)
                   .at(0)
                   .font(9.75)
@@ -124,7 +139,7 @@ const WindowTable<frmstats::Controls>& frmstats::Table() {
         t.add(ShapeRow(0, 480, 360, 3840, 45, kBar));
         t.add(ShapeRow(1, 480, 2260, 6120, 45, kBar));
         t.add(ShapeRow(2, 480, 6180, 7440, 45, kBar));
-        t.add(ImageRow("Image1", Picture::SmallTexture, 0, 0, 8460, 8220, true));
+        t.add(ImageRow("Image1", Picture::SmallTexture, 0, 0, 8460, 8700, true));
         return t;
     }();
     return table;

@@ -31,6 +31,7 @@ for lang in fa en; do
     out=screenshots
     [ "$lang" = fa ] || out=screenshots/$lang
     run_display "'$probe' shots $out $lang" 2>&1 | grep -v -e '^message:' -e XDG_RUNTIME_DIR || true
+    run_display "'$probe' siteshots $out $lang" 2>&1 | grep -v XDG_RUNTIME_DIR || true
 done
 ls screenshots/*.png screenshots/en/*.png
 

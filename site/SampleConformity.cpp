@@ -11,7 +11,13 @@ namespace tubewise::site {
 ReportLine SampleConformityLine(const Calculation& calc, const stats::StatisticsOptions& options,
                                 double limitPer100Ml, DecisionRule rule,
                                 const NumberLocale& locale) {
-    const BuiltSample built = BuildSiteSample({}, 0, {}, DilutionsOf(calc.series()), options);
+    return SampleConformityLine(DilutionsOf(calc.series()), options, limitPer100Ml, rule, locale);
+}
+
+ReportLine SampleConformityLine(std::span<const stats::Dilution> series,
+                                const stats::StatisticsOptions& options, double limitPer100Ml,
+                                DecisionRule rule, const NumberLocale& locale) {
+    const BuiltSample built = BuildSiteSample({}, 0, {}, series, options);
     JudgeOptions judge;
     judge.rule = rule;
     judge.level = options.level;

@@ -2,6 +2,8 @@
 // exact figures when the analyst has chosen a limit.
 #pragma once
 
+#include <span>
+
 #include "core/Calculation.h"
 #include "core/NumberText.h"
 #include "results/SampleReport.h"
@@ -16,6 +18,12 @@ namespace tubewise::site {
 ReportLine SampleConformityLine(const Calculation& calc, const stats::StatisticsOptions& options,
                                 double limitPer100Ml, DecisionRule rule,
                                 const NumberLocale& locale);
+
+// The same for a sample given as its dilutions (volumes in mL of the original sample), as a
+// tray or plate test gives it.
+ReportLine SampleConformityLine(std::span<const stats::Dilution> series,
+                                const stats::StatisticsOptions& options, double limitPer100Ml,
+                                DecisionRule rule, const NumberLocale& locale);
 
 // Appends the line to the report's exact figures; a report without them is left as it is.
 void AddSampleConformity(SampleReport& report, const ReportLine& line);

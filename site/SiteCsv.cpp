@@ -62,8 +62,10 @@ std::string SiteCsv(std::span<const SiteSample> samples, const SiteCsvOptions& o
         std::string rollingValue;
         if (countable && nextPoint < rolling.size())
             rollingValue = Number(rolling[nextPoint++].geometricMeanPer100Ml);
+        // Above the limit is a question of the sample's own estimate, as the site's count of
+        // samples above it is: a non-detect never is, whatever figure it stands in for.
         std::string above;
-        if (options.limitPer100Ml && countable) above = Bool(counted > *options.limitPer100Ml);
+        if (options.limitPer100Ml) above = Bool(s.mlePer100Ml > *options.limitPer100Ml);
         out += std::to_string(s.recordNumber) + "," + CsvTextField(s.sampleId) + "," +
                TimeText(s.sampledAt) + "," + KindName(s.kind) + "," + Number(s.mlePer100Ml) + "," +
                Number(counted) + "," + Bool(s.kind == SampleKind::AllNegative) + "," +

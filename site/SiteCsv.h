@@ -12,8 +12,9 @@ namespace tubewise::site {
 
 struct SiteCsvOptions {
     NonDetectRule nonDetects = NonDetectRule::AtDetectionLimit;
-    std::optional<double> limitPer100Ml;  // fills above_limit; empty without a limit
-    int rollingDays = 30;                 // below 1: the rolling column stays empty
+    // Fills above_limit (the exact MLE above it); empty without a limit.
+    std::optional<double> limitPer100Ml;
+    int rollingDays = 30;  // below 1: the rolling column stays empty
 };
 
 // RFC 4180 text, every line ended by CRLF. Columns: record, sample_id, sampled_at

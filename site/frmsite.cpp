@@ -4,8 +4,11 @@
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+#include <QtCharts/QAbstractAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
+#include <QtCharts/QDateTimeAxis>
+#include <QtCharts/QLegend>
 
 #include "core/Texts.h"
 #include "i18n/Language.h"
@@ -27,6 +30,13 @@ QString T(const text::Text& t) {
 std::string Typed(const QWidget* box) {
     return Form::Text(box).toStdString();
 }
+
+// The statistics pane beside the chart, in twips as the table places the chart.
+constexpr int kWindowWidth = 14400;
+constexpr int kStatisticsLeft = 10080;
+constexpr int kStatisticsWidth = 4080;
+constexpr int kPaneTop = 2400;
+constexpr int kPaneHeight = 6240;
 
 template <class Choice, std::size_t N>
 Choice Chosen(const QComboBox* list, const Choice (&choices)[N]) {
@@ -58,8 +68,6 @@ frmsite::frmsite(Session& session)
     statistics_->setObjectName(QStringLiteral("txtsitestatistics"));
     statistics_->setReadOnly(true);
     statistics_->setTabChangesFocus(true);
-    statistics_->setGeometry(TwipsToPixels(8040), TwipsToPixels(2400), TwipsToPixels(3720),
-                             TwipsToPixels(5760));
     QWidget::setTabOrder(c.chtsite, statistics_);
     QWidget::setTabOrder(statistics_, c.cmdreport);
     SetText(c.txtrolling, QStringLiteral("30"));
@@ -101,11 +109,26 @@ void frmsite::Retranslate() {
                  {c.cbonondetect, c.lblnondetect},
                  {c.txtprofilename, c.lblprofilename},
                  {c.txtrolling, c.lblrolling}};
-    for (const auto& n : named) n.control->setAccessibleName(n.caption->text().trimmed());
+    for (const auto& n : named) {
+        n.control->setAccessibleName(n.caption->text().trimmed());
+        // Readers on Linux name a list by its value and say its caption from this relation.
+        n.caption->setBuddy(n.control);
+    }
+    const std::pair<QComboBox*, const text::Text*> described[] = {
+        {c.cbosite, &text::kSiteListSites},       {c.cboperiod, &text::kSiteListPeriod},
+        {c.cboprofile, &text::kSiteListProfiles}, {c.cbostatistic, &text::kSiteListStatistic},
+        {c.cborule, &text::kSiteListRule},        {c.cbonondetect, &text::kSiteListNonDetects}};
+    for (const auto& [list, description] : described)
+        list->setAccessibleDescription(T(*description));
     statistics_->setAccessibleName(T(text::kSiteStatisticsName));
     c.chtsite->setAccessibleName(T(text::kSiteChartName));
     const bool english = CurrentLanguage() == Language::English;
     statistics_->setLayoutDirection(english ? Qt::LeftToRight : Qt::RightToLeft);
+    // Beside the chart on the side a reader of the language starts from, as the table's
+    // controls are mirrored in English.
+    const int left = english ? kWindowWidth - kStatisticsLeft - kStatisticsWidth : kStatisticsLeft;
+    statistics_->setGeometry(TwipsToPixels(left), TwipsToPixels(kPaneTop),
+                             TwipsToPixels(kStatisticsWidth), TwipsToPixels(kPaneHeight));
     ShowStatistics();
     ShowChart();
 }
@@ -274,8 +297,21 @@ void frmsite::ShowStatistics() {
 
 void frmsite::ShowChart() {
     const site::SiteChartDescription description = chartDescription();
+    std::unique_ptr<QChart> chart = site::RenderSiteChart(description);
+    // The report's picture is twice as wide; on screen the legend and the axis titles take a
+    // smaller face.
+    QFont small = chart->legend()->font();
+    small.setPointSizeF(8);
+    chart->legend()->setFont(small);
+    for (QAbstractAxis* axis : chart->axes()) axis->setTitleFont(small);
+    // The legend beside the plot rather than under it: the plot keeps the height a Persian
+    // value axis title needs, and every caption of the legend stands whole.
+    for (QAbstractAxis* axis : chart->axes(Qt::Horizontal))
+        if (auto* dates = qobject_cast<QDateTimeAxis*>(axis)) dates->setTickCount(4);
+    chart->legend()->setAlignment(CurrentLanguage() == Language::English ? Qt::AlignRight
+                                                                         : Qt::AlignLeft);
     QChart* previous = view_->chart();
-    view_->setChart(site::RenderSiteChart(description).release());
+    view_->setChart(chart.release());
     delete previous;
     controls_.chtsite->setAccessibleDescription(Q(
         description.title + "\n" + description.valueAxisTitle + "\n" + description.timeAxisTitle));

@@ -12,6 +12,7 @@
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
 #include "shell/frmdarbare.h"
+#include "site/frmsite.h"
 #include "tests/shell/WindowFixture.h"
 
 namespace tubewise {
@@ -29,10 +30,10 @@ class AccessibilityTest : public WindowTest {
         Form::SetText(grid.controls().txtp[1], QStringLiteral("3"));
         Form::SetText(grid.controls().txtq[1], QStringLiteral("2"));
         RunCalculation(*session);
-        return {&session->form<frmabout>(), &session->form<frmdel>(),
-                &session->form<frmmpn>(),   &session->form<frmresult>(),
-                &session->form<frmgraph>(), &session->form<frmContact>(),
-                &session->form<frmstats>(), &session->form<frmdarbare>()};
+        return {
+            &session->form<frmabout>(),  &session->form<frmdel>(),     &session->form<frmmpn>(),
+            &session->form<frmresult>(), &session->form<frmgraph>(),   &session->form<frmContact>(),
+            &session->form<frmstats>(),  &session->form<frmdarbare>(), &session->form<frmsite>()};
     }
 };
 

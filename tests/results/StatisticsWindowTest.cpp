@@ -20,6 +20,7 @@
 #include "tests/shell/WindowFixture.h"
 #include "tests/support/CliProcess.h"
 #include "tests/support/ExpectedTexts.h"
+#include "tests/support/PdfTools.h"
 
 namespace tubewise {
 namespace {
@@ -340,6 +341,57 @@ TEST_F(StatisticsWindowTest, TheReportIsSavedAsAPdfAndAFailureIsTold) {
     answer.clear();  // cancelled: nothing is written or told
     QTest::mouseClick(window.controls().cmdreport, Qt::LeftButton);
     EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(StatisticsWindowTest, TheReportStatesConformityWithTheLimitTypedForIt) {
+    if (!testing::HavePoppler()) GTEST_SKIP() << "poppler-utils are not installed";
+    // 5-3-0 at 10, 1 and 0.1 mL: 79.24 per 100 mL, Jarvis limits 25.4 to 248.
+    Calculate(GridWith({{"10", "5", "0"}, {"1", "3", "2"}, {"0.1", "0", "5"}}));
+    frmstats& window = OpenStatistics();
+    const frmstats::Controls& c = window.controls();
+    QTemporaryDir dir;
+    int asked = 0;
+    session->seams().saveFileName = [&](QWidget*, const QString&, const QString&) {
+        return dir.filePath(QStringLiteral("report%1").arg(++asked));
+    };
+    const struct {
+        const char* limit;
+        int rule;  // 0 simple acceptance, 1 guarded
+        const text::Text* verdict;
+    } cases[] = {{"", 0, nullptr},
+                 {"100", 0, &text::kVerdictComplies},
+                 {"100", 1, &text::kVerdictInconclusive},
+                 {"20", 1, &text::kVerdictDoesNotComply},
+                 {"50", 0, &text::kVerdictDoesNotComply}};
+    for (const auto& k : cases) {
+        SCOPED_TRACE(std::string(k.limit) + " rule " + std::to_string(k.rule));
+        Form::SetText(c.txtreplimit, QString::fromUtf8(k.limit));
+        c.cboreprule->setCurrentIndex(k.rule);
+        QTest::mouseClick(c.cmdreport, Qt::LeftButton);
+        const QString text =
+            testing::PdfText(dir.filePath(QStringLiteral("report%1.pdf").arg(asked)));
+        ASSERT_FALSE(text.isEmpty());
+        const QString caption =
+            testing::Normalised(Q(text::Tr(text::kSampleLimitCaption, k.limit)));
+        if (!k.verdict) {
+            EXPECT_FALSE(text.contains(testing::Normalised(Q(text::Tr(text::kVerdictComplies)))));
+            continue;
+        }
+        EXPECT_TRUE(text.contains(caption)) << text.toStdString();
+        EXPECT_TRUE(text.contains(testing::Normalised(Q(text::Tr(*k.verdict)))))
+            << text.toStdString();
+    }
+    EXPECT_TRUE(messages.empty());
+
+    // A limit that cannot be read: told, its box takes the keyboard, no file is asked for.
+    ShowActive(window);
+    Form::SetText(c.txtreplimit, QStringLiteral("-3"));
+    const int before = asked;
+    QTest::mouseClick(c.cmdreport, Qt::LeftButton);
+    EXPECT_EQ(asked, before);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].prompt, Q(text::Tr(text::kSiteLimitPrompt)));
+    EXPECT_EQ(FocusName(), "txtreplimit");
 }
 
 TEST_F(StatisticsWindowTest, ReachedFromTheResultsWindowAndWalkedByTheKeyboard) {

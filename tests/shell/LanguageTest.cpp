@@ -23,6 +23,7 @@
 #include "shell/frmContact.h"
 #include "shell/frmabout.h"
 #include "shell/frmdarbare.h"
+#include "site/frmsite.h"
 #include "tests/shell/WindowFixture.h"
 #include "trays/frmtray.h"
 
@@ -333,7 +334,7 @@ TEST_P(AccessibilityTest, EveryControlOfEveryWindowHasANameInTheLanguage) {
                              &session->form<frmgraph>(),   &session->form<frmContact>(),
                              &session->form<frmdarbare>(), &session->form<frmstats>(),
                              &session->form<frmregister>(), &session->form<frmregsave>(),
-                             &session->form<frmtray>()};
+                             &session->form<frmtray>(),     &session->form<frmsite>()};
     ASSERT_EQ(std::size(windows), LayoutNames().size()) << "a window is missing here";
     for (Form* w : windows) {
         const std::string& name = w->layout().name;

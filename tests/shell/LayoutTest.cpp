@@ -235,14 +235,16 @@ class TabOrderTest : public LayoutTest {
 };
 
 TEST_F(TabOrderTest, FollowsTheTabNumbers) {
-    EXPECT_EQ(Cycle(Build("frmabout")).join(' '), "cmdcontact cmdblog cmdenter cmddarbare cmdlang cmdregister cmdtray cmdvalidate");
+    EXPECT_EQ(Cycle(Build("frmabout")).join(' '),
+              "cmdcontact cmdblog cmdenter cmddarbare cmdlang cmdregister cmdtray cmdvalidate");
     EXPECT_EQ(Cycle(Build("frmresult")).join(' '),
               "txtresult(0) Command1 txtresult(1) txtresult(2) cmdreturn txtthomas cmdstats");
     EXPECT_EQ(Cycle(Build("frmgraph")).join(' '), "Command1 ChartSpace1");
     // Top to bottom, the sample's name, analyst and date from the right, the buttons last.
     EXPECT_EQ(Cycle(Build("frmstats")).join(' '),
               "txtstat(0) txtstat(1) txtstat(2) cbomethod cbolevel txtstat(3) txtstat(4) "
-              "txtstat(5) txtsample txtanalyst txtdate cmdcopy cmdreport cmdregister");
+              "txtstat(5) txtsample txtanalyst txtdate cmdcopy cmdreport cmdregister txtreplimit "
+              "cboreprule");
 }
 
 TEST_F(TabOrderTest, GridRunsThroughPositivesNegativesThenVolumesUpwards) {

@@ -56,6 +56,16 @@ TEST(SiteCsv, OneLineASampleInTimeOrder) {
     EXPECT_TRUE(lines[3].ends_with(",true"));
 }
 
+TEST(SiteCsv, ANonDetectIsNeverAboveTheLimitWhateverItCountsAt) {
+    // Its detection limit, 2, is above a limit of 1.5; its estimate, 0, is not.
+    const std::vector<SiteSample> samples{NonDetect(2, MakeSampleTime(2024, 7, 1))};
+    const std::vector<std::string> lines =
+        Lines(SiteCsv(samples, {NonDetectRule::AtDetectionLimit, 1.5, 30}));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_TRUE(lines[1].ends_with(",false")) << lines[1];
+    EXPECT_NE(lines[1].find("all_negative,0,2,"), std::string::npos) << lines[1];
+}
+
 TEST(SiteCsv, EmptyCellsWithoutLimitOrRollingWindow) {
     const std::vector<SiteSample> samples{Measured(10, MakeSampleTime(2024, 1, 1), 1)};
     const std::vector<std::string> lines = Lines(SiteCsv(samples, {{}, std::nullopt, 0}));

@@ -283,7 +283,7 @@ TEST_F(SiteWindowTest, BothLanguagesAndAScreenReadersNames) {
         EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
     UseLanguageNow(Language::English);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Sampling site statistics"));
-    EXPECT_EQ(c.lblcount->text(), QStringLiteral("Number of days"));
+    EXPECT_EQ(c.lblcount->text(), QStringLiteral("Days"));
     EXPECT_EQ(c.cborule->itemText(1), QStringLiteral("Guarded acceptance"));
     EXPECT_EQ(c.txtlimit->accessibleName(), QStringLiteral("Limit per 100 mL"));
     // The figures shown are told again in English, the site's name as typed.
