@@ -6,7 +6,6 @@
 #include <QSettings>
 #include <algorithm>
 #include <cmath>
-#include <set>
 #include <variant>
 
 #include "app/SaveFailure.h"
@@ -751,17 +750,23 @@ void ExportRegister(Session& session) {
 
 namespace {
 
-// The distinct sites of the register's records, sorted; records without a site left out.
-std::optional<std::vector<std::string>> SitesOfRegister(reg::RegisterStore& store, QString* why) {
-    std::set<std::string> sites;
-    const bool read = store.VisitLatest(
-        [&](const reg::RecordVersion& v) {
-            if (!v.site.empty()) sites.insert(v.site);
-            return true;
-        },
-        why);
-    if (!read) return std::nullopt;
-    return std::vector<std::string>(sites.begin(), sites.end());
+// The latest versions of a site's records, asked of the database by the site, a page at a
+// time.
+std::optional<std::vector<reg::RecordVersion>> VersionsOfSite(reg::RegisterStore& store,
+                                                              const std::string& site,
+                                                              QString* why) {
+    reg::RecordFilter filter;
+    filter.site = site;
+    std::vector<reg::RecordVersion> all;
+    std::int64_t below = 0;
+    do {
+        std::int64_t next = 0;
+        auto page = store.LatestPage(filter, below, 4096, &next, why);
+        if (!page) return std::nullopt;
+        for (reg::RecordVersion& v : *page) all.push_back(std::move(v));
+        below = next;
+    } while (below != 0);
+    return all;
 }
 
 // The analyst's profiles written to the settings; told when they could not be.
@@ -791,7 +796,7 @@ void ShowSiteWindow(Session& session, const QString& site) {
     frmsite& window = session.form<frmsite>();
     std::vector<std::string> sites;
     if (store) {
-        if (auto read = SitesOfRegister(*store, &why)) {
+        if (auto read = store->Sites(&why)) {
             sites = std::move(*read);
         } else {
             store.reset();
@@ -823,19 +828,13 @@ void ShowSite(Session& session) {
         TellWhy(session, &window, text::kSiteNoRegisterPrompt, QString());
         return;
     }
-    std::vector<reg::RecordVersion> versions;
     QString why;
-    const bool readAll = window.store()->VisitLatest(
-        [&](const reg::RecordVersion& v) {
-            if (v.site == request.site) versions.push_back(v);
-            return true;
-        },
-        &why);
-    if (!readAll) {
+    const auto versions = VersionsOfSite(*window.store(), request.site, &why);
+    if (!versions) {
         TellWhy(session, &window, text::kRecordNotReadPrompt, why);
         return;
     }
-    const site::SiteRecords records = site::SiteSamplesOf(versions, request.site);
+    const site::SiteRecords records = site::SiteSamplesOf(*versions, request.site);
     frmsite::Shown shown;
     shown.request = request;
     shown.summary = site::SummariseSite(records.samples, request.options);

@@ -1,5 +1,6 @@
 // The register window on a large register: how long it takes to open (its first page shown),
-// to scroll a page further, to scroll to the end, and to search. Run offscreen:
+// to scroll a page further, to scroll to the end, and to search; then the site window on it. Run
+// offscreen:
 //   QT_QPA_PLATFORM=offscreen register_window_bench FILE
 // FILE is a register such as `register_bench --make FILE 100000` writes.
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include "register/RegisterTableModel.h"
 #include "register/frmregister.h"
 #include "shell/Session.h"
+#include "site/frmsite.h"
 
 using namespace tubewise;
 
@@ -76,5 +78,21 @@ int main(int argc, char** argv) {
     window.Find();
     app.processEvents();
     std::printf("search by a date that no record has (the whole register read): %.1f ms\n", Ms(t));
+
+    // The site window: the register's sites listed, then one site's samples over all its days,
+    // then its last 30 samples.
+    t.restart();
+    ShowSiteWindow(session, QStringLiteral("Site 3"));
+    frmsite& site = session.form<frmsite>();
+    app.processEvents();
+    std::printf("site window open, %d sites listed, Site 3 shown: %.1f ms\n",
+                site.controls().cbosite->count(), Ms(t));
+    site.controls().cboperiod->setCurrentIndex(1);
+    site.controls().txtcount->setText(QStringLiteral("30"));
+    t.restart();
+    ShowSite(session);
+    app.processEvents();
+    std::printf("last 30 samples of Site 3 shown: %.1f ms (%zu samples)\n", Ms(t),
+                site.shown() ? site.shown()->summary.samples.size() : 0);
     return 0;
 }

@@ -616,6 +616,24 @@ std::optional<std::vector<RecordVersion>> RegisterStore::LatestPage(const Record
     return page;
 }
 
+std::optional<std::vector<std::string>> RegisterStore::Sites(QString* error) {
+    QSqlQuery q(Db());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral(
+        "SELECT DISTINCT v.site FROM record_versions v WHERE v.site <> '' AND NOT EXISTS "
+        "(SELECT 1 FROM record_versions n WHERE n.record = v.record AND n.version > v.version)"));
+    if (!Exec(q, error)) return std::nullopt;
+    std::vector<std::string> sites;
+    while (q.next()) sites.push_back(Std(q.value(0)));
+    if (q.lastError().isValid()) {
+        *error = Reason(q.lastError());
+        return std::nullopt;
+    }
+    // Sorted here, not by the database, whose order depends on its collation.
+    std::sort(sites.begin(), sites.end());
+    return sites;
+}
+
 std::optional<std::vector<RecordVersion>> RegisterStore::History(std::int64_t record,
                                                                  QString* error) {
     QSqlQuery q(Db());

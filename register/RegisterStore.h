@@ -71,6 +71,9 @@ class RegisterStore {
     std::optional<std::vector<RecordVersion>> LatestPage(const RecordFilter& filter,
                                                          std::int64_t below, int limit,
                                                          std::int64_t* next, QString* error);
+    // The sites of the records' latest versions, each once, sorted byte by byte; records
+    // without a site left out. A site's records are then LatestPage's with the site as filter.
+    std::optional<std::vector<std::string>> Sites(QString* error);
     // Every version of one record, oldest first; empty when there is no such record.
     std::optional<std::vector<RecordVersion>> History(std::int64_t record, QString* error);
     // Every version in the order they were written.

@@ -76,6 +76,24 @@ TEST(RegisterStore, AddAmendListAndHistory) {
     EXPECT_TRUE(store->History(3, &error)->empty());
 }
 
+// The site window offers the sites of the latest versions: a corrected site replaces the old
+// one, a record without a site offers none, and each site comes once.
+TEST(RegisterStore, SitesAreThoseOfTheLatestVersions) {
+    TestRegister reg;
+    auto store = Open(reg);
+    ASSERT_TRUE(store);
+    QString error;
+    for (const auto& [sample, site] :
+         {std::pair{"S1", "Well B"}, {"S2", "River 2"}, {"S3", ""}, {"S4", "Well B"}})
+        ASSERT_TRUE(store->Add(Example(sample, site), &error)) << error.toStdString();
+    RecordVersion moved = Example("S2", "Zulu weir");
+    moved.reason = "site mistyped";
+    ASSERT_TRUE(store->Amend(2, moved, &error)) << error.toStdString();
+    const auto sites = store->Sites(&error);
+    ASSERT_TRUE(sites) << error.toStdString();
+    EXPECT_EQ(*sites, (std::vector<std::string>{"Well B", "Zulu weir"}));
+}
+
 TEST(RegisterStore, RefusedCorrectionsAddNothing) {
     TestRegister reg;
     auto store = Open(reg);
