@@ -292,6 +292,31 @@ TEST_F(SiteWindowTest, BothLanguagesAndAScreenReadersNames) {
         << Statistics(window).toStdString();
 }
 
+// The keyboard walks the site and period, the limit and its rules, the profile, the rolling
+// days, the chart and the statistics, then the saving buttons; a box the period's kind does not
+// read is passed over.
+TEST_F(SiteWindowTest, TheKeyboardWalksTheWindowInReadingOrder) {
+    frmsite& window = FromRegister();
+    ShowActive(window);
+    window.controls().cbosite->setFocus();
+    QStringList order{FocusName()};
+    for (int i = 0; i < 30; ++i) {
+        PressKey(Qt::Key_Tab);
+        if (FocusName() == order.front()) break;
+        order << FocusName();
+    }
+    EXPECT_EQ(order.join(' '),
+              "cbosite cboperiod txtfrom txtto cmdshow cboprofile cbostatistic txtlimit cborule "
+              "cbonondetect txtprofilename cmdsaveprofile cmddeleteprofile txtrolling chtsite "
+              "txtsitestatistics cmdreport cmdcsv");
+    // The last samples: the count is read, the days are not.
+    window.controls().cboperiod->setCurrentIndex(1);
+    EXPECT_TRUE(window.controls().txtcount->isEnabled());
+    EXPECT_FALSE(window.controls().txtfrom->isEnabled());
+    EXPECT_FALSE(window.controls().txtto->isEnabled());
+    EXPECT_EQ(window.controls().lblcount->text(), Q(text::Tr(text::kSiteCountSamples)));
+}
+
 TEST_F(SiteWindowTest, WithoutARegisterTheWindowSaysSo) {
     // A folder where the register's file should be.
     qputenv("TUBEWISE_REGISTER", dir.path().toUtf8());
