@@ -57,8 +57,23 @@ const QString kGifFilter = QStringLiteral("GIF(*.GIF)");
 const QString kGifSuffix = QStringLiteral(".GIF");
 const QString kPdfFilter = QStringLiteral("PDF(*.pdf)");
 const QString kPdfSuffix = QStringLiteral(".pdf");
+const QString kCsvFilter = QStringLiteral("CSV(*.csv)");
+const QString kCsvSuffix = QStringLiteral(".csv");
 
 void TellWhy(Session& session, QWidget* parent, text::Text prompt, const QString& why);
+
+// The name chosen in a save dialog with `suffix` appended unless it ends so.
+QString WithSuffix(const QString& chosen, const QString& suffix) {
+    return chosen.endsWith(suffix, Qt::CaseInsensitive) ? chosen : chosen + suffix;
+}
+
+// A name asked in the save dialog (offering none), with `suffix`; empty when the dialog was
+// cancelled.
+QString AskFileName(Session& session, QWidget* parent, const QString& filter,
+                    const QString& suffix) {
+    const QString chosen = session.seams().saveFileName(parent, filter, QString());
+    return chosen.isEmpty() ? chosen : WithSuffix(chosen, suffix);
+}
 
 // Closing one of the four windows of the road ends the program at once.
 void EndProgramWhenClosed(Session& session, Form& form) {
@@ -410,8 +425,7 @@ void SaveReport(Session& session) {
         session.seams().saveFileName(&statistics, kPdfFilter, statistics.lastFileName());
     if (chosen.isEmpty()) return;  // cancelled
     statistics.setLastFileName(chosen);
-    const QString path =
-        chosen.endsWith(kPdfSuffix, Qt::CaseInsensitive) ? chosen : chosen + kPdfSuffix;
+    const QString path = WithSuffix(chosen, kPdfSuffix);
     QString reason;
     if (SaveReportPdf(*report, statistics.ChartPicture(), path, &reason)) {
         ShowStatus(statistics.controls().lblstatus,
@@ -455,10 +469,8 @@ void ValidateInstallation(Session& session) {
             .arg(result.checked - result.agreed - explained);
     session.seams().message(&welcome, summary, title);
     if (session.ending()) return;
-    const QString chosen = session.seams().saveFileName(&welcome, kPdfFilter, QString());
-    if (chosen.isEmpty()) return;  // no record wanted
-    const QString path =
-        chosen.endsWith(kPdfSuffix, Qt::CaseInsensitive) ? chosen : chosen + kPdfSuffix;
+    const QString path = AskFileName(session, &welcome, kPdfFilter, kPdfSuffix);
+    if (path.isEmpty()) return;  // no record wanted
     QString reason;
     if (SaveWhole(path, validate::ValidationRecordPdf(result, validate::CurrentRecordContext()),
                   &reason))
@@ -487,8 +499,6 @@ void SaveChart(Session& session) {
 
 namespace {
 
-const QString kCsvFilter = QStringLiteral("CSV(*.csv)");
-const QString kCsvSuffix = QStringLiteral(".csv");
 const QString kRegisterKey = QStringLiteral("register");
 
 QString Q(const std::string& utf8) {
@@ -714,10 +724,8 @@ void ReprintRecord(Session& session, std::int64_t record) {
         Q(mark).replace(QStringLiteral("%2"), QString::number(latest->version)).toStdString() + ")";
     header.analyst = latest->analyst;
     header.date = (latest->sampledAt.empty() ? latest->savedAt : latest->sampledAt).substr(0, 10);
-    const QString chosen = session.seams().saveFileName(&window, kPdfFilter, QString());
-    if (chosen.isEmpty()) return;  // cancelled
-    const QString path =
-        chosen.endsWith(kPdfSuffix, Qt::CaseInsensitive) ? chosen : chosen + kPdfSuffix;
+    const QString path = AskFileName(session, &window, kPdfFilter, kPdfSuffix);
+    if (path.isEmpty()) return;  // cancelled
     QString reason;
     if (SaveReportPdf(ComposeSampleReport(calc, texts, header, locale),
                       DescribeProbabilityChart(&calc), path, &reason))
@@ -734,10 +742,8 @@ void ExportRegister(Session& session) {
         TellWhy(session, &window, text::kRecordNotReadPrompt, why);
         return;
     }
-    const QString chosen = session.seams().saveFileName(&window, kCsvFilter, QString());
-    if (chosen.isEmpty()) return;  // cancelled
-    const QString path =
-        chosen.endsWith(kCsvSuffix, Qt::CaseInsensitive) ? chosen : chosen + kCsvSuffix;
+    const QString path = AskFileName(session, &window, kCsvFilter, kCsvSuffix);
+    if (path.isEmpty()) return;  // cancelled
     // The latest versions only: none of them is superseded.
     std::string csv = reg::ExportHeader() + "\r\n";
     for (const reg::RecordVersion& v : *found)
@@ -750,39 +756,11 @@ void ExportRegister(Session& session) {
 
 namespace {
 
-// The latest versions of a site's records, asked of the database by the site, a page at a
-// time.
-std::optional<std::vector<reg::RecordVersion>> VersionsOfSite(reg::RegisterStore& store,
-                                                              const std::string& site,
-                                                              QString* why) {
-    reg::RecordFilter filter;
-    filter.site = site;
-    std::vector<reg::RecordVersion> all;
-    std::int64_t below = 0;
-    do {
-        std::int64_t next = 0;
-        auto page = store.LatestPage(filter, below, 4096, &next, why);
-        if (!page) return std::nullopt;
-        for (reg::RecordVersion& v : *page) all.push_back(std::move(v));
-        below = next;
-    } while (below != 0);
-    return all;
-}
-
 // The analyst's profiles written to the settings; told when they could not be.
 void KeepSiteProfiles(Session& session, frmsite& window) {
     const auto keep = session.seams().keepSiteProfiles;
     if (!keep || keep(site::WriteProfiles(window.profiles()))) return;
     TellWhy(session, &window, text::kSiteProfilesNotKeptPrompt, QString());
-}
-
-// A name chosen in the save dialog with `suffix` appended unless it ends so; empty when
-// the dialog was cancelled.
-QString AskFileName(Session& session, QWidget* parent, const QString& filter,
-                    const QString& suffix) {
-    const QString chosen = session.seams().saveFileName(parent, filter, QString());
-    if (chosen.isEmpty()) return chosen;
-    return chosen.endsWith(suffix, Qt::CaseInsensitive) ? chosen : chosen + suffix;
 }
 
 }  // namespace
@@ -829,7 +807,9 @@ void ShowSite(Session& session) {
         return;
     }
     QString why;
-    const auto versions = VersionsOfSite(*window.store(), request.site, &why);
+    reg::RecordFilter filter;
+    filter.site = request.site;  // asked of the database
+    const auto versions = window.store()->LatestMatching(filter, &why);
     if (!versions) {
         TellWhy(session, &window, text::kRecordNotReadPrompt, why);
         return;

@@ -1073,15 +1073,11 @@ int SiteStats(const QCommandLineParser& parser, const Options& o) {
     auto store = OpenStore(parser, o, &why);
     if (!store) return Failure(kExitCannotOpen, why);
     const std::string site = Std(request->site);
-    std::vector<reg::RecordVersion> versions;
-    const bool read = store->VisitLatest(
-        [&](const reg::RecordVersion& v) {
-            if (v.site == site) versions.push_back(v);
-            return true;
-        },
-        &why);
-    if (!read) return Failure(kExitCannotOpen, why);
-    const site::SiteRecords records = site::SiteSamplesOf(versions, site);
+    reg::RecordFilter filter;
+    filter.site = site;  // asked of the database
+    const auto versions = store->LatestMatching(filter, &why);
+    if (!versions) return Failure(kExitCannotOpen, why);
+    const site::SiteRecords records = site::SiteSamplesOf(*versions, site);
     request->notDated = records.notDated;
     request->notComputable = records.notComputable;
     const site::SiteSummary summary = site::SummariseSite(records.samples, request->options);

@@ -616,6 +616,20 @@ std::optional<std::vector<RecordVersion>> RegisterStore::LatestPage(const Record
     return page;
 }
 
+std::optional<std::vector<RecordVersion>> RegisterStore::LatestMatching(const RecordFilter& filter,
+                                                                        QString* error) {
+    std::vector<RecordVersion> all;
+    std::int64_t below = 0;
+    do {
+        std::int64_t next = 0;
+        auto page = LatestPage(filter, below, 4096, &next, error);
+        if (!page) return std::nullopt;
+        for (RecordVersion& v : *page) all.push_back(std::move(v));
+        below = next;
+    } while (below != 0);
+    return all;
+}
+
 std::optional<std::vector<std::string>> RegisterStore::Sites(QString* error) {
     QSqlQuery q(Db());
     q.setForwardOnly(true);

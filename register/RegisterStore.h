@@ -71,6 +71,9 @@ class RegisterStore {
     std::optional<std::vector<RecordVersion>> LatestPage(const RecordFilter& filter,
                                                          std::int64_t below, int limit,
                                                          std::int64_t* next, QString* error);
+    // Every latest version that `filter` matches, newest record first, read page by page.
+    std::optional<std::vector<RecordVersion>> LatestMatching(const RecordFilter& filter,
+                                                             QString* error);
     // The sites of the records' latest versions, each once, sorted byte by byte; records
     // without a site left out. A site's records are then LatestPage's with the site as filter.
     std::optional<std::vector<std::string>> Sites(QString* error);

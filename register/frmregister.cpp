@@ -197,18 +197,8 @@ QString frmregister::chosenSite() const {
 }
 
 std::optional<std::vector<reg::RecordVersion>> frmregister::Found(QString* error) const {
-    std::vector<reg::RecordVersion> all;
-    if (!store_) return all;
-    const reg::RecordFilter f = filter();
-    std::int64_t below = 0;
-    do {
-        std::int64_t next = 0;
-        auto page = store_->LatestPage(f, below, 4096, &next, error);
-        if (!page) return std::nullopt;
-        for (reg::RecordVersion& v : *page) all.push_back(std::move(v));
-        below = next;
-    } while (below != 0);
-    return all;
+    if (!store_) return std::vector<reg::RecordVersion>{};
+    return store_->LatestMatching(filter(), error);
 }
 
 void frmregister::ShowDetails() {
