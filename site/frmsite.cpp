@@ -32,7 +32,6 @@ std::string Typed(const QWidget* box) {
 }
 
 // The statistics pane beside the chart, in twips as the table places the chart.
-constexpr int kWindowWidth = 14400;
 constexpr int kStatisticsLeft = 10080;
 constexpr int kStatisticsWidth = 4080;
 constexpr int kPaneTop = 2400;
@@ -83,7 +82,6 @@ frmsite::frmsite(Session& session)
     onClick(c.cmddeleteprofile, [this] { emit deleteProfileRequested(); });
     onClick(c.cmdreport, [this] { emit reportRequested(); });
     onClick(c.cmdcsv, [this] { emit csvRequested(); });
-    ShowPeriodBoxes();
     EnableSaving();
     Retranslate();
 }
@@ -92,8 +90,7 @@ frmsite::~frmsite() = default;
 
 void frmsite::Retranslate() {
     const Controls& c = controls_;
-    const bool samples = Chosen(c.cboperiod, kPeriodChoices) == site::PeriodKind::LastSamples;
-    c.lblcount->setText(T(samples ? text::kSiteCountSamples : text::kSiteCountDays));
+    ShowPeriodBoxes();  // the count's caption in the new language
     const struct {
         QWidget* control;
         TextLabel* caption;
@@ -126,7 +123,8 @@ void frmsite::Retranslate() {
     statistics_->setLayoutDirection(english ? Qt::LeftToRight : Qt::RightToLeft);
     // Beside the chart on the side a reader of the language starts from, as the table's
     // controls are mirrored in English.
-    const int left = english ? kWindowWidth - kStatisticsLeft - kStatisticsWidth : kStatisticsLeft;
+    const int left =
+        english ? layout().width - kStatisticsLeft - kStatisticsWidth : kStatisticsLeft;
     statistics_->setGeometry(TwipsToPixels(left), TwipsToPixels(kPaneTop),
                              TwipsToPixels(kStatisticsWidth), TwipsToPixels(kPaneHeight));
     ShowStatistics();
