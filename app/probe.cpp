@@ -180,14 +180,21 @@ void ShootDialog(const char* button, const QString& dir) {
     Key(Qt::Key_Return);
 }
 
-// Walks the road with the keyboard only, taking each window's picture on the way.
-int Shots(const QString& dir) {
-    QDir().mkpath(dir);
+// The desktop's seams, but a message is printed instead of waiting on a box, and the program
+// does not end while a walk goes on.
+Seams WalkSeams() {
     Seams seams = Seams::Desktop();
     seams.message = [](QWidget*, const QString& prompt, const QString&) {
         std::printf("message: %s\n", qPrintable(prompt));
     };
     seams.quit = [] {};
+    return seams;
+}
+
+// Walks the road with the keyboard only, taking each window's picture on the way.
+int Shots(const QString& dir) {
+    QDir().mkpath(dir);
+    Seams seams = WalkSeams();
     Session session(seams);
     Road road(session);
 
@@ -288,11 +295,7 @@ int Shots(const QString& dir) {
 // The tray road: 10 large and 5 small positive wells of a 97-well tray, typed and calculated.
 int TrayShots(const QString& dir) {
     QDir().mkpath(dir);
-    Seams seams = Seams::Desktop();
-    seams.message = [](QWidget*, const QString& prompt, const QString&) {
-        std::printf("message: %s\n", qPrintable(prompt));
-    };
-    seams.quit = [] {};
+    Seams seams = WalkSeams();
     Session session(seams);
     Road road(session);
 
@@ -369,11 +372,7 @@ int SiteShots(const QString& dir) {
         return 1;
     }
     qputenv("TUBEWISE_REGISTER", location.toUtf8());
-    Seams seams = Seams::Desktop();
-    seams.message = [](QWidget*, const QString& prompt, const QString&) {
-        std::printf("message: %s\n", qPrintable(prompt));
-    };
-    seams.quit = [] {};
+    Seams seams = WalkSeams();
     seams.readSiteProfiles = [] { return std::string(); };
     seams.keepSiteProfiles = [](const std::string&) { return true; };
     Session session(seams);
